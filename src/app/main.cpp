@@ -1,0 +1,4 @@
+// hazama: the game in its window.
+int main() {
+    return 0;
+}

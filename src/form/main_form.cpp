@@ -1,0 +1,129 @@
+// The main form's life cycle: creation, entering play, quitting, and the shared helpers.
+#include "form/main_form.h"
+
+#include "platform/asset_path.h"
+
+namespace hazama {
+namespace {
+
+// Buttons whose visibility the runner's trace reports.
+const char* button_name(Control control) {
+    switch (control) {
+        case Control::comsave:
+            return "comsave";
+        case Control::comload:
+            return "comload";
+        case Control::comstart:
+            return "comstart";
+        case Control::comend:
+            return "comend";
+        case Control::commove:
+            return "commove";
+        case Control::comtalk:
+            return "comtalk";
+        case Control::comlook:
+            return "comlook";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+MainForm::MainForm(Platform& platform, std::filesystem::path root)
+    : platform_(platform), root_(std::move(root)) {
+    // Visibility and enabled state as the window is created: the title screen.
+    for (Control c : {Control::comload, Control::comstart}) {
+        visible_[static_cast<int>(c)] = true;
+        enabled_[static_cast<int>(c)] = true;
+    }
+    enabled_[static_cast<int>(Control::comend)] = true;
+    enabled_[static_cast<int>(Control::picmain0)] = true;
+    enabled_[static_cast<int>(Control::picface)] = true;
+    for (int i = 1; i < 6; ++i) picmain[i].resize(35, 41);
+    platform_.set_timer(TimerId::Timer1, timer1_interval_, [this] { Timer1_Timer(); });
+    platform_.set_timer(TimerId::Timer2, 300, [this] { Timer2_Timer(); });
+}
+
+void MainForm::Form_Load() {
+    platform_.set_notice("       ハザマ\r\n2026 ハザマ制作チーム");
+}
+
+void MainForm::comstart_Click() {
+    start();
+}
+
+void MainForm::start() {
+    if (f00 == 0) {
+        for (int i = 0; i < 6; ++i) {
+            if (picmain[i].width != 512 || picmain[i].height != 384) picmain[i].resize(512, 384);
+        }
+        set_visible(Control::picmain0, true);
+        refresh();
+        set_visible(Control::comstart, false);
+        set_enabled(Control::comload, false);
+        for (Control c : {Control::comsave, Control::commove, Control::comtalk, Control::comlook})
+            set_visible(c, true);
+    }
+    // Restart the current piece from its beginning (after a load: the saved piece).
+    const std::string remembered = MusicFile;
+    music(0);
+    MusicFile = "0";
+    music(remembered);
+    ikisaki();
+}
+
+void MainForm::comend_Click() {
+    Form_Unload();
+}
+
+void MainForm::Form_Unload() {
+    ret = static_cast<std::int16_t>(mci_send("close x1", errStr));
+    platform_.exit_game();
+}
+
+void MainForm::set_visible(Control control, bool visible) {
+    bool& current = visible_[static_cast<int>(control)];
+    if (current != visible) {
+        if (const char* name = button_name(control)) {
+            note(std::string(visible ? "show " : "hide ") + name);
+        }
+    }
+    current = visible;
+    platform_.set_visible(control, visible);
+}
+
+void MainForm::set_enabled(Control control, bool enabled) {
+    enabled_[static_cast<int>(control)] = enabled;
+    platform_.set_enabled(control, enabled);
+}
+
+void MainForm::throw_if_closing() {
+    if (platform_.closing()) throw GameClosed{};
+}
+
+void MainForm::wait_until(std::uint32_t deadline) {
+    throw_if_closing();
+    platform_.wait_until(deadline);
+    throw_if_closing();
+}
+
+void MainForm::yield() {
+    platform_.process_events();
+    throw_if_closing();
+}
+
+void MainForm::refresh() {
+    platform_.refresh_screen(picmain[0]);
+}
+
+void MainForm::load_file(const std::string& relative, Plane& into) {
+    const std::filesystem::path path = find_asset(root_, relative);
+    std::string error;
+    if (!platform_.load_picture(path.string(), into, error)) {
+        throw FatalError("画像ファイルを読み込めません: " + path.string() +
+                         (error.empty() ? "" : " (" + error + ")"));
+    }
+}
+
+}  // namespace hazama

@@ -1,0 +1,171 @@
+// The main form object: the game state and every operation the location routines call.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "graphics/plane.h"
+#include "platform/platform.h"
+
+namespace hazama {
+
+// Thrown out of a wait when the window closes; unwinds the running script to the handler
+// that started it.
+struct GameClosed {};
+
+// A picture or data file the game cannot do without is missing or unreadable.
+class FatalError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class MainForm {
+  public:
+    // `root` is the program's folder, which holds gra/ and music/.
+    MainForm(Platform& platform, std::filesystem::path root);
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    // ---- game state (all zero or empty at creation) ----
+    std::uint8_t game = 0;      // story progress
+    std::uint8_t position = 0;  // current location 0..19
+    std::uint8_t f00 = 0;       // pending command: 0 arrive/idle, 1 move, 2 talk, 3 look
+    std::uint8_t light = 0;     // picture variant: 0 day, 1 dark
+    std::uint8_t x00 = 0;       // door state of location 6
+    std::uint8_t mes = 0;       // 1 while a line waits for the reader
+    std::uint8_t moup = 0;      // phase of the waiting indicator
+    std::string MusicFile;      // the piece now heard; "0" or empty when none
+    std::int16_t ret = 0;       // result of the last music command
+    std::string errStr;         // reply or error text of the last music command
+
+    // ---- life cycle (window and shell) ----
+    void Form_Load();
+    void comstart_Click();
+    void start();
+    void comend_Click();
+    void Form_Unload();
+
+    // ---- message line and waiting ----
+    void message(std::string_view text);
+    void messtop();
+    void pause_ms(int ms);
+    void Form_KeyPress(int key_ascii);
+    void Form_Click();
+    void labmain_Click() { Form_Click(); }
+    void labcopy_Click() { Form_Click(); }
+    void picface_Click() { Form_Click(); }
+    void piclogo_Click() { Form_Click(); }
+    void picmain_Click() { Form_Click(); }
+    void imamou0_Click() { Form_Click(); }
+    void imamou1_Click() { Form_Click(); }
+    void Timer2_Timer();
+
+    // ---- commands ----
+    void com();
+    void com_no();
+    void ikisaki();
+    void comlook_Click();
+    void comtalk_Click();
+    void commove_Click();
+
+    // ---- save and load ----
+    void comsave_Click();
+    void comload_Click();
+
+    // ---- music ----
+    std::int32_t mci_send(const std::string& command, std::string& reply);
+    void music(std::string_view name);
+    void music(int zero) { music(std::to_string(zero)); }
+    void Timer1_Timer();
+    void set_timer1_interval(int interval_ms);
+
+    // ---- pictures ----
+    // Loads "gra/<file>" into picmain(plane); plane 5 takes the picture's size.
+    void picture(int plane, std::string_view file);
+    // Sets plane 3 from the silhouette picmask(k).
+    void mask(int k);
+    // A plain SRCCOPY block copy between planes (insets, panorama windows).
+    void copy(int dst, int dx, int dy, int w, int h, int src, int sx, int sy);
+    void fade(int scrolltime, int op);
+    void lay(int cha_x, int cha_y);
+    void lays(int cha_x, int cha_y, int width, int height);
+    void face(std::string_view name);
+    void face(int zero);
+    void reverse();
+    void stardust();
+
+    // ---- opening and ending ----
+    void opening();
+    void staffset(int num, std::string_view word, int x, int y);
+    void lastscr();
+    void lastest();
+    void ending();
+
+    // ---- the location routines ----
+    void g00();
+    void g01();
+    void g02();
+    void g03();
+    void g04();
+    void g05();
+    void g06();
+    void g07();
+    void g08();
+    void g09();
+    void g10();
+    void g11();
+    void g12();
+    void g13();
+    void g14();
+    void g15();
+    void g16();
+    void g17();
+    void g18();
+    void g19();
+
+    // ---- planes and labels ----
+    std::array<Plane, 6> picmain;
+    std::array<Plane, 6> picmask;  // picmask[0] has no picture
+    Plane pictile;
+    Plane portrait;  // the picture of picface
+    std::array<StaffLabel, 11> labstaff;
+
+    // ---- helpers shared by the subsystems ----
+    Platform& platform() { return platform_; }
+    const std::filesystem::path& root() const { return root_; }
+    // Shows or hides a control, noting the change of a button for the trace.
+    void set_visible(Control control, bool visible);
+    void set_enabled(Control control, bool enabled);
+    bool visible(Control control) const { return visible_[static_cast<int>(control)]; }
+    bool enabled(Control control) const { return enabled_[static_cast<int>(control)]; }
+    // Waits until `deadline` (virtual or real), throwing GameClosed when the window closes.
+    void wait_until(std::uint32_t deadline);
+    // Lets pending events run once; throws GameClosed when the window closes.
+    void yield();
+    // Refreshes the visible scene picture from picmain(0).
+    void refresh();
+    void note(const std::string& line) { platform_.note(line); }
+    // Loads a picture file below the program folder, case-insensitively; FatalError if not.
+    void load_file(const std::string& relative, Plane& into);
+    // The labels of the chooser as last filled by commove_Click (for tests and the trace).
+    const std::array<std::string, 3>& destinations() const { return dest_name_; }
+
+  private:
+    void throw_if_closing();
+
+    Platform& platform_;
+    std::filesystem::path root_;
+    std::array<bool, kControlCount> visible_{};
+    std::array<bool, kControlCount> enabled_{};
+    int timer1_interval_ = 10;
+
+    // The chooser's shared arrays: captions, and the locations behind them (3 = chosen).
+    std::array<std::string, 3> dest_name_;
+    std::array<std::uint8_t, 4> dest_pos_{};
+};
+
+}  // namespace hazama

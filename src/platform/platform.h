@@ -1,0 +1,108 @@
+// The one seam between the game core and the outside world: clock, waits, widgets, dialogs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace hazama {
+
+struct Plane;
+class MediaDevice;
+
+// Controls of the main window whose visibility or enabled state the core changes.
+enum class Control : std::uint8_t {
+    comsave,
+    comload,
+    comstart,
+    comend,
+    commove,
+    comtalk,
+    comlook,
+    picmain0,
+    picface,
+    imamou0,
+    imamou1,
+};
+inline constexpr int kControlCount = 11;
+
+// The window's timers: the music watcher and the waiting indicator.
+enum class TimerId : std::uint8_t { Timer1, Timer2 };
+
+// One credit label over the picture area (the opening's credits and the staff roll).
+struct StaffLabel {
+    std::string text;
+    int x = 0;
+    int y = 0;
+    double point_size = 9;
+    bool bold = false;
+    bool white = false;
+    bool visible = false;
+    bool operator==(const StaffLabel&) const = default;
+};
+
+// What the save and load commands ask of the file dialog.
+struct FileRequest {
+    bool save = false;              // save dialog (with overwrite prompt) or open dialog
+    std::string title;              // dialog caption
+    std::string initial_dir;        // folder the dialog opens in
+    std::string filter;             // "description|pattern|" as the game writes it
+    std::string default_extension;  // appended to a typed name without one
+};
+
+// Everything the core needs from the platform. Two implementations exist: the Qt window
+// (real time, real widgets) and the virtual platform (virtual clock, scripted input).
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // --- time ---
+    // A 32-bit millisecond counter; elapsed times are computed with unsigned wrap-around.
+    virtual std::uint32_t now_ms() = 0;
+    // Serves events (timers, input, repaints) until now_ms() has reached `deadline`, or the
+    // game is closing.
+    virtual void wait_until(std::uint32_t deadline) = 0;
+    // Serves events until release() is called or the game is closing.
+    virtual void wait_for_release() = 0;
+    // Ends the current wait_for_release (a release input arrived).
+    virtual void release() = 0;
+    // Lets pending events run once without blocking.
+    virtual void process_events() = 0;
+    // Starts, restarts or (interval 0) stops one of the window's timers.
+    virtual void set_timer(TimerId id, int interval_ms, std::function<void()> tick) = 0;
+    virtual void set_timer_interval(TimerId id, int interval_ms) = 0;
+
+    // --- closing ---
+    // Ends the program: every wait returns at once and closing() turns true.
+    virtual void exit_game() = 0;
+    virtual bool closing() const = 0;
+
+    // --- widgets ---
+    virtual void set_visible(Control control, bool visible) = 0;
+    virtual void set_enabled(Control control, bool enabled) = 0;
+    virtual void set_message(const std::string& text) = 0;  // the message line labmain
+    virtual void set_face(const Plane* portrait) = 0;       // nullptr: keep the box's picture
+    virtual void set_staff(int index, const StaffLabel& label) = 0;
+    virtual void set_notice(const std::string& text) = 0;  // labcopy, the maker's notice
+    // Repaints the visible scene picture from the screen plane (no copy is kept).
+    virtual void refresh_screen(const Plane& screen) = 0;
+
+    // --- modal windows ---
+    // The move chooser: returns the pressed button 0..3, or -1 when closed by its close box.
+    virtual int choose(const std::array<std::string, 3>& captions) = 0;
+    // The file dialog: the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> ask_file(const FileRequest& request) = 0;
+    virtual void message_box(const std::string& text) = 0;
+
+    // --- data ---
+    // Decodes a picture file; false (with a reason) when it is missing or unreadable.
+    virtual bool load_picture(const std::string& path, Plane& into, std::string& error) = 0;
+    virtual MediaDevice& media() = 0;
+
+    // One observable step of the story for the runner's trace; the window ignores it.
+    virtual void note(const std::string& line) { (void)line; }
+};
+
+}  // namespace hazama

@@ -1,0 +1,39 @@
+// Decoding picture files into planes with Qt's image readers.
+#include "platform/qt_picture_decoder.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <cstring>
+
+namespace hazama {
+
+bool decode_picture(const std::string& path, Plane& into, std::string& error) {
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo::exists(file)) {
+        error = "ファイルがありません";
+        return false;
+    }
+    QImageReader reader(file);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        error = reader.errorString().toStdString();
+        return false;
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    into.resize(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* src = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::uint32_t* dst = into.row(y);
+        for (int x = 0; x < image.width(); ++x) dst[x] = src[x] & 0x00FFFFFFu;
+    }
+    return true;
+}
+
+bool write_png(const Plane& plane, const std::string& path) {
+    const QImage view(reinterpret_cast<const uchar*>(plane.pixels.data()), plane.width,
+                      plane.height, plane.width * 4, QImage::Format_RGB32);
+    return view.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace hazama

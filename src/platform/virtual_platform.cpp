@@ -1,0 +1,90 @@
+// The virtual platform: a virtual clock, scripted answers and a record of every effect.
+#include "platform/virtual_platform.h"
+
+#include <stdexcept>
+
+namespace hazama {
+namespace {
+
+// True when clock value `a` comes before `b`, across the 32-bit wrap.
+bool before(std::uint32_t a, std::uint32_t b) {
+    return static_cast<std::int32_t>(a - b) < 0;
+}
+
+}  // namespace
+
+void VirtualPlatform::wait_until(std::uint32_t deadline) {
+    while (!closing_ && before(now_, deadline)) {
+        Timer* next = nullptr;
+        for (Timer& t : timers_) {
+            if (t.interval > 0 && t.tick && !before(deadline, t.due) &&
+                (next == nullptr || before(t.due, next->due))) {
+                next = &t;
+            }
+        }
+        if (next == nullptr) {
+            now_ = deadline;
+            break;
+        }
+        if (before(now_, next->due)) now_ = next->due;
+        next->due += static_cast<std::uint32_t>(next->interval);
+        next->tick();
+    }
+}
+
+void VirtualPlatform::wait_for_release() {
+    if (!reader) throw std::logic_error("a line waits for the reader, but no reader is scripted");
+    if (reading_ms > 0) advance(reading_ms);
+    if (!closing_) reader();
+}
+
+void VirtualPlatform::set_timer(TimerId id, int interval_ms, std::function<void()> tick) {
+    Timer& t = timers_[static_cast<int>(id)];
+    t.tick = std::move(tick);
+    set_timer_interval(id, interval_ms);
+}
+
+void VirtualPlatform::set_timer_interval(TimerId id, int interval_ms) {
+    Timer& t = timers_[static_cast<int>(id)];
+    t.interval = interval_ms;
+    t.due = now_ + static_cast<std::uint32_t>(interval_ms > 0 ? interval_ms : 0);
+}
+
+void VirtualPlatform::set_staff(int index, const StaffLabel& label) {
+    if (index >= 0 && index < static_cast<int>(staff_.size())) staff_[index] = label;
+}
+
+void VirtualPlatform::refresh_screen(const Plane&) {
+    ++refreshes_;
+    if (on_refresh) on_refresh();
+}
+
+int VirtualPlatform::choose(const std::array<std::string, 3>& captions) {
+    choosers_.push_back(captions);
+    if (chooser_answers.empty()) {
+        throw std::logic_error("the chooser opened, but no answer is scripted");
+    }
+    const int answer = chooser_answers.front();
+    chooser_answers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> VirtualPlatform::ask_file(const FileRequest& request) {
+    file_requests_.push_back(request);
+    if (file_answers.empty()) {
+        throw std::logic_error("the file dialog opened, but no answer is scripted");
+    }
+    auto answer = file_answers.front();
+    file_answers.pop_front();
+    return answer;
+}
+
+bool VirtualPlatform::load_picture(const std::string& path, Plane& into, std::string& error) {
+    if (!decoder) {
+        error = "no picture decoder";
+        return false;
+    }
+    return decoder(path, into, error);
+}
+
+}  // namespace hazama

@@ -1,0 +1,96 @@
+// The virtual platform: a virtual clock, scripted answers and a record of every effect.
+// The story runner and the tests run the real core on it; a wait moves the clock straight
+// to its deadline, firing the timers that fall due on the way.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "graphics/plane.h"
+#include "platform/platform.h"
+
+namespace hazama {
+
+class VirtualPlatform : public Platform {
+  public:
+    using Decoder = std::function<bool(const std::string& path, Plane& into, std::string& error)>;
+
+    explicit VirtualPlatform(MediaDevice& media) : media_(media) {}
+
+    // ---- what the owner scripts ----
+    // Called when a line waits for the reader; it must release the line (for example by
+    // calling the form's labmain_Click). `reading_ms` passes on the clock first.
+    std::function<void()> reader;
+    std::uint32_t reading_ms = 0;
+    std::deque<int> chooser_answers;                      // -1 = close box
+    std::deque<std::optional<std::string>> file_answers;  // nothing = cancelled
+    Decoder decoder;
+    std::function<void(const std::string&)> on_note;  // trace sink
+    std::function<void()> on_refresh;                 // called after each refresh
+
+    // ---- what the owner inspects ----
+    bool is_visible(Control c) const { return visible_[static_cast<int>(c)]; }
+    bool is_enabled(Control c) const { return enabled_[static_cast<int>(c)]; }
+    const std::string& message_text() const { return message_; }
+    const std::string& notice() const { return notice_; }
+    const std::array<StaffLabel, 11>& staff() const { return staff_; }
+    const std::vector<std::string>& message_boxes() const { return message_boxes_; }
+    const std::vector<FileRequest>& file_requests() const { return file_requests_; }
+    const std::vector<std::array<std::string, 3>>& choosers() const { return choosers_; }
+    int refresh_count() const { return refreshes_; }
+    int timer_interval(TimerId id) const { return timers_[static_cast<int>(id)].interval; }
+
+    // Moves the clock by `ms`, firing due timers (the player doing nothing).
+    void advance(std::uint32_t ms) { wait_until(now_ + ms); }
+    void set_now(std::uint32_t now) { now_ = now; }
+
+    // ---- Platform ----
+    std::uint32_t now_ms() override { return now_; }
+    void wait_until(std::uint32_t deadline) override;
+    void wait_for_release() override;
+    void release() override {}
+    void process_events() override {}
+    void set_timer(TimerId id, int interval_ms, std::function<void()> tick) override;
+    void set_timer_interval(TimerId id, int interval_ms) override;
+    void exit_game() override { closing_ = true; }
+    bool closing() const override { return closing_; }
+    void set_visible(Control c, bool v) override { visible_[static_cast<int>(c)] = v; }
+    void set_enabled(Control c, bool e) override { enabled_[static_cast<int>(c)] = e; }
+    void set_message(const std::string& text) override { message_ = text; }
+    void set_face(const Plane*) override {}
+    void set_staff(int index, const StaffLabel& label) override;
+    void set_notice(const std::string& text) override { notice_ = text; }
+    void refresh_screen(const Plane&) override;
+    int choose(const std::array<std::string, 3>& captions) override;
+    std::optional<std::string> ask_file(const FileRequest& request) override;
+    void message_box(const std::string& text) override { message_boxes_.push_back(text); }
+    bool load_picture(const std::string& path, Plane& into, std::string& error) override;
+    MediaDevice& media() override { return media_; }
+    void note(const std::string& line) override {
+        if (on_note) on_note(line);
+    }
+
+  private:
+    struct Timer {
+        int interval = 0;
+        std::uint32_t due = 0;
+        std::function<void()> tick;
+    };
+
+    MediaDevice& media_;
+    std::uint32_t now_ = 0;
+    bool closing_ = false;
+    std::array<Timer, 2> timers_{};
+    std::array<bool, kControlCount> visible_{};
+    std::array<bool, kControlCount> enabled_{};
+    std::string message_;
+    std::string notice_;
+    std::array<StaffLabel, 11> staff_{};
+    std::vector<std::string> message_boxes_;
+    std::vector<FileRequest> file_requests_;
+    std::vector<std::array<std::string, 3>> choosers_;
+    int refreshes_ = 0;
+};
+
+}  // namespace hazama

@@ -1,0 +1,11 @@
+// Location 9: The sunlit room of the boy's house.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::g09() {
+    // The scenes come with the story; until then every command only returns to idle.
+    com();
+}
+
+}  // namespace hazama

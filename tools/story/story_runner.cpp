@@ -1,0 +1,242 @@
+// The story runner: plays the real game core on the virtual platform from a command script.
+#include "story_runner.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "audio/recording_media_device.h"
+#include "form/main_form.h"
+#include "platform/qt_picture_decoder.h"
+#include "platform/virtual_platform.h"
+
+namespace hazama {
+namespace {
+
+std::vector<std::string> split(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+bool to_number(const std::string& text, long& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+// A parse failure of one script line.
+struct BadLine {
+    std::string why;
+};
+
+class Runner {
+  public:
+    Runner(std::ostream& out, const RunnerOptions& options)
+        : out_(out), options_(options), platform_(device_), form_(platform_, options.assets) {
+        platform_.decoder = decode_picture;
+        platform_.on_note = [this](const std::string& line) { out_ << line << '\n'; };
+        platform_.reader = [this] { form_.labmain_Click(); };
+        form_.Form_Load();
+    }
+
+    // Runs one parsed command; false once the game has been closed.
+    bool run(const std::vector<std::string>& w, const std::string& line) {
+        out_ << "> " << line << '\n';
+        const std::string& verb = w[0];
+        if (verb == "new") {
+            press(Control::comstart, [&] { form_.comstart_Click(); });
+        } else if (verb == "look") {
+            press(Control::comlook, [&] { form_.comlook_Click(); });
+        } else if (verb == "talk") {
+            press(Control::comtalk, [&] { form_.comtalk_Click(); });
+        } else if (verb == "move") {
+            press(Control::commove, [&] {
+                platform_.chooser_answers.push_back(w[1] == "close" ? -1 : std::stoi(w[1]));
+                form_.commove_Click();
+            });
+        } else if (verb == "save" || verb == "load") {
+            const bool save = verb == "save";
+            press(save ? Control::comsave : Control::comload, [&] {
+                platform_.file_answers.push_back(
+                    w[1] == "cancel" ? std::nullopt : std::optional<std::string>(path_of(line)));
+                save ? form_.comsave_Click() : form_.comload_Click();
+            });
+        } else if (verb == "set") {
+            set_state(w);
+        } else if (verb == "music-ends") {
+            device_.end_piece();
+        } else if (verb == "wait") {
+            platform_.advance(static_cast<std::uint32_t>(std::stoul(w[1])));
+        } else if (verb == "snapshot") {
+            snapshot(path_of(line));
+        } else if (verb == "quit") {
+            if (form_.visible(Control::comend) && form_.enabled(Control::comend)) {
+                form_.comend_Click();
+            } else {
+                form_.Form_Unload();
+            }
+        }
+        if (platform_.closing()) return false;
+        print_state();
+        return true;
+    }
+
+    static void check(const std::vector<std::string>& w) {
+        const std::string& verb = w[0];
+        long n = 0;
+        auto arity = [&](std::size_t count) {
+            if (w.size() != count)
+                throw BadLine{"'" + verb + "' takes " + std::to_string(count - 1) + " argument(s)"};
+        };
+        if (verb == "new" || verb == "look" || verb == "talk" || verb == "music-ends" ||
+            verb == "quit") {
+            arity(1);
+        } else if (verb == "move") {
+            arity(2);
+            if (w[1] != "close" && !(to_number(w[1], n) && n >= 0 && n <= 3)) {
+                throw BadLine{"move takes a button 0..3 or 'close'"};
+            }
+        } else if (verb == "save" || verb == "load" || verb == "snapshot") {
+            if (w.size() < 2) throw BadLine{"'" + verb + "' needs a path"};
+        } else if (verb == "wait") {
+            arity(2);
+            if (!to_number(w[1], n) || n < 0) throw BadLine{"wait takes milliseconds"};
+        } else if (verb == "set") {
+            if (w.size() < 2) throw BadLine{"set needs NAME=VALUE"};
+            for (std::size_t i = 1; i < w.size(); ++i) {
+                const auto eq = w[i].find('=');
+                if (eq == std::string::npos) throw BadLine{"set needs NAME=VALUE: " + w[i]};
+                const std::string name = w[i].substr(0, eq);
+                if (name == "music") continue;
+                if (name != "game" && name != "position" && name != "light" && name != "x00" &&
+                    name != "f00") {
+                    throw BadLine{"unknown state '" + name + "'"};
+                }
+                if (!to_number(w[i].substr(eq + 1), n) || n < 0 || n > 255) {
+                    throw BadLine{name + " takes a number 0..255"};
+                }
+            }
+        } else {
+            throw BadLine{"unknown command '" + verb + "'"};
+        }
+    }
+
+  private:
+    template <typename Action>
+    void press(Control button, Action action) {
+        if (!form_.visible(button) || !form_.enabled(button)) {
+            out_ << "refused " << name_of(button) << '\n';
+            return;
+        }
+        try {
+            action();
+        } catch (const GameClosed&) {
+        }
+    }
+
+    static const char* name_of(Control c) {
+        switch (c) {
+            case Control::comstart:
+                return "new";
+            case Control::comlook:
+                return "look";
+            case Control::comtalk:
+                return "talk";
+            case Control::commove:
+                return "move";
+            case Control::comsave:
+                return "save";
+            case Control::comload:
+                return "load";
+            default:
+                return "button";
+        }
+    }
+
+    // The rest of the line after the verb, so that paths may hold spaces.
+    static std::string path_of(const std::string& line) {
+        const auto start = line.find_first_not_of(" \t", line.find_first_of(" \t"));
+        auto end = line.find_last_not_of(" \t");
+        return line.substr(start, end - start + 1);
+    }
+
+    void set_state(const std::vector<std::string>& w) {
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            const auto eq = w[i].find('=');
+            const std::string name = w[i].substr(0, eq);
+            const std::string value = w[i].substr(eq + 1);
+            if (name == "music") {
+                form_.MusicFile = value;
+                continue;
+            }
+            const auto byte = static_cast<std::uint8_t>(std::stoi(value));
+            if (name == "game") form_.game = byte;
+            if (name == "position") form_.position = byte;
+            if (name == "light") form_.light = byte;
+            if (name == "x00") form_.x00 = byte;
+            if (name == "f00") form_.f00 = byte;
+        }
+    }
+
+    void snapshot(const std::string& path) {
+        std::filesystem::path target(path);
+        if (target.is_relative() && !options_.snapshots.empty())
+            target = options_.snapshots / target;
+        if (!write_png(form_.picmain[0], target.string())) {
+            out_ << "snapshot failed " << target.string() << '\n';
+        }
+    }
+
+    void print_state() {
+        out_ << "state game=" << int(form_.game) << " position=" << int(form_.position)
+             << " light=" << int(form_.light) << " f00=" << int(form_.f00)
+             << " x00=" << int(form_.x00) << " music=" << form_.MusicFile << '\n';
+    }
+
+    std::ostream& out_;
+    RunnerOptions options_;
+    RecordingMediaDevice device_;
+    VirtualPlatform platform_;
+    MainForm form_;
+};
+
+}  // namespace
+
+int run_story(std::istream& script, std::ostream& out, std::ostream& err,
+              const RunnerOptions& options) {
+    RunnerOptions absolute = options;
+    absolute.assets = std::filesystem::absolute(options.assets).lexically_normal();
+    Runner runner(out, absolute);
+    std::string line;
+    int number = 0;
+    try {
+        while (std::getline(script, line)) {
+            ++number;
+            if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+            const auto words = split(line);
+            if (words.empty()) continue;
+            try {
+                Runner::check(words);
+            } catch (const BadLine& bad) {
+                err << "line " << number << ": " << bad.why << ": " << line << '\n';
+                return 2;
+            }
+            const auto first = line.find_first_not_of(" \t");
+            const auto last = line.find_last_not_of(" \t");
+            if (!runner.run(words, line.substr(first, last - first + 1))) break;
+        }
+    } catch (const FatalError& e) {
+        err << e.what() << '\n';
+        return 1;
+    } catch (const std::logic_error& e) {
+        err << "line " << number << ": stuck: " << e.what() << '\n';
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace hazama

@@ -1,0 +1,22 @@
+// The story runner: plays the real game core on the virtual platform from a command script
+// and writes one trace line per observable effect.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+
+namespace hazama {
+
+struct RunnerOptions {
+    std::filesystem::path assets;     // the folder holding gra/ and music/
+    std::filesystem::path snapshots;  // where relative snapshot paths are written
+};
+
+// Runs the commands read from `script`, writing the trace to `out` and complaints to `err`.
+// Returns the exit status: 0 done, 1 the game stopped with a fatal error, 2 a line could not
+// be parsed, 3 the script left the game stuck (a dialog or line with no scripted answer).
+int run_story(std::istream& script, std::ostream& out, std::ostream& err,
+              const RunnerOptions& options);
+
+}  // namespace hazama
