@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the CTest suites
+# (core, story, window, audio, assets, formatting), the core once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run of the loader.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/install_deps.sh
+hazama_install_deps
+
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHAZAMA_CORE_ONLY=ON \
+  -DHAZAMA_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+if [ -x tools/fuzz.sh ]; then
+  echo "== fuzzing the save-file loader"
+  tools/fuzz.sh
+fi

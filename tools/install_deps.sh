@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and be tested, when missing.
+# Sourced by run.sh and test.sh; does nothing (and needs no network) when all are present.
+hazama_packages=(
+  cmake ninja-build g++ pkg-config git python3
+  qt6-base-dev qt6-translations-l10n libgl-dev
+  libfluidsynth-dev timgm6mb-soundfont
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  librsvg2-bin imagemagick abcmidi
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang clang-format libclang-rt-14-dev
+  xvfb xauth xdotool
+)
+
+hazama_install_deps() {
+  local missing=()
+  for p in "${hazama_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
