@@ -127,6 +127,19 @@ class MainForm {
     void g18();
     void g19();
 
+    // ---- long scenes of the location routines, one block per location ----
+    // (a scene gets its own member, defined beside its routine in scenario/gNN_*.cpp)
+    // location 0:
+    // location 3:
+    // location 4:
+    // location 5:
+    // location 6:
+    // location 9:
+    // location 10:
+    // location 11:
+    // location 12:
+    // location 15:
+
     // ---- planes and labels ----
     std::array<Plane, 6> picmain;
     std::array<Plane, 6> picmask;  // picmask[0] has no picture
