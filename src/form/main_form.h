@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "graphics/dither.h"
 #include "graphics/plane.h"
 #include "platform/platform.h"
 
@@ -143,7 +144,7 @@ class MainForm {
     // ---- planes and labels ----
     std::array<Plane, 6> picmain;
     std::array<Plane, 6> picmask;  // picmask[0] has no picture
-    Plane pictile;
+    Plane pictile = make_pictile();  // the dither strip, cut from the step matrix
     Plane portrait;  // the picture of picface
     std::array<StaffLabel, 11> labstaff;
 

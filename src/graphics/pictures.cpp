@@ -1,42 +1,132 @@
-// TEMPORARY placeholders until the picture operations land; replaced by the graphics code.
+// Loading pictures into the planes, the dissolve `fade`, composing figures with `lay` and
+// `lays`, the portrait box `face`, and the plain block copies of the location routines.
+#include <string>
+
 #include "form/main_form.h"
+#include "graphics/dither.h"
+#include "graphics/raster.h"
+#include "graphics/stage.h"
 
 namespace hazama {
+namespace {
+
+// The figure's silhouette turns white on the stage, then the figure (drawn on white) is
+// ANDed in: inside the silhouette the figure shows, outside it the stage is unchanged.
+// The left edge is the centre less 80 whatever the width, as the game has always placed it.
+void compose(MainForm& form, int cha_x, int cha_y, int width, int height) {
+    const int left = cha_x - 80;
+    bit_blt(form.picmain[1], left, cha_y, width, height, form.picmain[3], 0, 0, Rop::SRCPAINT);
+    bit_blt(form.picmain[1], left, cha_y, width, height, form.picmain[2], 0, 0, Rop::SRCAND);
+}
+
+std::string numbers(std::initializer_list<int> values) {
+    std::string out;
+    for (int v : values) out += " " + std::to_string(v);
+    return out;
+}
+
+}  // namespace
+
+void put_picture(Plane& plane, const Plane& picture) {
+    if (plane.width != kStageWidth || plane.height != kStageHeight) {
+        plane.resize(kStageWidth, kStageHeight);
+    } else if (picture.width < kStageWidth || picture.height < kStageHeight) {
+        fill_box(plane, 0, 0, kStageWidth, kStageHeight, kBlack);
+    }
+    bit_blt(plane, 0, 0, picture.width, picture.height, picture, 0, 0);
+}
+
+void load_into(MainForm& form, int plane, std::string_view file) {
+    const std::string path = "gra/" + std::string(file);
+    if (plane == 5) {
+        form.load_file(path, form.picmain[5]);
+        return;
+    }
+    Plane loaded;
+    form.load_file(path, loaded);
+    put_picture(form.picmain.at(static_cast<std::size_t>(plane)), loaded);
+}
 
 void MainForm::picture(int plane, std::string_view file) {
     note("picture " + std::to_string(plane) + " gra/" + std::string(file));
+    load_into(*this, plane, file);
 }
+
 void MainForm::mask(int k) {
     note("mask " + std::to_string(k));
+    Plane& silhouette = picmask.at(static_cast<std::size_t>(k));
+    if (k != 0 && silhouette.empty()) {
+        load_file("gra/window/picmask" + std::to_string(k) + ".gif", silhouette);
+    }
+    // picmask(0) has no picture: plane 3 is left empty (black, so nothing is composed).
+    put_picture(picmain[3], silhouette);
 }
+
 void MainForm::copy(int dst, int dx, int dy, int w, int h, int src, int sx, int sy) {
-    note("copy " + std::to_string(dst) + " " + std::to_string(dx) + " " + std::to_string(dy) + " " +
-         std::to_string(w) + " " + std::to_string(h) + " " + std::to_string(src) + " " +
-         std::to_string(sx) + " " + std::to_string(sy));
+    note("copy" + numbers({dst, dx, dy, w, h, src, sx, sy}));
+    bit_blt(picmain.at(static_cast<std::size_t>(dst)), dx, dy, w, h,
+            picmain.at(static_cast<std::size_t>(src)), sx, sy);
 }
+
 void MainForm::fade(int scrolltime, int op) {
-    note("fade " + std::to_string(scrolltime) + " " + std::to_string(op));
+    note("fade" + numbers({scrolltime, op}));
+    const std::uint32_t t0 = platform().now_ms();
+    if (op == 1) fill_box(picmain[1], 0, 0, kStageWidth, kStageHeight, kBlack);
+    if (op == 2) fill_box(picmain[1], 0, 0, kStageWidth, kStageHeight, kWhite);
+    bit_blt(picmain[2], 0, 0, kStageWidth, kStageHeight, picmain[0], 0, 0);
+
+    // Step k (0..15) of the 16 follows from the elapsed time; step 0 is never drawn. A frame
+    // is drawn when the step changes, so a slow machine skips steps but keeps the duration.
+    const std::int64_t span = scrolltime;
+    int last_drawn = 0;
+    for (;;) {
+        const std::int64_t elapsed = platform().now_ms() - t0;
+        if (elapsed >= span) break;
+        const int k = static_cast<int>(elapsed * 16 / span);
+        if (k == last_drawn) {
+            const std::int64_t next = ((k + 1) * span + 15) / 16;  // first ms of step k + 1
+            wait_until(t0 + static_cast<std::uint32_t>(next));
+            continue;
+        }
+        dissolve_frame(picmain[0], picmain[1], 0, 0, pictile, k);
+        last_drawn = k;
+        refresh();
+        yield();
+    }
+    if (last_drawn > 0) {
+        // Leave the scratch planes as the transfers of the last frame leave them: plane 3
+        // the inverted mask, plane 4 the new picture masked by it.
+        build_mask(picmain[3], pictile, last_drawn);
+        bit_blt(picmain[3], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::NOTSRCCOPY);
+        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
+        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::SRCAND);
+    }
+    bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
+    refresh();
 }
+
 void MainForm::lay(int cha_x, int cha_y) {
-    note("lay " + std::to_string(cha_x) + " " + std::to_string(cha_y));
+    note("lay" + numbers({cha_x, cha_y}));
+    compose(*this, cha_x, cha_y, 160, 384);
 }
+
 void MainForm::lays(int cha_x, int cha_y, int width, int height) {
-    note("lays " + std::to_string(cha_x) + " " + std::to_string(cha_y) + " " +
-         std::to_string(width) + " " + std::to_string(height));
+    note("lays" + numbers({cha_x, cha_y, width, height}));
+    compose(*this, cha_x, cha_y, width, height);
 }
+
 void MainForm::face(std::string_view name) {
     note("face " + std::string(name));
+    load_file("gra/" + std::string(name) + ".jpg", portrait);
+    platform().set_face(&portrait);
     set_visible(Control::picface, true);
 }
+
 void MainForm::face(int zero) {
-    note("face " + std::to_string(zero));
+    if (zero != 0) return face(std::to_string(zero));
+    note("face 0");
     set_visible(Control::picface, false);
-}
-void MainForm::reverse() {
-    note("reverse");
-}
-void MainForm::stardust() {
-    note("stardust");
+    platform().set_face(nullptr);
 }
 
 }  // namespace hazama
