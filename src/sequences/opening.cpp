@@ -1,0 +1,123 @@
+// The opening credits: the night panorama pans down behind four credit pairs that grow
+// into place, then fades out to black.
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "form/main_form.h"
+#include "graphics/dither.h"
+#include "graphics/raster.h"
+#include "graphics/stage.h"
+#include "platform/asset_path.h"
+#include "sequences/staff_file.h"
+
+namespace hazama {
+namespace {
+
+// Only the panorama's right-hand column is shown.
+constexpr int kPanX = 768;
+
+struct Credit {
+    const char* role;
+    int role_x, role_y;
+    int name_x, name_y;
+};
+
+constexpr Credit kCredits[4] = {
+    {"原作・プログラム", 20, 20, 20, 50},
+    {"脚本", 20, 320, 20, 350},
+    {"キャラクターデザイン", 320, 20, 400, 50},
+    {"音楽", 460, 320, 390, 350},
+};
+
+constexpr double kRoleSize = 13;
+constexpr double kNameSize = 19;
+
+// Runs one timed phase of `span` ms: `draw(v, e)` redraws the screen whenever the frame
+// value v = e * range / span changes, then the phase sleeps until v will next change. A
+// late clock skips values; the phase always lasts `span` ms.
+template <typename Draw>
+void run_phase(MainForm& form, int span, int range, Draw draw) {
+    const std::uint32_t t0 = form.platform().now_ms();
+    int drawn = -1;
+    for (;;) {
+        const std::int64_t e = form.platform().now_ms() - t0;
+        if (e >= span) break;
+        const int v = static_cast<int>(e * range / span);
+        if (v != drawn) {
+            draw(v, e);
+            drawn = v;
+            form.refresh();
+            form.yield();
+        }
+        const std::int64_t next = (static_cast<std::int64_t>(drawn + 1) * span + range - 1) / range;
+        form.wait_until(t0 + static_cast<std::uint32_t>(next));
+    }
+}
+
+}  // namespace
+
+void MainForm::staffset(int num, std::string_view word, int x, int y) {
+    StaffLabel& label = labstaff.at(static_cast<std::size_t>(num));
+    label.text = std::string(word);
+    label.y = y;
+    label.x = x;
+    platform().set_staff(num, label);
+}
+
+void MainForm::opening() {
+    note("opening");
+    const auto staff = read_staff_items(find_asset(root(), "gra/staff.txt"));
+    load_into(*this, 5, "i15_see2.jpg");
+    const Plane& panorama = picmain[5];
+
+    // The old screen gives way to the panning panorama in sixteen dither steps.
+    run_phase(*this, 2000, 100, [&](int v, std::int64_t e) {
+        const int k = static_cast<int>(e * 16 / 2000);
+        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, v);
+        dissolve_frame(picmain[0], picmain[4], 0, 0, pictile, k);
+    });
+
+    for (int p = 0; p < 4; ++p) {
+        const Credit& c = kCredits[p];
+        staffset(2 * p, c.role, c.role_x, c.role_y);
+        staffset(2 * p + 1, credit_after(staff, c.role), c.name_x, c.name_y);
+    }
+
+    // The credits grow in pairs, each over 50 frame values, while the pan goes on.
+    std::array<bool, 4> shown{};
+    auto size_pair = [&](int p, double role, double name) {
+        for (int i : {2 * p, 2 * p + 1}) {
+            labstaff[i].point_size = i % 2 == 0 ? role : name;
+            platform().set_staff(i, labstaff[i]);
+        }
+    };
+    run_phase(*this, 5000, 200, [&](int v, std::int64_t) {
+        const int p = v <= 50 ? 0 : (v - 1) / 50;
+        if (!shown[p]) {
+            for (int i : {2 * p, 2 * p + 1}) {
+                labstaff[i].white = true;
+                labstaff[i].visible = true;
+                labstaff[i].bold = true;
+            }
+            size_pair(p, 1, 1);
+            shown[p] = true;
+        }
+        const double grown = (v - 50 * p) / 50.0;
+        size_pair(p, std::nearbyint(grown * 12 + 1), std::nearbyint(grown * 18 + 1));
+        for (int q = 0; q < p; ++q) size_pair(q, kRoleSize, kNameSize);
+        bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, v + 100);
+    });
+    size_pair(3, kRoleSize, kNameSize);
+
+    // The pan goes on while ever more pixels turn black.
+    run_phase(*this, 5000, 276, [&](int v, std::int64_t e) {
+        const int k = static_cast<int>(e * 16 / 5000);
+        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, v + 300);
+        build_mask(picmain[3], pictile, k);
+        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::SRCAND);
+        bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[4], 0, 0);
+    });
+}
+
+}  // namespace hazama
