@@ -4,8 +4,60 @@
 namespace hazama {
 
 void MainForm::g00() {
-    // The scenes come with the story; until then every command only returns to idle.
-    com();
+    opening();
+    fade(500, 2);
+    for (int i = 0; i <= 7; ++i) {
+        labstaff[i].visible = false;
+        platform().set_staff(i, labstaff[i]);
+    }
+
+    picture(1, "title1.jpg");
+    fade(1000, 0);
+    picture(1, "title2.jpg");
+    fade(1000, 0);
+    picture(1, "title.jpg");
+    fade(1000, 0);
+    pause_ms(1000);
+    fade(1000, 1);
+
+    message("ジリリリリリ……。目覚まし時計が鳴っていた。");
+    message("私はのろのろ起き上がって、目覚ましを黙らせた。");
+    message("飛沫「うう……月曜日。学校、行かなきゃ。」");
+    message("１９９８年　１月");
+    music("up_mode2");
+    picture(1, "i01_kisy.jpg");
+    fade(3000, 0);
+    message("飛沫「えっと……七時半。まだ平気、かな。」");
+
+    picture(1, "h03_syok.jpg");
+    fade(1000, 0);
+    message("私は飛沫（しぶき）。私立中学に通う三年生だ。");
+    face("k01_sib0");
+    message("飛沫「おはよう、お母さん。」");
+    picture(2, "c01_haha.jpg");
+    mask(1);
+    face(0);
+    lay(256, 0);
+    fade(1000, 0);
+    message(
+        "飛沫の母「おはよう。ほら、早く食べちゃいなさい。\r\n"
+        "　　　　　遅刻しても知らないわよ。」");
+    face("k01_sib0");
+    message("飛沫「はーい。」");
+    face(0);
+    message("飛沫の母「授業中にマンガなんか描いてちゃだめよ。」");
+    message("飛沫の母「高校入試まで、あと少しなんだから。」");
+    face("k01_sib0");
+    message("飛沫「分かってるってば。毎朝それなんだから。」");
+    fade(1000, 1);
+    message("飛沫「いってきまーす。」");
+    face(0);
+    message("こうして私は、いつものように家を出た。");
+
+    // Location 1's arrival gives the player the first command.
+    game = 1;
+    position = 1;
+    g01();
 }
 
 }  // namespace hazama

@@ -4,7 +4,23 @@
 namespace hazama {
 
 void MainForm::g01() {
-    // The scenes come with the story; until then every command only returns to idle.
+    switch (f00) {
+        case 0:
+            if (light == 0) picture(1, "h03_ie.jpg");
+            if (light == 1) picture(1, "h03_ied.jpg");
+            fade(1000, 0);
+            if (game == 17) {
+                message("家に入れば、両親に叱られる。それは分かっていた。");
+                game = 18;
+            }
+            break;
+        case 2:
+            message("ここには話す相手がいない。");
+            break;
+        case 3:
+            message("私の家の前だ。毎朝ここを出て、ここへ帰ってくる。");
+            break;
+    }
     com();
 }
 

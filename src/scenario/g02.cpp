@@ -4,7 +4,28 @@
 namespace hazama {
 
 void MainForm::g02() {
-    // The scenes come with the story; until then every command only returns to idle.
+    switch (f00) {
+        case 0:
+            picture(1, "h03_koji.jpg");
+            fade(1000, 0);
+            if (game == 1) {
+                message(
+                    "いつもの通学路に、黄色と黒の柵が並んでいた。\r\n"
+                    "道路工事のため通行止め――看板にはそうあった。");
+                face("k01_sib2");
+                message("飛沫「えーっ、なにこれ。ここ通れないの？」");
+                message("飛沫「毎朝これで回り道？　勘弁してよ……。」");
+                face(0);
+                game = 2;
+            }
+            break;
+        case 2:
+            message("ここには話す相手がいない。");
+            break;
+        case 3:
+            message("通学路は工事中らしい。当分は通れそうにない。");
+            break;
+    }
     com();
 }
 

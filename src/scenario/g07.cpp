@@ -4,7 +4,26 @@
 namespace hazama {
 
 void MainForm::g07() {
-    // The scenes come with the story; until then every command only returns to idle.
+    switch (f00) {
+        case 0:
+            if (light == 0) {
+                picture(1, "h04_s-rk.jpg");
+                if (game < 23) music("balance");
+            }
+            if (light == 1) picture(1, "h04_srkd.jpg");
+            fade(1000, 0);
+            break;
+        case 2:
+            message("ここには話す相手がいない。");
+            break;
+        case 3:
+            if (game <= 7) {
+                message("しんとしている。でも、誰かがいるような気がする。");
+            } else if (game <= 99) {
+                message("奥から、木を削るような音がかすかに聞こえる。");
+            }
+            break;
+    }
     com();
 }
 

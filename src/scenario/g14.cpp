@@ -4,7 +4,22 @@
 namespace hazama {
 
 void MainForm::g14() {
-    // The scenes come with the story; until then every command only returns to idle.
+    switch (f00) {
+        case 0:
+            picture(1, "i11_lo03.jpg");
+            reverse();
+            fade(1000, 0);
+            // Reached only from home with 45, but whatever brought her here, this is 46.
+            game = 46;
+            break;
+        case 2:
+            message("ここには話す相手がいない。");
+            break;
+        case 3:
+            message("あの小屋は、いったいどこにあったんだろう。");
+            message("考えれば考えるほど、分からなくなっていく。");
+            break;
+    }
     com();
 }
 
