@@ -9,26 +9,19 @@
 namespace hazama {
 namespace {
 
-using testing::Frame;
 using testing::GraphicsFixture;
 
 constexpr std::uint32_t kOld = 0x204060;
 constexpr std::uint32_t kNew = 0xC08010;
 
-// The dissolve step at which the pixel turns, by its place in the 4 x 4 block.
-int turn_step(int x, int y) {
-    return kStepMatrix[y % 4][x % 4];
-}
-
-// True when `screen` shows kNew exactly at the pixels that have turned by step k and kOld
-// everywhere else.
+// The screen shows kNew exactly where the pixel's place in its 4 x 4 block has turned by
+// step k, and kOld elsewhere.
 ::testing::AssertionResult shows_step(const Plane& screen, int k) {
     for (int y = 0; y < 384; ++y) {
         for (int x = 0; x < 512; ++x) {
-            const std::uint32_t want = turn_step(x, y) <= k ? kNew : kOld;
+            const std::uint32_t want = kStepMatrix[y % 4][x % 4] <= k ? kNew : kOld;
             if (screen.at(x, y) != want) {
-                return ::testing::AssertionFailure() << "pixel " << x << "," << y << " at step "
-                                                     << k << " is " << std::hex << screen.at(x, y);
+                return ::testing::AssertionFailure() << x << "," << y << " wrong at step " << k;
             }
         }
     }
@@ -49,74 +42,51 @@ TEST(Fade, FifteenStepsThenTheFinalCopyAtTheirDueTimes) {
         f.form.fade(span, 0);
         ASSERT_EQ(f.frames.size(), 16u) << span;
         for (int k = 1; k <= 15; ++k) {
-            const Frame& frame = f.frames[k - 1];
-            // Due at the first whole millisecond of step k.
-            EXPECT_EQ(frame.at, 5000u + (span * k + 15) / 16) << span << " step " << k;
-            EXPECT_TRUE(shows_step(frame.screen, k)) << span;
+            // Due at the first whole millisecond of step k; nothing during the first.
+            EXPECT_EQ(f.frames[k - 1].at, 5000u + (span * k + 15) / 16) << span << " " << k;
+            EXPECT_TRUE(shows_step(f.frames[k - 1].screen, k)) << span;
         }
-        EXPECT_EQ(f.frames.back().at, 5000u + span);
-        EXPECT_EQ(f.frames.back().screen.pixels, f.form.picmain[1].pixels);
+        // (0,0) of each block turns first, (2,1) only with the final copy.
+        EXPECT_EQ(f.frames[0].screen.at(4, 8), kNew);
+        EXPECT_EQ(f.frames[14].screen.at(510, 381), kOld);
+        EXPECT_EQ(f.frames[15].at, 5000u + span);
+        EXPECT_EQ(f.frames[15].screen.pixels, Plane(512, 384, kNew).pixels);
         EXPECT_EQ(f.platform.now_ms(), 5000u + span);
         EXPECT_EQ(f.notes, std::vector<std::string>{"fade " + std::to_string(span) + " 0"});
     }
 }
 
-TEST(Fade, TheFirstPixelTurnsAtStepOneAndTheLastOnlyInTheFinalCopy) {
-    FadeFixture f;
-    f.form.fade(1000, 0);
-    EXPECT_EQ(f.frames[0].screen.at(0, 0), kNew);
-    EXPECT_EQ(f.frames[0].screen.at(4, 8), kNew);
-    EXPECT_EQ(f.frames[0].screen.at(1, 0), kOld);
-    EXPECT_EQ(f.frames[14].screen.at(2, 1), kOld);
-    EXPECT_EQ(f.frames[14].screen.at(510, 381), kOld);
-    EXPECT_EQ(f.frames[15].screen.at(2, 1), kNew);
-}
-
-TEST(Fade, ToBlackThenBlackToBlack) {
+TEST(Fade, ToBlackThenBlackToBlackToWhiteAndAtOnce) {
     FadeFixture f;
     f.form.fade(1000, 1);
     EXPECT_EQ(f.form.picmain[0].pixels, Plane(512, 384, kBlack).pixels);
     EXPECT_EQ(f.form.picmain[1].pixels, Plane(512, 384, kBlack).pixels);
-
-    // Without a new picture the next dissolve runs its full time with nothing to change.
+    // Without a new picture the next dissolve runs its full time and changes nothing.
     f.frames.clear();
     f.form.fade(1000, 0);
     EXPECT_EQ(f.frames.size(), 16u);
-    for (const Frame& frame : f.frames) {
-        EXPECT_EQ(frame.screen.pixels, Plane(512, 384, kBlack).pixels);
-    }
+    for (const auto& frame : f.frames) EXPECT_EQ(frame.screen.pixels, f.frames[0].screen.pixels);
     EXPECT_EQ(f.platform.now_ms(), 7000u);
+    f.form.fade(100, 2);
+    EXPECT_EQ(f.form.picmain[0].pixels, Plane(512, 384, kWhite).pixels);
 
-    // White, and any other op dissolves to the stage as op 0 does.
-    FadeFixture w;
-    w.form.fade(100, 2);
-    EXPECT_EQ(w.form.picmain[0].pixels, Plane(512, 384, kWhite).pixels);
-    FadeFixture other;
-    other.form.fade(100, 7);
-    EXPECT_EQ(other.form.picmain[0].pixels, Plane(512, 384, kNew).pixels);
-    EXPECT_TRUE(shows_step(other.frames[3].screen, 4));
-}
-
-TEST(Fade, NoTimeShowsTheTargetAtOnce) {
-    for (int span : {0, -20}) {
-        FadeFixture f;
-        f.form.fade(span, 0);
-        ASSERT_EQ(f.frames.size(), 1u);
-        EXPECT_EQ(f.frames[0].screen.pixels, Plane(512, 384, kNew).pixels);
-        EXPECT_EQ(f.platform.now_ms(), 5000u);
+    // Any other op dissolves to the stage; no time at all shows it at once.
+    for (auto [span, op] : {std::pair{100, 7}, std::pair{0, 0}, std::pair{-20, 0}}) {
+        FadeFixture g;
+        g.form.fade(span, op);
+        EXPECT_EQ(g.frames.size(), span > 0 ? 16u : 1u);
+        EXPECT_EQ(g.form.picmain[0].pixels, Plane(512, 384, kNew).pixels);
+        EXPECT_EQ(g.platform.now_ms(), 5000u + std::max(span, 0));
     }
 }
 
 TEST(Fade, ASlowMachineSkipsStepsButKeepsTheDuration) {
     FadeFixture f;
-    // Every refresh takes 150 ms.
-    std::vector<std::uint32_t> drawn;
-    f.platform.on_refresh = [&] {
+    f.platform.on_refresh = [&] {  // every frame takes 150 ms to draw
         f.frames.push_back({f.platform.now_ms(), f.form.picmain[0]});
         f.platform.advance(150);
     };
     f.form.fade(1000, 0);
-    // Due at 63 ms, then wherever the clock is after each slow frame.
     const std::uint32_t want_at[] = {5063, 5213, 5363, 5513, 5663, 5813, 5963, 6113};
     const int want_step[] = {1, 3, 5, 8, 10, 13, 15, 16};
     ASSERT_EQ(f.frames.size(), std::size(want_at));
@@ -130,15 +100,13 @@ TEST(Fade, TimersKeepTickingAndTheScratchPlanesAreLeftAsTheTransfersLeaveThem) {
     FadeFixture f;
     int ticks = 0;
     f.platform.set_timer(TimerId::Timer2, 300, [&] { ++ticks; });
-    const Plane old_screen = f.form.picmain[0];
     f.form.fade(1000, 0);
     EXPECT_EQ(ticks, 3);
-
-    EXPECT_EQ(f.form.picmain[2].pixels, old_screen.pixels);
+    EXPECT_EQ(f.form.picmain[2].pixels, Plane(512, 384, kOld).pixels);
     // Step 15's mask inverted: black only where the last pixel waits for the final copy.
     for (int y = 0; y < 384; ++y) {
         for (int x = 0; x < 512; ++x) {
-            const bool last = turn_step(x, y) == 16;
+            const bool last = x % 4 == 2 && y % 4 == 1;
             ASSERT_EQ(f.form.picmain[3].at(x, y), last ? kBlack : kWhite);
             ASSERT_EQ(f.form.picmain[4].at(x, y), last ? kBlack : kNew);
         }

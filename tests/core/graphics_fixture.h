@@ -1,10 +1,9 @@
-// A main form on the virtual platform whose pictures are test patterns kept in memory,
-// behind real (empty) files in a scratch program folder.
+// A main form on the virtual platform whose pictures are test patterns kept in memory
+// behind real (empty) files in a scratch program folder; every refresh is recorded.
 #pragma once
 
 #include <unistd.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -17,52 +16,36 @@
 
 namespace hazama::testing {
 
-inline std::filesystem::path scratch_folder() {
-    static std::atomic<int> counter{0};
-    auto dir = std::filesystem::temp_directory_path() /
-               ("hazama-graphics-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir / "gra" / "window");
-    return dir;
-}
-
 struct Frame {
     std::uint32_t at;  // virtual time of the refresh
     Plane screen;
 };
 
 struct GraphicsFixture {
-    std::filesystem::path root = scratch_folder();
+    std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("hazama-graphics-" + std::to_string(::getpid()));
     RecordingMediaDevice device;
     VirtualPlatform platform{device};
     MainForm form{platform, root};
     std::map<std::string, Plane> files;  // full path -> picture
-    std::vector<std::string> decoded;    // paths in the order they were decoded
+    int decoded = 0;
     std::vector<std::string> notes;
-    std::vector<Frame> frames;  // the screen at every refresh, when recording
+    std::vector<Frame> frames;
 
-    explicit GraphicsFixture(bool record_frames = true) {
+    GraphicsFixture() {
+        std::filesystem::create_directories(root / "gra" / "window");
         for (Plane& p : form.picmain) p.resize(512, 384);
         platform.decoder = [this](const std::string& path, Plane& into, std::string& error) {
             auto it = files.find(path);
-            if (it == files.end() || !std::filesystem::exists(path)) {
-                error = "no such picture";
-                return false;
-            }
-            decoded.push_back(path);
+            if (it == files.end() || !std::filesystem::exists(path)) return error = "none", false;
+            ++decoded;
             into = it->second;
             return true;
         };
         platform.on_note = [this](const std::string& line) { notes.push_back(line); };
-        if (record_frames) {
-            platform.on_refresh = [this] {
-                frames.push_back({platform.now_ms(), form.picmain[0]});
-            };
-        }
+        platform.on_refresh = [this] { frames.push_back({platform.now_ms(), form.picmain[0]}); };
     }
-    ~GraphicsFixture() {
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
-    }
+    ~GraphicsFixture() { std::filesystem::remove_all(root); }
 
     // Places a picture file at `relative` below the program folder.
     void add(const std::string& relative, Plane picture) {
@@ -72,30 +55,25 @@ struct GraphicsFixture {
     }
 };
 
-// A plane whose every pixel tells where it is, so misplaced copies show.
+// A plane whose every pixel names its place (x, y below 1024) and a tag (below 16).
 inline Plane numbered(int w, int h, std::uint32_t tag = 0) {
     Plane p(w, h);
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) p.row(y)[x] = (tag << 20 | (y << 10 | x)) & 0xFFFFFF;
+        for (int x = 0; x < w; ++x) p.row(y)[x] = tag << 20 | y << 10 | x;
     }
     return p;
 }
 
-// Bounding box of the pixels of one colour: {left, top, right, bottom}, inclusive; all -1
-// when there are none.
-struct Box {
-    int left = -1, top = -1, right = -1, bottom = -1;
-    bool operator==(const Box&) const = default;
-};
-inline Box box_of(const Plane& p, std::uint32_t colour) {
-    Box b;
+// Bounding box {left, top, right, bottom} of the pixels of one colour; all -1 if none.
+inline std::array<int, 4> box_of(const Plane& p, std::uint32_t colour) {
+    std::array<int, 4> b{-1, -1, -1, -1};
     for (int y = 0; y < p.height; ++y) {
         for (int x = 0; x < p.width; ++x) {
             if (p.at(x, y) != colour) continue;
-            if (b.left < 0 || x < b.left) b.left = x;
-            if (b.top < 0) b.top = y;
-            if (x > b.right) b.right = x;
-            b.bottom = y;
+            if (b[0] < 0 || x < b[0]) b[0] = x;
+            if (b[1] < 0) b[1] = y;
+            b[2] = std::max(b[2], x);
+            b[3] = y;
         }
     }
     return b;
