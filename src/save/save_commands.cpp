@@ -1,0 +1,92 @@
+// The save and load commands of the main window: the file dialog, the message boxes, and
+// how play resumes at the loaded location.
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "form/main_form.h"
+#include "save/save_file.h"
+
+namespace hazama {
+namespace {
+
+constexpr char kFilter[] = "ハザマセーブデータ(*.hzm)|*.hzm|";
+constexpr char kExtension[] = "hzm";
+
+// The player's own data folder for the game: $XDG_DATA_HOME/hazama or
+// ~/.local/share/hazama.
+std::filesystem::path user_data_folder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && data[0] == '/') return std::filesystem::path(data) / "hazama";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return std::filesystem::path(home) / ".local" / "share" / "hazama";
+    }
+    return {};
+}
+
+// Where the dialog opens: the program's folder, ending in "/". An installed game cannot
+// write there, so its saves go to the player's data folder, created on first use.
+std::string initial_dir(const std::filesystem::path& root) {
+    std::filesystem::path folder = root;
+    if (::access(root.c_str(), W_OK) != 0) {
+        const std::filesystem::path data = user_data_folder();
+        std::error_code ec;
+        if (!data.empty() && (std::filesystem::create_directories(data, ec) ||
+                              std::filesystem::is_directory(data, ec))) {
+            folder = data;
+        }
+    }
+    std::string text = folder.string();
+    if (text.empty() || text.back() != '/') text += '/';
+    return text;
+}
+
+FileRequest file_request(bool save, const std::filesystem::path& root) {
+    return FileRequest{save, save ? "ゲームデータの保存" : "ゲームデータの読み出し",
+                       initial_dir(root), kFilter, kExtension};
+}
+
+void refusal(MainForm& form, const std::string& text) {
+    form.note("msgbox " + text);
+    form.platform().message_box(text);
+}
+
+}  // namespace
+
+void MainForm::comsave_Click() {
+    const auto path = platform_.ask_file(file_request(true, root_));
+    if (!path) return;
+    try {
+        if (savegame(*path, game, position, MusicFile, light) == 1) {
+            refusal(*this, "書き込みエラー");
+        }
+    } catch (const SaveFileError&) {
+        // The file could not be written: the command ends without a word.
+    }
+}
+
+void MainForm::comload_Click() {
+    const auto path = platform_.ask_file(file_request(false, root_));
+    if (!path) return;
+    const std::string kept = MusicFile;
+    music(0);
+    int result = 1;
+    try {
+        result = loadgame(*path, game, position, MusicFile, light);
+    } catch (const SaveFileError&) {
+        return;  // unreadable: ends without a word, and the music stays stopped
+    }
+    if (result == 1) {
+        refusal(*this, "読み込みエラー");
+        throw_if_closing();
+        music(kept);  // the old piece again, from its beginning
+        return;
+    }
+    com_no();
+    f00 = 0;
+    start();
+    com();
+}
+
+}  // namespace hazama
