@@ -14,6 +14,11 @@ struct Fixture {
     MainForm form{platform, "/nonexistent"};
     Fixture() {
         platform.reader = [this] { form.labmain_Click(); };
+        // Arriving somewhere plays that place's scene: give it blank pictures.
+        platform.decoder = [](const std::string&, Plane& into, std::string&) {
+            into.resize(512, 384);
+            return true;
+        };
     }
 
     // Opens the chooser at (position, game) and cancels it; returns the captions.
