@@ -1,0 +1,397 @@
+// The built game data against the code that uses it: every picture, portrait, silhouette,
+// window picture and piece of music the code names is there, in its format and size; the
+// silhouettes fit their figures; the window's pictures sit flush on the frame; and every
+// MIDI file plays for as long as its piece was written for.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "graphics/plane.h"
+#include "platform/asset_path.h"
+#include "platform/qt_picture_decoder.h"
+
+namespace hazama {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path folder_from(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr ? value : ".";
+}
+
+// The build folder holding gra/ and music/, and the source tree.
+const fs::path& built() {
+    static const fs::path path = folder_from("HAZAMA_ASSETS");
+    return path;
+}
+const fs::path& source() {
+    static const fs::path path = folder_from("HAZAMA_SOURCE");
+    return path;
+}
+
+std::string read_file(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The text of every .cpp file in the given folders below src/.
+std::vector<std::string> code_in(std::initializer_list<const char*> folders) {
+    std::vector<std::string> texts;
+    for (const char* folder : folders) {
+        const fs::path dir = source() / "src" / folder;
+        if (!fs::is_directory(dir)) continue;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            if (entry.path().extension() == ".cpp") texts.push_back(read_file(entry.path()));
+        }
+    }
+    return texts;
+}
+
+void collect(const std::vector<std::string>& texts, const std::regex& pattern,
+             const std::string& prefix, const std::string& suffix, std::set<std::string>& into) {
+    for (const std::string& text : texts) {
+        for (std::sregex_iterator m(text.begin(), text.end(), pattern), end; m != end; ++m) {
+            into.insert(prefix + (*m)[1].str() + suffix);
+        }
+    }
+}
+
+// Every picture the code loads, as a path below the program folder ("gra/h03_ie.jpg").
+std::set<std::string> pictures_named_by_code() {
+    std::set<std::string> names;
+    const auto story = code_in({"scenario", "sequences", "graphics"});
+    // Picture files by name, whichever call they are passed to (picture, load_into, a
+    // choice between two names), with or without the leading "\gra\".
+    collect(story, std::regex(R"re("(?:\\\\|/)?(?:gra(?:\\\\|/))?([\w+\-]+\.(?:jpg|gif|png))")re"),
+            "gra/", "", names);
+    // Portraits are named bare: face("k01_sib0") shows gra/k01_sib0.jpg.
+    collect(story, std::regex(R"re(\bface\s*\(\s*"([^"]+)")re"), "gra/", ".jpg", names);
+
+    // The window's own pictures, named as "window/NAME" or in a table of file names beside
+    // the "gra/window/" folder they are read from.
+    const auto app = code_in({"app"});
+    collect(app, std::regex(R"re("(?:gra/)?window/([\w+\-]+\.(?:jpg|gif|png))")re"), "gra/window/",
+            "", names);
+    std::vector<std::string> tables;
+    for (const std::string& text : app) {
+        if (text.find("\"gra/window/\"") != std::string::npos) tables.push_back(text);
+    }
+    collect(tables, std::regex(R"re(\{\s*"([\w+\-]+\.(?:jpg|gif|png))"\s*,)re"), "gra/window/", "",
+            names);
+
+    // The silhouettes are read by number: "gra/window/picmask" + k + ".gif".
+    for (int k = 1; k <= 5; ++k) names.insert("gra/window/picmask" + std::to_string(k) + ".gif");
+    return names;
+}
+
+std::set<std::string> music_named_by_code() {
+    std::set<std::string> names;
+    collect(code_in({"scenario", "sequences", "graphics"}),
+            std::regex(R"re(\bmusic\s*\(\s*"([^"]+)")re"), "", "", names);
+    names.erase("0");  // silence
+    return names;
+}
+
+struct Size {
+    int width;
+    int height;
+};
+
+bool starts_with(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
+
+// The size a picture must have, by its kind (the first letters of its name), or nothing
+// for a name of no known kind.
+std::optional<Size> size_for(const std::string& path) {
+    const std::string stem = fs::path(path).stem().string();
+    if (starts_with(path, "gra/window/")) {
+        if (stem == "frame") return Size{640, 480};
+        if (stem == "logo") return Size{106, 52};
+        if (stem == "imamou0" || stem == "imamou1" || stem == "icon") return Size{32, 32};
+        if (stem == "picmask5") return Size{196, 384};
+        if (starts_with(stem, "picmask")) return Size{160, 384};
+        if (std::regex_match(stem, std::regex("(move|talk|look)(_down|_off)?"))) {
+            return Size{97, 41};
+        }
+        return std::nullopt;
+    }
+    if (stem == "i15_see2") return Size{1280, 960};
+    if (stem == "c05_syoh") return Size{196, 384};
+    if (starts_with(stem, "c0")) return Size{160, 384};
+    if (starts_with(stem, "o01_kag")) return Size{60, 43};  // the house's upstairs window
+    if (stem == "o02_star") return Size{46, 40};
+    if (stem == "o03_xx") return Size{260, 384};  // the left of i15_x, where the boy stood
+    if (starts_with(stem, "k")) return Size{65, 65};
+    if (starts_with(stem, "h") || starts_with(stem, "i") || starts_with(stem, "title")) {
+        return Size{512, 384};
+    }
+    return std::nullopt;
+}
+
+// Whether the file starts as a file of its extension's format must.
+bool has_signature(const fs::path& file) {
+    const std::string head = read_file(file).substr(0, 8);
+    const std::string ext = file.extension().string();
+    if (ext == ".jpg") return head.rfind("\xFF\xD8\xFF", 0) == 0;
+    if (ext == ".gif") return head.rfind("GIF87a", 0) == 0 || head.rfind("GIF89a", 0) == 0;
+    if (ext == ".png") return head == "\x89PNG\r\n\x1A\n";
+    return false;
+}
+
+Plane decoded(const std::string& game_path) {
+    Plane plane;
+    std::string error;
+    EXPECT_TRUE(decode_picture(find_asset(built(), game_path).string(), plane, error))
+        << game_path << ": " << error;
+    return plane;
+}
+
+int red(std::uint32_t p) {
+    return (p >> 16) & 0xFF;
+}
+int green(std::uint32_t p) {
+    return (p >> 8) & 0xFF;
+}
+int blue(std::uint32_t p) {
+    return p & 0xFF;
+}
+int darkest(std::uint32_t p) {
+    return std::min({red(p), green(p), blue(p)});
+}
+int distance(std::uint32_t a, std::uint32_t b) {
+    return std::max(
+        {std::abs(red(a) - red(b)), std::abs(green(a) - green(b)), std::abs(blue(a) - blue(b))});
+}
+
+TEST(GameData, EveryPictureTheCodeNamesIsThereInItsFormatAndSize) {
+    const std::set<std::string> names = pictures_named_by_code();
+    // The scan itself must work, or this test would pass on nothing.
+    ASSERT_GT(std::count_if(names.begin(), names.end(),
+                            [](const std::string& n) { return !starts_with(n, "gra/window/"); }),
+              0)
+        << "no picture names found in src/";
+    ASSERT_TRUE(names.count("gra/window/frame.jpg")) << "no window pictures found in src/app";
+
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const fs::path file = find_asset(built(), name);
+        if (!fs::exists(file)) {
+            ADD_FAILURE() << "missing: " << file;
+            continue;
+        }
+        EXPECT_TRUE(has_signature(file)) << "not a " << file.extension() << " file";
+        const std::optional<Size> size = size_for(name);
+        if (!size) {
+            ADD_FAILURE() << "no size known for this kind of picture";
+            continue;
+        }
+        const Plane picture = decoded(name);
+        EXPECT_EQ(picture.width, size->width);
+        EXPECT_EQ(picture.height, size->height);
+    }
+}
+
+TEST(GameData, EveryPieceOfMusicTheCodeNamesIsThere) {
+    const std::set<std::string> names = music_named_by_code();
+    ASSERT_FALSE(names.empty()) << "no music names found in src/";
+    for (const std::string& name : names) {
+        const fs::path file = find_asset(built(), "music/" + name + ".mid");
+        EXPECT_TRUE(fs::exists(file)) << "missing: " << file;
+    }
+}
+
+// Inside a silhouette the figure is drawn (not the white it stands on), outside it is white.
+// Pixels next to the outline are left out: anti-aliasing greys the mask there and JPEG
+// rings the figure. A figure may have a few white parts of its own (a collar, the whites of
+// the eyes), so inside only a small share may be white.
+TEST(GameData, EachSilhouetteMatchesItsFigure) {
+    for (int k = 1; k <= 5; ++k) {
+        std::vector<fs::path> figures;
+        for (const auto& entry : fs::directory_iterator(built() / "gra")) {
+            if (starts_with(entry.path().filename().string(),
+                            ("c0" + std::to_string(k) + "_").c_str()))
+                figures.push_back(entry.path());
+        }
+        ASSERT_EQ(figures.size(), 1u) << "one figure c0" << k << "_*.jpg";
+        const std::string figure_name = "gra/" + figures[0].filename().string();
+        SCOPED_TRACE(figure_name);
+        const Plane figure = decoded(figure_name);
+        const Plane mask = decoded("gra/window/picmask" + std::to_string(k) + ".gif");
+        ASSERT_EQ(mask.width, figure.width);
+        ASSERT_EQ(mask.height, figure.height);
+
+        // Pixels whose whole 5 x 5 neighbourhood in the mask is white (inside) or black.
+        auto uniform = [&](int x, int y, bool white) {
+            for (int dy = -2; dy <= 2; ++dy) {
+                for (int dx = -2; dx <= 2; ++dx) {
+                    const int mx = std::clamp(x + dx, 0, mask.width - 1);
+                    const int my = std::clamp(y + dy, 0, mask.height - 1);
+                    const int level = darkest(mask.at(mx, my));
+                    if (white ? level < 250 : level > 5) return false;
+                }
+            }
+            return true;
+        };
+        long inside = 0, white_inside = 0, outside = 0, drawn_outside = 0;
+        for (int y = 0; y < mask.height; ++y) {
+            for (int x = 0; x < mask.width; ++x) {
+                const bool white_here = darkest(figure.at(x, y)) >= 250;
+                if (uniform(x, y, true)) {
+                    ++inside;
+                    white_inside += white_here;
+                } else if (uniform(x, y, false)) {
+                    ++outside;
+                    drawn_outside += darkest(figure.at(x, y)) < 235;
+                }
+            }
+        }
+        EXPECT_GT(inside, 4000) << "the silhouette is nearly empty";
+        EXPECT_GT(outside, 4000) << "the silhouette covers nearly everything";
+        EXPECT_LT(white_inside * 50, inside)
+            << white_inside << " of " << inside << " pixels inside the silhouette are white";
+        EXPECT_EQ(drawn_outside, 0) << "pixels of the figure outside the silhouette";
+    }
+}
+
+// The logo, the indicator frames and the command buttons are drawn on the colour of the
+// frame where they sit, so no box shows round them.
+TEST(GameData, WindowPicturesSitFlushOnTheFrame) {
+    const Plane frame = decoded("gra/window/frame.jpg");
+    ASSERT_EQ(frame.width, 640);
+    struct Placed {
+        const char* name;
+        int x, y;
+    };
+    const Placed placed[] = {
+        {"logo.gif", 520, 9},        {"imamou0.gif", 599, 428},  {"imamou1.gif", 599, 428},
+        {"move.gif", 529, 257},      {"talk.gif", 529, 305},     {"look.gif", 529, 355},
+        {"move_down.gif", 529, 257}, {"look_off.gif", 529, 355},
+    };
+    for (const Placed& p : placed) {
+        SCOPED_TRACE(p.name);
+        const Plane art = decoded(std::string("gra/window/") + p.name);
+        if (art.empty()) continue;
+        // The four corner pixels: the buttons are rounded, the rest flat to the edge.
+        for (const auto& [cx, cy] : {std::pair{0, 0},
+                                     {art.width - 1, 0},
+                                     {0, art.height - 1},
+                                     {art.width - 1, art.height - 1}}) {
+            EXPECT_LE(distance(art.at(cx, cy), frame.at(p.x + cx, p.y + cy)), 8)
+                << "corner " << cx << "," << cy;
+        }
+    }
+}
+
+// SMF chunks: the header and as many track chunks as it announces, all inside the file.
+bool parses_as_midi(const std::string& data, std::string& why) {
+    auto be = [&](std::size_t at, int bytes) {
+        unsigned long v = 0;
+        for (int i = 0; i < bytes; ++i) v = (v << 8) | static_cast<unsigned char>(data[at + i]);
+        return v;
+    };
+    if (data.size() < 14 || data.compare(0, 4, "MThd") != 0 || be(4, 4) != 6) {
+        why = "no MThd header";
+        return false;
+    }
+    const unsigned long format = be(8, 2), tracks = be(10, 2);
+    if (format > 1 || tracks == 0) {
+        why = "format " + std::to_string(format) + " with " + std::to_string(tracks) + " tracks";
+        return false;
+    }
+    std::size_t at = 14;
+    for (unsigned long t = 0; t < tracks; ++t) {
+        if (at + 8 > data.size() || data.compare(at, 4, "MTrk") != 0) {
+            why = "track " + std::to_string(t + 1) + " missing";
+            return false;
+        }
+        at += 8 + be(at + 4, 4);
+        if (at > data.size()) {
+            why = "track " + std::to_string(t + 1) + " runs past the end";
+            return false;
+        }
+    }
+    return true;
+}
+
+// Runs the music tools' length reader on the files; false when it fails.
+bool run_length_reader(const std::vector<fs::path>& files, std::string& output) {
+    std::string command = "python3 '" + (source() / "tools/assets/midi_length.py").string() + "'";
+    for (const fs::path& f : files) command += " '" + f.string() + "'";
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return false;
+    output.clear();
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    return pclose(pipe) == 0;
+}
+
+// Playing lengths in seconds by file. All files are read in one run; when the reader
+// fails on one of them, each is read on its own so the broken one is named and the others
+// are still measured.
+std::map<fs::path, double> lengths_of(const std::vector<fs::path>& files) {
+    std::map<fs::path, double> lengths;
+    std::string output;
+    if (files.size() > 1 && run_length_reader(files, output)) {
+        std::istringstream lines(output);
+        for (std::string line; std::getline(lines, line);) {
+            const auto tab = line.find('\t');
+            if (tab != std::string::npos) lengths[line.substr(tab + 1)] = std::stod(line);
+        }
+        return lengths;
+    }
+    for (const fs::path& f : files) {
+        if (run_length_reader({f}, output)) {
+            lengths[f] = std::stod(output);
+        } else {
+            ADD_FAILURE() << f.filename() << ": the length reader failed:\n" << output;
+        }
+    }
+    return lengths;
+}
+
+// Each piece loops for the length it was written for; the short chime s-Cha is the
+// exception.
+TEST(GameData, EveryMidiFileParsesAndLastsAsWritten) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(built() / "music")) {
+        if (entry.path().extension() == ".mid") files.push_back(entry.path());
+    }
+    ASSERT_FALSE(files.empty());
+    for (const fs::path& f : files) {
+        std::string why;
+        EXPECT_TRUE(parses_as_midi(read_file(f), why)) << f.filename() << ": " << why;
+    }
+    ASSERT_TRUE(fs::exists(source() / "tools/assets/midi_length.py"));
+    const std::map<fs::path, double> lengths = lengths_of(files);
+    for (const auto& [f, seconds] : lengths) {
+        SCOPED_TRACE(f.filename().string());
+        std::string stem = f.stem().string();
+        std::transform(stem.begin(), stem.end(), stem.begin(), ::tolower);
+        if (stem == "s-cha") {
+            EXPECT_GE(seconds, 5.0);
+            EXPECT_LE(seconds, 8.0);
+        } else {
+            EXPECT_GE(seconds, 40.0);
+            EXPECT_LE(seconds, 120.0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace hazama
