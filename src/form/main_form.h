@@ -132,6 +132,12 @@ class MainForm {
     // (a scene gets its own member, defined beside its routine in scenario/gNN_*.cpp)
     // location 0:
     // location 3:
+    void rumour_of_the_house();      // 蓮美 tells why nobody should live there
+    void hasumi_after_club();        // evening: 蓮美 will not believe anyone lives there
+    void door_that_will_not_open();  // after the results: 蓮美 and the shut house
+    void last_farewell();            // his voice behind her, and then he is gone
+    void figure_on_road(std::string_view file, int k);  // a figure laid before the house
+    void house_window(std::string_view patch);          // a patch over the house's window
     // location 4:
     // location 5:
     // location 6:

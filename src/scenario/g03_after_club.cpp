@@ -1,0 +1,46 @@
+// Location 3, the evening the rabbit was finished: 蓮美 will not believe anyone lives there.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::hasumi_after_club() {
+    // Dusk, whatever picture the arrival chose.
+    picture(1, "h04_siee.jpg");
+    fade(1000, 0);
+    face("k01_sib3");
+    message("飛沫「うわ、もう真っ暗。」");
+    message("飛沫「どうりでお腹が空くわけだ。」");
+    music("up_mode2");
+    face("k02_has0");
+    message("蓮美「あれ、飛沫？　こんなとこで何してんの？」");
+    figure_on_road("c02_hasu.jpg", 2);
+    fade(1000, 0);
+    face("k01_sib3");
+    message(
+        "飛沫「蓮美！　えっと、ちょっとこの家に\r\n"
+        "　　　お邪魔してたんだ。」");
+    message("飛沫「蓮美は？　部活の帰り？」");
+    face(0);
+    message(
+        "蓮美「うん。後輩の練習見てたら遅くなっちゃって。\r\n"
+        "　　　……って、この家？」");
+    music("sukima");
+    message(
+        "蓮美「ここ、誰も住んでないでしょ。\r\n"
+        "　　　一家心中があってから、ずっと空き家だよ。」");
+    face("k01_sib0");
+    message("飛沫「そんなことないよ。」");
+    message("飛沫「さっきまで、ここの人と一緒だったもん。」");
+    face(0);
+    message("蓮美「……うそでしょ？」");
+    face("k01_sib0");
+    message("飛沫「ほんとだってば。じゃ、私もう帰るね。」");
+    face(0);
+    message("蓮美「う、うん……。また明日……。」");
+    picture(1, "h04_siee.jpg");
+    house_window("o01_kagg.jpg");
+    fade(1000, 0);
+    game = 26;
+}
+
+}  // namespace hazama
