@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -296,6 +297,33 @@ TEST(GameData, WindowPicturesSitFlushOnTheFrame) {
                 << "corner " << cx << "," << cy;
         }
     }
+}
+
+// White text on the message strip must read well: every pixel behind the message line
+// gives white a contrast of at least 7:1.
+TEST(GameData, WhiteTextReadsOnTheMessageStrip) {
+    const Plane frame = decoded("gra/window/frame.jpg");
+    ASSERT_EQ(frame.width, 640);
+    auto linear = [](int c) {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    double brightest = 0;
+    for (int y = 397; y <= 461; ++y) {
+        for (int x = 112; x <= 624; ++x) {
+            const std::uint32_t p = frame.at(x, y);
+            brightest = std::max(brightest, 0.2126 * linear(red(p)) + 0.7152 * linear(green(p)) +
+                                                0.0722 * linear(blue(p)));
+        }
+    }
+    EXPECT_GE(1.05 / (brightest + 0.05), 7.0);
+}
+
+// The window icon keeps to the 16 colours of the classic icon.
+TEST(GameData, TheIconKeepsToSixteenColours) {
+    const Plane icon = decoded("gra/window/icon.png");
+    const std::set<std::uint32_t> colours(icon.pixels.begin(), icon.pixels.end());
+    EXPECT_LE(colours.size(), 16u);
 }
 
 // SMF chunks: the header and as many track chunks as it announces, all inside the file.
