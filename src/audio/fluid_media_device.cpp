@@ -1,22 +1,307 @@
-// TEMPORARY: answers every command with "no synthesizer" until the FluidSynth device lands.
+// The FluidSynth media device: one MIDI player under one alias, rendered by the desktop's
+// audio driver or, without a sound card, by a thread of our own that keeps real time.
 #include "audio/fluid_media_device.h"
 
+#include <dlfcn.h>
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "audio/media_command.h"
 #include "audio/media_errors.h"
+#include "platform/asset_path.h"
 
 namespace hazama {
+namespace {
 
-struct FluidMediaDevice::Impl {};
+using Clock = std::chrono::steady_clock;
 
-FluidMediaDevice::FluidMediaDevice() = default;
+// Frames a silent render pass makes before it sleeps (about 12 ms at 44.1 kHz).
+constexpr int kSilentBlock = 512;
+
+// ALSA, which FluidSynth loads, reports a missing sound card on standard error by itself.
+using AlsaErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+using AlsaSetErrorHandler = int (*)(AlsaErrorHandler);
+void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
+
+// FluidSynth's log and ALSA's complaints, muted while drivers that may not work here are
+// tried: a machine without sound plays silently, not noisily.
+class QuietLog {
+  public:
+    QuietLog() {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
+            saved_[level] = fluid_set_log_function(level, nullptr, nullptr);
+        }
+        set_alsa_ =
+            reinterpret_cast<AlsaSetErrorHandler>(dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"));
+        if (set_alsa_ != nullptr) set_alsa_(&ignore_alsa_error);
+    }
+    ~QuietLog() {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
+            fluid_set_log_function(level, saved_[level], nullptr);
+        }
+        if (set_alsa_ != nullptr) set_alsa_(nullptr);  // ALSA's own handler again
+    }
+    QuietLog(const QuietLog&) = delete;
+    QuietLog& operator=(const QuietLog&) = delete;
+
+  private:
+    std::array<fluid_log_function_t, LAST_LOG_LEVEL> saved_{};
+    AlsaSetErrorHandler set_alsa_ = nullptr;
+};
+
+// FluidR3 sounds best; TimGM6mb is small. The .sf3 fonts load far too slowly to use.
+std::filesystem::path choose_soundfont(const std::filesystem::path& folder, bool& large) {
+    for (const char* name : {"FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
+        const auto path = folder / name;
+        if (std::filesystem::is_regular_file(path)) {
+            large = path.filename() == "FluidR3_GM.sf2";
+            return path;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+struct FluidMediaDevice::Impl {
+    Options options;
+
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_audio_driver_t* driver = nullptr;
+    std::thread silent_thread;
+    std::string output;
+
+    // Held by whoever renders, and by the commands whenever they create, start or free a
+    // player: FluidSynth must not run a player's timer while it is being replaced.
+    std::mutex lock;
+    std::condition_variable wake;  // the silent thread waits here while nothing plays
+    bool rendering = false;        // a piece has been started and not yet sought or closed
+    bool stopping = false;
+
+    // Only the command (UI) thread touches these.
+    fluid_player_t* player = nullptr;
+    std::string alias;
+    std::string path;  // the file the player plays, as found on disk
+    bool started = false;
+
+    explicit Impl(Options o) : options(std::move(o)) {}
+
+    ~Impl() {
+        // The driver goes first so that nothing renders while the synthesizer is freed.
+        if (driver != nullptr) delete_fluid_audio_driver(driver);
+        if (silent_thread.joinable()) {
+            {
+                std::lock_guard guard(lock);
+                stopping = true;
+            }
+            wake.notify_all();
+            silent_thread.join();
+        }
+        if (player != nullptr) delete_fluid_player(player);
+        if (synth != nullptr) delete_fluid_synth(synth);
+        if (settings != nullptr) delete_fluid_settings(settings);
+    }
+
+    bool start_synth() {
+        if (synth != nullptr) return true;
+        bool large = false;
+        const auto font = choose_soundfont(options.soundfont_folder, large);
+        if (font.empty()) return false;
+        if (settings == nullptr) settings = new_fluid_settings();
+        if (settings == nullptr) return false;
+        // FluidR3 is 140 MB; only the instruments a piece selects are read into memory.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", large ? 1 : 0);
+        synth = new_fluid_synth(settings);
+        if (synth == nullptr) return false;
+        if (fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED) {
+            delete_fluid_synth(synth);
+            synth = nullptr;
+            return false;
+        }
+        start_output();
+        return true;
+    }
+
+    void start_output() {
+        if (!options.silent) {
+            QuietLog quiet;
+            for (const char* name : {"pulseaudio", "alsa", "sdl2"}) {
+                fluid_settings_setstr(settings, "audio.driver", name);
+                driver = new_fluid_audio_driver2(settings, &Impl::render_for_driver, this);
+                if (driver != nullptr) {
+                    output = name;
+                    return;
+                }
+            }
+        }
+        output = "silent";
+        silent_thread = std::thread([this] { render_silently(); });
+    }
+
+    bool has_sound() { return rendering || fluid_synth_get_active_voice_count(synth) > 0; }
+
+    // The driver's audio thread. It never waits for the command thread: while a command
+    // holds the lock it gets one block of silence instead.
+    static int render_for_driver(void* data, int len, int nfx, float* fx[], int nout,
+                                 float* out[]) {
+        auto* self = static_cast<Impl*>(data);
+        std::unique_lock guard(self->lock, std::try_to_lock);
+        if (guard.owns_lock() && self->has_sound()) {
+            return fluid_synth_process(self->synth, len, nfx, fx, nout, out);
+        }
+        for (int i = 0; i < nout; ++i) std::fill_n(out[i], len, 0.0f);
+        for (int i = 0; fx != nullptr && i < nfx; ++i) std::fill_n(fx[i], len, 0.0f);
+        return FLUID_OK;
+    }
+
+    // Without a sound card the synthesizer still has to run in real time, or the player
+    // would never reach the end of a piece and nothing would loop.
+    void render_silently() {
+        double rate = 44100;
+        fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+        const auto block = std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(kSilentBlock / rate));
+        std::vector<float> left(kSilentBlock);
+        std::vector<float> right(kSilentBlock);
+        std::unique_lock guard(lock);
+        auto next = Clock::now();
+        while (!stopping) {
+            if (!has_sound()) {
+                wake.wait(guard, [this] { return stopping || rendering; });
+                next = Clock::now();
+                continue;
+            }
+            fluid_synth_write_float(synth, kSilentBlock, left.data(), 0, 1, right.data(), 0, 1);
+            next += block;
+            // After a long stall (a suspended machine) carry on from now, not in a rush.
+            if (Clock::now() - next > std::chrono::milliseconds(250)) next = Clock::now();
+            guard.unlock();
+            std::this_thread::sleep_until(next);
+            guard.lock();
+        }
+    }
+
+    // A fresh player for `path`, stopped at the start. Called with the lock held.
+    fluid_player_t* make_player() {
+        fluid_player_t* p = new_fluid_player(synth);
+        if (p != nullptr && fluid_player_add(p, path.c_str()) != FLUID_OK) {
+            delete_fluid_player(p);
+            p = nullptr;
+        }
+        return p;
+    }
+
+    // Frees the player and silences what it left sounding. Called with the lock held.
+    void drop_player() {
+        delete_fluid_player(player);
+        player = nullptr;
+        fluid_synth_all_notes_off(synth, -1);
+        rendering = false;
+        started = false;
+    }
+
+    std::uint32_t open(const MediaCommand& cmd) {
+        if (player != nullptr) return media_error::kAliasInUse;
+        const std::filesystem::path given(cmd.path);
+        const auto found = find_asset(given.parent_path(), given.filename().string());
+        if (!std::filesystem::is_regular_file(found)) return media_error::kFileNotFound;
+        if (!fluid_is_midifile(found.c_str())) return media_error::kBadFile;
+        if (!start_synth()) return media_error::kNoSynthesizer;
+        std::lock_guard guard(lock);
+        path = found.string();
+        player = make_player();
+        if (player == nullptr) return media_error::kNoSynthesizer;
+        alias = cmd.alias;
+        started = false;
+        return 0;
+    }
+
+    void play() {
+        if (started) return;
+        {
+            std::lock_guard guard(lock);
+            fluid_player_play(player);
+            started = true;
+            rendering = true;
+        }
+        wake.notify_all();
+    }
+
+    bool ended() {
+        if (!started) return true;
+        std::lock_guard guard(lock);
+        if (fluid_player_get_status(player) == FLUID_PLAYER_DONE) return true;
+        // The player lingers about two seconds after the last event before it says "done";
+        // the piece itself is over when the current tick reaches the end.
+        const int total = fluid_player_get_total_ticks(player);
+        return total > 0 && fluid_player_get_current_tick(player) >= total;
+    }
+
+    // A finished player cannot be rewound, so the start is a new player on the same file.
+    std::uint32_t seek_start() {
+        std::lock_guard guard(lock);
+        drop_player();
+        player = make_player();
+        if (player == nullptr) {
+            alias.clear();
+            return media_error::kNoSynthesizer;
+        }
+        return 0;
+    }
+
+    void close() {
+        std::lock_guard guard(lock);
+        drop_player();
+        alias.clear();
+        path.clear();
+    }
+};
+
+FluidMediaDevice::FluidMediaDevice() : FluidMediaDevice(Options{}) {}
+
+FluidMediaDevice::FluidMediaDevice(Options options)
+    : impl_(std::make_unique<Impl>(std::move(options))) {}
+
 FluidMediaDevice::~FluidMediaDevice() = default;
 
-std::uint32_t FluidMediaDevice::send(const std::string&, std::string& reply) {
+std::uint32_t FluidMediaDevice::send(const std::string& command, std::string& reply) {
     reply.clear();
-    return media_error::kNoSynthesizer;
+    const MediaCommand cmd = parse_media_command(command);
+    using Kind = MediaCommand::Kind;
+    if (cmd.kind == Kind::unknown) return media_error::kUnknownCommand;
+    if (cmd.kind == Kind::open) return impl_->open(cmd);
+    if (impl_->player == nullptr || cmd.alias != impl_->alias) return media_error::kNotOpen;
+    switch (cmd.kind) {
+        case Kind::play:
+            impl_->play();
+            return 0;
+        case Kind::status_mode:
+            reply = impl_->ended() ? "stopped" : "playing";
+            return 0;
+        case Kind::seek_start:
+            return impl_->seek_start();
+        case Kind::close:
+            impl_->close();
+            return 0;
+        default:
+            return media_error::kUnknownCommand;
+    }
 }
 
 bool FluidMediaDevice::error_text(std::uint32_t code, std::string& text) {
     return media_error::text_of(code, text);
+}
+
+std::string FluidMediaDevice::output() const {
+    return impl_->output;
 }
 
 }  // namespace hazama
