@@ -140,6 +140,10 @@ class MainForm {
     void house_window(std::string_view patch);          // a patch over the house's window
     // location 4:
     // location 5:
+    void late_first_morning();   // in just in time; she cannot keep her mind on class
+    void day_before_the_test();  // neither has studied; someone does live in that house
+    void test_went_well();       // 蓮美 wonders how; the boy stays her secret
+    void hasumi_in_class();      // 蓮美 laid over the classroom
     // location 6:
     // location 9:
     // location 10:
@@ -149,9 +153,9 @@ class MainForm {
 
     // ---- planes and labels ----
     std::array<Plane, 6> picmain;
-    std::array<Plane, 6> picmask;  // picmask[0] has no picture
+    std::array<Plane, 6> picmask;    // picmask[0] has no picture
     Plane pictile = make_pictile();  // the dither strip, cut from the step matrix
-    Plane portrait;  // the picture of picface
+    Plane portrait;                  // the picture of picface
     std::array<StaffLabel, 11> labstaff;
 
     // ---- helpers shared by the subsystems ----
