@@ -55,7 +55,8 @@ TEST(SmallLocations, HouseFront) {
         {"look",
          "set game=30 position=1",
          "look",
-         {"message lines=1", "face 0", "state game=30 position=1 light=0 f00=0 x00=0 music=up_mode2"}},
+         {"message lines=1", "face 0",
+          "state game=30 position=1 light=0 f00=0 x00=0 music=up_mode2"}},
     });
     EXPECT_EQ(play_at("set game=17 position=1", "talk").after("talk").of("message"),
               Lines{kNobody});
@@ -77,7 +78,8 @@ TEST(SmallLocations, RoadWorks) {
         {"look",
          "set game=1 position=2",
          "look",
-         {"message lines=1", "face 0", "state game=1 position=2 light=0 f00=0 x00=0 music=up_mode2"}},
+         {"message lines=1", "face 0",
+          "state game=1 position=2 light=0 f00=0 x00=0 music=up_mode2"}},
     });
     EXPECT_EQ(play_at("set game=1 position=2", "talk").after("talk").of("message"), Lines{kNobody});
 }
@@ -134,7 +136,8 @@ TEST(SmallLocations, InnerRoomOfTheBoysHouse) {
         {"look",
          "set game=6 position=8",
          "look",
-         {"message lines=1", "face 0", "state game=6 position=8 light=0 f00=0 x00=0 music=up_mode2"}},
+         {"message lines=1", "face 0",
+          "state game=6 position=8 light=0 f00=0 x00=0 music=up_mode2"}},
     });
     EXPECT_EQ(play_at("set game=6 position=8", "talk").after("talk").of("message"), Lines{kNobody});
 }
