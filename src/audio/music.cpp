@@ -38,10 +38,18 @@ void MainForm::music(std::string_view name) {
     const std::string path = (root_ / "music" / (std::string(name) + ".mid")).string();
     ret = static_cast<std::int16_t>(mci_send("open \"" + path + "\" alias x1 notify", errStr));
     ret = static_cast<std::int16_t>(mci_send("play x1", errStr));
+    // Wake the watcher, which rests while nothing is open.
+    if (timer1_interval_ > 0) platform_.set_timer_interval(TimerId::Timer1, timer1_interval_);
 }
 
 void MainForm::Timer1_Timer() {
     ret = static_cast<std::int16_t>(mci_send("status x1 mode", errStr));
+    if (ret != 0) {
+        // Nothing is open, and every poll would fail alike until music() opens a piece:
+        // rest rather than wake the window a hundred times a second for nothing.
+        platform_.set_timer_interval(TimerId::Timer1, 0);
+        return;
+    }
     if (errStr == "stopped") {
         ret = static_cast<std::int16_t>(mci_send("seek x1 to start", errStr));
         ret = static_cast<std::int16_t>(mci_send("play x1", errStr));

@@ -141,7 +141,38 @@ TEST(Music, AnEmptyNameTriesTheFileDotMidAndPlaysNothing) {
     f.device.clear();
     f.platform.advance(100);
     EXPECT_EQ(f.sent(), Commands{}) << "the watcher restarts nothing that never opened";
-    EXPECT_GT(f.polls(), 0);
+}
+
+TEST(Music, TheWatcherRestsWhileNothingIsOpen) {
+    MusicFixture f;
+    f.platform.advance(1000);
+    EXPECT_LE(f.polls(), 1) << "no piece yet";
+
+    f.form.music("mind");
+    f.device.clear();
+    f.platform.advance(1000);
+    EXPECT_GE(f.polls(), 99) << "a piece wakes it";
+    f.device.end_piece();
+    f.platform.advance(10);
+    EXPECT_EQ(f.sent(), (Commands{"seek x1 to start", "play x1"}));
+
+    f.form.music(0);
+    f.device.clear();
+    f.platform.advance(1000);
+    EXPECT_LE(f.polls(), 1) << "stopped music";
+
+    f.form.music("missing");
+    f.device.clear();
+    f.platform.advance(1000);
+    EXPECT_LE(f.polls(), 1) << "a piece that would not open";
+
+    // Location 5 sets the interval back to 10 ms with its next piece already open.
+    f.form.set_timer1_interval(0);
+    f.form.music("s-Cha");
+    f.form.set_timer1_interval(10);
+    f.device.clear();
+    f.platform.advance(1000);
+    EXPECT_GE(f.polls(), 99);
 }
 
 TEST(Music, TheWatcherRestartsAnEndedPieceWithinTenMilliseconds) {
