@@ -2,10 +2,94 @@
 #include "form/main_form.h"
 
 namespace hazama {
+namespace {
+
+constexpr const char* kFewStudentsLeft = "何人か残っているけど、特に話す用事はない。";
+
+}  // namespace
 
 void MainForm::g05() {
-    // The scenes come with the story; until then every command only returns to idle.
+    switch (f00) {
+        case 0:
+            if (light == 0) picture(1, "h05_gako.jpg");
+            if (light == 1) picture(1, "h05_gakd.jpg");
+            fade(1000, 0);
+            if (game <= 3) {
+                late_first_morning();
+            } else if (game == 11) {
+                day_before_the_test();
+            } else if (game == 20) {
+                test_went_well();
+            }
+            break;
+        case 2:
+            if (light == 0) {
+                if (game >= 23 && game <= 24) {
+                    message(
+                        "吹奏楽部の子が何人か、練習をしている。\r\n"
+                        "でも、わざわざ話しかける用事はない。");
+                } else if (game <= 4 || game == 12 || game == 21) {
+                    message(std::string(kFewStudentsLeft) +
+                            "\r\n"
+                            "蓮美は部活か委員会に行っているみたいだ。");
+                } else {
+                    message(kFewStudentsLeft);
+                }
+            } else if (light == 1) {
+                message("ここには話す相手がいない。");
+            }
+            break;
+        case 3:
+            if (light == 0) {
+                if (game >= 23 && game <= 24) {
+                    message("吹奏楽部の子が何人か、練習をしている。");
+                } else {
+                    message("教室には、まだ何人か生徒が残っている。");
+                }
+            } else if (light == 1) {
+                message("こんな時間だ。さすがに、もう誰もいない。");
+            }
+            break;
+    }
     com();
+}
+
+void MainForm::hasumi_in_class() {
+    picture(2, "c02_hasu.jpg");
+    mask(2);
+    lay(256, 64);
+}
+
+// Monday: the detour past that house nearly made her late.
+void MainForm::late_first_morning() {
+    message(
+        "息を切らして教室に駆け込むと、\r\n"
+        "時計の針は始業の二分前を指していた。");
+    message("席に着くより早く、親友の蓮美が寄ってきた。");
+    hasumi_in_class();
+    fade(1000, 0);
+    message("蓮美「おっはよー。飛沫にしちゃ遅かったじゃん。」");
+    face("k01_sib0");
+    message("飛沫「うん……ちょっと、気になることがあって。」");
+    face(0);
+
+    // The chime must ring once, so the watcher may not restart it.
+    music("s-Cha");
+    set_timer1_interval(0);
+    platform().set_message("");
+    pause_ms(5000);
+    message("蓮美「やばっ、先生来ちゃう。席戻るね！」");
+
+    picture(1, "h05_gako.jpg");
+    fade(1000, 0);
+    music("mind2");
+    set_timer1_interval(10);
+    message(
+        "授業が始まった。けれど、先生の声は\r\n"
+        "少しも頭に入ってこなかった。");
+    message("やっぱり、あの家のせいだろうか。");
+    message("そのまま一日の授業が終わり、放課後になった。");
+    game = 4;
 }
 
 }  // namespace hazama

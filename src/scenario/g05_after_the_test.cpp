@@ -1,0 +1,48 @@
+// Location 5, Wednesday: the test after her night at the desk.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::test_went_well() {
+    music("s-Cha");
+    fade(4000, 1);
+    set_timer1_interval(0);
+    pause_ms(5000);
+    music("up_mode2");
+    set_timer1_interval(10);
+    message("テストは、自分でも驚くほどよくできた。");
+    face("k01_sib0");
+    message(
+        "飛沫「これも、あの家の男の子のおかげ……？\r\n"
+        "　　　でも、どうしてだろう。」");
+    face(0);
+
+    picture(1, "h05_gako.jpg");
+    hasumi_in_class();
+    fade(1000, 0);
+    message(
+        "蓮美「飛沫、すごいじゃん！　答え合わせ、\r\n"
+        "　　　ほとんど合ってたでしょ。昨日は\r\n"
+        "　　　全然はかどってないって言ってたのに。」");
+    message("蓮美「まさか、あれ全部一夜漬けってこと？」");
+    face("k01_sib0");
+    message("飛沫「うん……自分でも、まだ信じられないよ。」");
+    face(0);
+    message("蓮美「ふうん。なんかいいことでもあった？」");
+    face("k01_sib0");
+    message("飛沫「べ、別に。なんにもないよ。」");
+    face(0);
+    message(
+        "あの家の男の子のことを、話そうかと思った。\r\n"
+        "でも、なぜか、私だけの秘密にしておきたかった。");
+    message("蓮美「じゃ、あたし部活行くね。またね！」");
+    face("k01_sib0");
+    message("飛沫「うん、またね。」");
+    picture(1, "h05_gako.jpg");
+    fade(1000, 0);
+    face(0);
+    music("star2");
+    game = 21;
+}
+
+}  // namespace hazama
