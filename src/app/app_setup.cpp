@@ -1,0 +1,42 @@
+// Application-wide set-up: font substitutions, Qt's Japanese translation, design fonts.
+#include "app/app_setup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cmath>
+#include <memory>
+
+namespace hazama {
+
+void install_font_substitutions() {
+    const QStringList gothic{QStringLiteral("IPAGothic")};
+    const QStringList proportional{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+    const QStringList mincho{QStringLiteral("IPAMincho")};
+    QFont::insertSubstitutions(QStringLiteral("MS Gothic"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS PGothic"), proportional);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), proportional);
+    QFont::insertSubstitutions(QStringLiteral("MS Mincho"), mincho);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho);
+}
+
+bool install_translator(QApplication& app) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
+    }
+    // The application owns it from here on; it outlives every dialog.
+    translator->setParent(&app);
+    return QApplication::installTranslator(translator.release());
+}
+
+QFont design_font(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace hazama

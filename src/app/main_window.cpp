@@ -1,0 +1,455 @@
+// mainform on screen: the controls, the waits as nested event loops, input and closing.
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <iostream>
+#include <utility>
+
+#include "app/app_setup.h"
+#include "app/widgets.h"
+#include "app/window_art.h"
+#include "audio/fluid_media_device.h"
+#include "platform/qt_picture_decoder.h"
+
+namespace hazama {
+namespace {
+
+// The game writes line breaks as CR LF.
+QString display_text(const std::string& text) {
+    QString out = QString::fromStdString(text);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return out;
+}
+
+QFont gothic(double points) {
+    return design_font(QStringLiteral("ＭＳ ゴシック"), points);
+}
+
+void set_text_colour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      root_(std::move(root)),
+      own_media_(media != nullptr ? nullptr : std::make_unique<FluidMediaDevice>()),
+      media_(media != nullptr ? *media : *own_media_) {
+    clock_.start();
+    setWindowTitle(kTitle);
+    setWindowIcon(window_picture(root_, WindowArt::icon));
+    setFixedSize(634, 463);
+    frame_ = window_picture(root_, WindowArt::frame);
+    build_controls();
+
+    for (int i = 0; i < 2; ++i) {
+        timers_[i] = new QTimer(this);
+        timers_[i]->setTimerType(Qt::PreciseTimer);
+        connect(timers_[i], &QTimer::timeout, this, [this, i] {
+            if (!closing_ && ticks_[i]) run_script(ticks_[i]);
+        });
+    }
+
+    if (QScreen* s = screen()) {
+        QRect placed = frameGeometry();
+        placed.moveCenter(s->availableGeometry().center());
+        move(placed.topLeft());
+    }
+
+    // Keys are seen here before any control gets them (see filter_key).
+    qApp->installEventFilter(this);
+    form_ = std::make_unique<MainForm>(*this, root_);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    for (QTimer* t : timers_) t->stop();
+}
+
+// ---------------------------------------------------------------- controls
+
+void MainWindow::build_controls() {
+    screen_ = new ScreenView(this);
+    screen_->setObjectName(QStringLiteral("picmain0"));
+    screen_->setGeometry(4, 5, 512, 384);
+    screen_->hide();
+    controls_[static_cast<int>(Control::picmain0)] = screen_;
+    clickable(screen_, &MainForm::picmain_Click);
+
+    for (int i = 0; i < 11; ++i) {
+        auto* label = new QLabel(screen_);
+        label->setObjectName(QStringLiteral("labstaff%1").arg(i));
+        label->setFont(design_font(QStringLiteral("ＭＳ 明朝"), 9));
+        label->setTextFormat(Qt::PlainText);
+        // A click on a credit is a click on the picture under it.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->hide();
+        labstaff_[i] = label;
+    }
+
+    auto* picface = new QLabel(this);
+    picface->setObjectName(QStringLiteral("picface"));
+    picface->setGeometry(32, 396, 65, 65);
+    picface->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picface->hide();
+    controls_[static_cast<int>(Control::picface)] = picface;
+    clickable(picface, &MainForm::picface_Click);
+
+    labmain_ = new QLabel(this);
+    labmain_->setObjectName(QStringLiteral("labmain"));
+    labmain_->setGeometry(112, 397, 513, 65);
+    labmain_->setFont(gothic(14.25));
+    labmain_->setTextFormat(Qt::PlainText);
+    labmain_->setWordWrap(true);
+    labmain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    set_text_colour(labmain_, Qt::white);
+    clickable(labmain_, &MainForm::labmain_Click);
+
+    std::array<QLabel*, 2> imamou{};
+    for (int i = 0; i < 2; ++i) {
+        imamou[i] = new QLabel(this);
+        imamou[i]->setObjectName(QStringLiteral("imamou%1").arg(i));
+        imamou[i]->setPixmap(
+            window_picture(root_, i == 0 ? WindowArt::imamou0 : WindowArt::imamou1));
+        imamou[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        imamou[i]->hide();
+    }
+    imamou[0]->setGeometry(599, 428, 32, 32);
+    imamou[1]->setGeometry(567, 428, 32, 32);
+    // The two frames share one square: the second is moved onto the first, x then y.
+    imamou[1]->move(imamou[0]->x(), imamou[1]->y());
+    imamou[1]->move(imamou[1]->x(), imamou[0]->y());
+    controls_[static_cast<int>(Control::imamou0)] = imamou[0];
+    controls_[static_cast<int>(Control::imamou1)] = imamou[1];
+    clickable(imamou[0], &MainForm::imamou0_Click);
+    clickable(imamou[1], &MainForm::imamou1_Click);
+
+    piclogo_ = new QLabel(this);
+    piclogo_->setObjectName(QStringLiteral("piclogo"));
+    piclogo_->setGeometry(520, 9, 106, 52);
+    piclogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    piclogo_->setPixmap(window_picture(root_, WindowArt::logo));
+    clickable(piclogo_, &MainForm::piclogo_Click);
+
+    labcopy_ = new QLabel(this);
+    labcopy_->setObjectName(QStringLiteral("labcopy"));
+    labcopy_->move(528, 64);
+    labcopy_->setFont(gothic(9));
+    labcopy_->setTextFormat(Qt::PlainText);
+    set_text_colour(labcopy_, Qt::black);
+    clickable(labcopy_, &MainForm::labcopy_Click);
+
+    // Tab order follows creation: save, load, new game, quit.
+    auto* comsave = small_button(Control::comsave, "comsave", QStringLiteral("セーブ(&S)"), 529,
+                                 103, &MainForm::comsave_Click);
+    small_button(Control::comload, "comload", QStringLiteral("ロード(&O)"), 530, 128,
+                 &MainForm::comload_Click);
+    small_button(Control::comstart, "comstart", QStringLiteral("始めから(&F)"), 529, 153,
+                 &MainForm::comstart_Click);
+    auto* comend = small_button(Control::comend, "comend", QStringLiteral("終了(&Q)"), 529, 232,
+                                &MainForm::comend_Click);
+    comsave->hide();
+    comsave->setEnabled(false);
+    comend->hide();
+
+    struct Face {
+        Control control;
+        const char* name;
+        int y;
+        WindowArt normal, down, off;
+        void (MainForm::*handler)();
+    };
+    const Face faces[] = {
+        {Control::commove, "commove", 257, WindowArt::move, WindowArt::move_down,
+         WindowArt::move_off, &MainForm::commove_Click},
+        {Control::comtalk, "comtalk", 305, WindowArt::talk, WindowArt::talk_down,
+         WindowArt::talk_off, &MainForm::comtalk_Click},
+        {Control::comlook, "comlook", 355, WindowArt::look, WindowArt::look_down,
+         WindowArt::look_off, &MainForm::comlook_Click},
+    };
+    for (const Face& f : faces) {
+        auto* button =
+            new PictureButton(this, window_picture(root_, f.normal), window_picture(root_, f.down),
+                              window_picture(root_, f.off));
+        button->setObjectName(QString::fromLatin1(f.name));
+        button->setGeometry(529, f.y, 97, 41);
+        button->setAttribute(Qt::WA_NoMousePropagation);
+        button->hide();
+        button->setEnabled(false);
+        const auto handler = f.handler;
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handler] { run_script([this, handler] { (form_.get()->*handler)(); }); });
+        controls_[static_cast<int>(f.control)] = button;
+    }
+}
+
+QPushButton* MainWindow::small_button(Control control, const char* name, const QString& caption,
+                                      int x, int y, void (MainForm::*handler)()) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(x, y, 97, 17);
+    button->setFont(gothic(9));
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, QColor(217, 222, 231));
+    button->setPalette(p);
+    // A click on a button, even a disabled one, never reaches the background.
+    button->setAttribute(Qt::WA_NoMousePropagation);
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { run_script([this, handler] { (form_.get()->*handler)(); }); });
+    controls_[static_cast<int>(control)] = button;
+    return button;
+}
+
+void MainWindow::clickable(QWidget* target, void (MainForm::*handler)()) {
+    release_inputs_[target] = handler;
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, frame_);
+}
+
+// ---------------------------------------------------------------- input
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (auto* receiver = qobject_cast<QWidget*>(watched)) {
+                return filter_key(receiver, static_cast<QKeyEvent*>(event));
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            if (auto* receiver = qobject_cast<QWidget*>(watched)) {
+                return filter_click(receiver, static_cast<QMouseEvent*>(event));
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Every key that types a character is the window's, whichever control has the focus:
+// Space and Enter release a waiting line, the rest do nothing, and none reaches a button.
+// Tab still moves the focus, and Alt mnemonics are shortcuts that never arrive here.
+bool MainWindow::filter_key(QWidget* receiver, QKeyEvent* key) {
+    if (receiver != this && !isAncestorOf(receiver)) return false;
+    const bool space = key->key() == Qt::Key_Space;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+    if (!space && !enter && key->text().isEmpty()) return false;
+    if (key->type() == QEvent::KeyPress && !closing_) {
+        const int code = space ? 32 : enter ? 13 : key->text().at(0).unicode();
+        run_script([this, code] { form_->Form_KeyPress(code); });
+    }
+    return true;
+}
+
+// A click on a release input: the left button goes down and comes up on the control.
+bool MainWindow::filter_click(QWidget* receiver, QMouseEvent* mouse) {
+    const auto input = release_inputs_.find(receiver);
+    if (input == release_inputs_.end()) return false;
+    if (mouse->button() != Qt::LeftButton) return true;
+    if (mouse->type() != QEvent::MouseButtonRelease) {
+        pressed_ = receiver;
+        return true;
+    }
+    const bool click =
+        pressed_ == receiver && receiver->rect().contains(mouse->position().toPoint());
+    pressed_ = nullptr;
+    if (click && !closing_) {
+        const auto handler = input->second;
+        run_script([this, handler] { (form_.get()->*handler)(); });
+    }
+    return true;
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) background_pressed_ = true;
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = event->button() == Qt::LeftButton && background_pressed_ &&
+                       rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) background_pressed_ = false;
+    if (click && !closing_) run_script([this] { form_->Form_Click(); });
+}
+
+// ---------------------------------------------------------------- scripts and closing
+
+void MainWindow::run_script(const std::function<void()>& script) {
+    try {
+        script();
+    } catch (const GameClosed&) {
+        QCoreApplication::quit();
+    } catch (const std::exception& e) {
+        fail(QString::fromStdString(e.what()));
+    } catch (...) {
+        fail(QStringLiteral("予期しないエラーが発生しました"));
+    }
+}
+
+void MainWindow::fail(const QString& text) {
+    std::cerr << text.toStdString() << std::endl;
+    exit_status_ = 1;
+    if (!closing_) {
+        QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok, this);
+        modal_ = &box;
+        box.exec();
+        modal_ = nullptr;
+    }
+    if (!closing_) {
+        try {
+            form_->Form_Unload();
+        } catch (...) {
+            exit_game();
+        }
+    }
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing is never cancelled.
+    if (!closing_) run_script([this] { form_->Form_Unload(); });
+    event->accept();
+}
+
+void MainWindow::exit_game() {
+    closing_ = true;
+    for (QTimer* t : timers_) t->stop();
+    for (QEventLoop* loop : loops_) loop->exit(1);
+    if (modal_) modal_->close();
+    close();
+    QCoreApplication::quit();
+}
+
+// ---------------------------------------------------------------- time and waits
+
+std::uint32_t MainWindow::now_ms() {
+    return static_cast<std::uint32_t>(clock_.elapsed());
+}
+
+bool MainWindow::run_loop(QEventLoop& loop) {
+    if (closing_) return false;
+    loops_.push_back(&loop);
+    const int result = loop.exec();
+    std::erase(loops_, &loop);
+    // A negative result: the application is quitting and every loop returns at once.
+    if (result < 0) closing_ = true;
+    return result == 0 && !closing_;
+}
+
+void MainWindow::wait_until(std::uint32_t deadline) {
+    while (!closing_) {
+        const auto left = static_cast<std::int32_t>(deadline - now_ms());
+        if (left <= 0) return;
+        QEventLoop loop;
+        QTimer alarm;
+        alarm.setTimerType(Qt::PreciseTimer);
+        alarm.setSingleShot(true);
+        connect(&alarm, &QTimer::timeout, &loop, [&loop] { loop.exit(0); });
+        alarm.start(left);
+        if (!run_loop(loop)) return;
+    }
+}
+
+void MainWindow::wait_for_release() {
+    if (closing_) return;
+    QEventLoop loop;
+    QEventLoop* const outer = std::exchange(release_loop_, &loop);
+    run_loop(loop);
+    release_loop_ = outer;
+}
+
+void MainWindow::release() {
+    if (release_loop_ != nullptr) release_loop_->exit(0);
+}
+
+void MainWindow::process_events() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void MainWindow::set_timer(TimerId id, int interval_ms, std::function<void()> tick) {
+    ticks_[static_cast<int>(id)] = std::move(tick);
+    set_timer_interval(id, interval_ms);
+}
+
+void MainWindow::set_timer_interval(TimerId id, int interval_ms) {
+    QTimer* timer = timers_[static_cast<int>(id)];
+    if (interval_ms <= 0 || closing_) {
+        timer->stop();
+    } else {
+        timer->start(interval_ms);
+    }
+}
+
+// ---------------------------------------------------------------- what the core shows
+
+void MainWindow::set_visible(Control control, bool visible) {
+    widget(control)->setVisible(visible);
+}
+
+void MainWindow::set_enabled(Control control, bool enabled) {
+    widget(control)->setEnabled(enabled);
+}
+
+void MainWindow::set_message(const std::string& text) {
+    labmain_->setText(display_text(text));
+}
+
+void MainWindow::set_face(const Plane* portrait) {
+    if (portrait == nullptr || portrait->empty()) return;
+    const QImage view(reinterpret_cast<const uchar*>(portrait->pixels.data()), portrait->width,
+                      portrait->height, portrait->width * 4, QImage::Format_RGB32);
+    // The box keeps its own copy (a pixmap would share the buffer): the plane is reused
+    // for the next portrait.
+    static_cast<QLabel*>(widget(Control::picface))->setPixmap(QPixmap::fromImage(view.copy()));
+}
+
+void MainWindow::set_staff(int index, const StaffLabel& label) {
+    if (index < 0 || index >= static_cast<int>(labstaff_.size())) return;
+    QLabel* l = labstaff_[index];
+    l->setText(display_text(label.text));
+    l->setFont(design_font(QStringLiteral("ＭＳ 明朝"), label.point_size, label.bold));
+    set_text_colour(l, label.white ? Qt::white : Qt::black);
+    l->move(label.x, label.y);
+    l->adjustSize();
+    l->setVisible(label.visible);
+}
+
+void MainWindow::set_notice(const std::string& text) {
+    labcopy_->setText(display_text(text));
+    labcopy_->adjustSize();
+}
+
+void MainWindow::refresh_screen(const Plane& screen) {
+    screen_->set_plane(&screen);
+    // Scripts run without returning to the event loop between frames: paint now.
+    screen_->repaint();
+}
+
+bool MainWindow::load_picture(const std::string& path, Plane& into, std::string& error) {
+    return decode_picture(path, into, error);
+}
+
+}  // namespace hazama

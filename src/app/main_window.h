@@ -1,0 +1,113 @@
+// mainform on screen: the game's one window, implementing the platform with real widgets,
+// real time and nested event loops.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "form/main_form.h"
+#include "platform/platform.h"
+
+class QEventLoop;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace hazama {
+
+class ScreenView;
+
+class MainWindow : public QWidget, public Platform {
+  public:
+    // `root` is the program's folder (gra/ and music/). Without a media device the window
+    // plays music with FluidSynth.
+    explicit MainWindow(std::filesystem::path root, MediaDevice* media = nullptr);
+    ~MainWindow() override;
+
+    MainForm& form() { return *form_; }
+
+    // Runs a script started by a button: a closed window ends it quietly and quits the
+    // application; a fatal error is reported and ends the program with status 1. Nothing
+    // is thrown back into Qt.
+    void run_script(const std::function<void()>& script);
+    // 1 after a fatal error, else 0.
+    int exit_status() const { return exit_status_; }
+
+    // ---- Platform ----
+    std::uint32_t now_ms() override;
+    void wait_until(std::uint32_t deadline) override;
+    void wait_for_release() override;
+    void release() override;
+    void process_events() override;
+    void set_timer(TimerId id, int interval_ms, std::function<void()> tick) override;
+    void set_timer_interval(TimerId id, int interval_ms) override;
+    void exit_game() override;
+    bool closing() const override { return closing_; }
+    void set_visible(Control control, bool visible) override;
+    void set_enabled(Control control, bool enabled) override;
+    void set_message(const std::string& text) override;
+    void set_face(const Plane* portrait) override;
+    void set_staff(int index, const StaffLabel& label) override;
+    void set_notice(const std::string& text) override;
+    void refresh_screen(const Plane& screen) override;
+    int choose(const std::array<std::string, 3>& captions) override;
+    std::optional<std::string> ask_file(const FileRequest& request) override;
+    void message_box(const std::string& text) override;
+    bool load_picture(const std::string& path, Plane& into, std::string& error) override;
+    MediaDevice& media() override { return media_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_controls();
+    QPushButton* small_button(Control control, const char* name, const QString& caption, int x,
+                              int y, void (MainForm::*handler)());
+    QWidget* widget(Control control) const { return controls_[static_cast<int>(control)]; }
+    // Makes `target` a release input that calls `handler` when clicked.
+    void clickable(QWidget* target, void (MainForm::*handler)());
+    bool filter_key(QWidget* receiver, QKeyEvent* key);
+    bool filter_click(QWidget* receiver, QMouseEvent* mouse);
+    // Runs a nested loop until it is told to end; false when the game is closing.
+    bool run_loop(QEventLoop& loop);
+    void fail(const QString& text);
+
+    std::filesystem::path root_;
+    std::unique_ptr<MediaDevice> own_media_;
+    MediaDevice& media_;
+    QElapsedTimer clock_;
+    bool closing_ = false;
+    int exit_status_ = 0;
+
+    QPixmap frame_;
+    std::array<QWidget*, kControlCount> controls_{};
+    ScreenView* screen_ = nullptr;
+    QLabel* labmain_ = nullptr;
+    QLabel* labcopy_ = nullptr;
+    QLabel* piclogo_ = nullptr;
+    std::array<QLabel*, 11> labstaff_{};
+    std::map<QWidget*, void (MainForm::*)()> release_inputs_;
+    QWidget* pressed_ = nullptr;  // the control a left button went down on
+    bool background_pressed_ = false;
+
+    std::array<QTimer*, 2> timers_{};
+    std::array<std::function<void()>, 2> ticks_;
+    std::vector<QEventLoop*> loops_;  // the nested waits, innermost last
+    QEventLoop* release_loop_ = nullptr;
+    QPointer<QWidget> modal_;  // the dialog now open, closed when the game ends
+
+    std::unique_ptr<MainForm> form_;
+};
+
+}  // namespace hazama

@@ -1,0 +1,35 @@
+// The pictures of the window itself: frame, logo, indicator frames, button faces, icon.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <filesystem>
+
+namespace hazama {
+
+// The pictures the window draws, each with the size the window's layout expects.
+enum class WindowArt {
+    frame,    // frame.jpg, 640 x 480, the background from the top-left corner
+    logo,     // logo.gif, 106 x 52
+    imamou0,  // imamou0.gif, 32 x 32, waiting indicator frame 1
+    imamou1,  // imamou1.gif, 32 x 32, waiting indicator frame 2
+    move,     // move.gif, move_down.gif, move_off.gif: the move button, 97 x 41
+    move_down,
+    move_off,
+    talk,
+    talk_down,
+    talk_off,
+    look,
+    look_down,
+    look_off,
+    icon,  // icon.png, 32 x 32
+};
+
+// Loads gra/window/<file> below `root` (case-insensitively). A missing or unreadable
+// picture is replaced by a plain drawing of the same size, so the window always opens.
+QPixmap window_picture(const std::filesystem::path& root, WindowArt art);
+
+// The file name under gra/window/ of a picture.
+QString window_file(WindowArt art);
+
+}  // namespace hazama
