@@ -39,7 +39,10 @@ bool write_all(int fd, const std::vector<std::uint8_t>& bytes) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return false;
-        if (n == 0) return errno = EIO, false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
         done += static_cast<std::size_t>(n);
     }
     return true;
@@ -61,14 +64,23 @@ void write_replacing(const std::string& file_name, const std::vector<std::uint8_
     if (replacing && !S_ISREG(old.st_mode)) fail("not a plain file:", path, EISDIR);
     if (replacing && ::access(path.c_str(), W_OK) != 0) fail("cannot write", path, errno);
 
+    // A leftover from an interrupted save is replaced; creating afresh never follows a link
+    // someone left under that name.
     const std::string temp = path + ".new";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    ::unlink(temp.c_str());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) fail("cannot create", temp, errno);
     if (replacing) (void)::fchmod(fd, old.st_mode & 07777);
     bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) ok = false, error = errno;
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false, error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
         ::unlink(temp.c_str());
         fail("cannot write", path, error);

@@ -239,6 +239,16 @@ TEST(SaveFile, ReplacingAnOldFile) {
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_FALSE(load(fifo));
 
+    // A leftover of an interrupted save is replaced, and a link under that name is not
+    // followed.
+    write_file(path + ".new", {1, 2, 3});
+    ASSERT_EQ(savegame(path, 4, 4, "mind", 0), 0);
+    write_file(tmp / "bystander", {1, 2, 3});
+    fs::create_symlink(tmp / "bystander", path + ".new");
+    ASSERT_EQ(savegame(path, 5, 5, "mind", 0), 0);
+    EXPECT_EQ(read_file(tmp / "bystander"), (Bytes{1, 2, 3}));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(path + ".new")));
+
     // Through a link, the linked file is written and the link stays.
     const std::string link = tmp / "link.hzm";
     fs::create_symlink(path, link);
