@@ -147,6 +147,12 @@ class MainForm {
     // location 6:
     // location 9:
     // location 10:
+    void first_evening_at_the_desk();  // study will not go; next morning, off to school
+    void manga_instead_of_study();     // the boy on her mind; she goes to see him
+    void last_manga_begun();           // the test went well; she starts a new manga
+    void december_and_january();       // carving at his house, manga at home
+    void february_comes();             // nothing moves between them; February
+    void after_the_roof();             // blushing at her desk; then the exam eve at his house
     // location 11:
     // location 12:
     // location 15:

@@ -1,0 +1,149 @@
+// Location 10 through the winter: carving at his house, manga at home, February, and the
+// night before the entrance exam.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::december_and_january() {
+    music("mind");
+    picture(1, "h03_sibu.jpg");
+    fade(1000, 0);
+    fade(1000, 1);
+    message("十二月のあいだ、私は毎日をこんなふうに過ごした。");
+
+    picture(1, "h04_s-ie.jpg");
+    fade(1000, 0);
+    message("学校が終わると、あの家に寄って木を彫った。");
+
+    picture(1, "i07_comk.jpg");
+    fade(1000, 0);
+    message(
+        "家に帰れば、マンガを描いた。\r\n"
+        "そうやって、冬の日々は静かに過ぎていった。");
+    face("k01_sib0");
+    message("飛沫「このマンガも、もうすぐ完成だ。」");
+    face(0);
+
+    picture(1, "i04_bnky.jpg");
+    fade(1000, 0);
+    message(
+        "でも、受験まではもう二か月もない。\r\n"
+        "そろそろ本気で勉強しないと、さすがにまずい。\r\n"
+        "マンガは、しばらくお預けにすることにした。");
+
+    picture(1, "h04_s-ie.jpg");
+    fade(1000, 0);
+    message("それでも、あの家にだけは通いつづけた。");
+
+    fade(1000, 1);
+    message("年が明けて、一月のある日。");
+
+    picture(1, "h03_sibu.jpg");
+    fade(1000, 0);
+    face("k01_sib0");
+    message("飛沫「さてと。今日もあの家に行こうっと。」");
+    face(0);
+    light = 0;
+    game = 27;
+}
+
+// After she made it up with her mother: she cannot keep him out of her head.
+void MainForm::february_comes() {
+    picture(1, "h03_sibu.jpg");
+    fade(1000, 0);
+    music("mind2");
+    picture(1, "i04_bnky.jpg");
+    fade(1000, 0);
+    message("お母さんと約束したとおり、机に向かった。");
+    message(
+        "けれど、問題を解こうとするたびに、\r\n"
+        "あの子の顔が浮かんで、手が止まってしまった。");
+
+    fade(1000, 1);
+    message("その日は、あきらめてペンを置いた。");
+
+    picture(1, "i08_neru.jpg");
+    fade(1000, 0);
+    message(
+        "布団に入っても、胸がどきどきして、\r\n"
+        "ちっとも眠れなかった。");
+    fade(1000, 1);
+    message("眠れたのは、ずいぶん遅くなってからだった。");
+
+    light = 0;
+    picture(1, "h04_s-ie.jpg");
+    fade(1000, 0);
+    message("それからも、私は毎日あの家に通った。");
+    message(
+        "でも、あの日から二人の間は、何ひとつ\r\n"
+        "変わらなかった。それがもどかしかった。");
+    face("k01_sib3");
+    message("飛沫「あの子、もうちょっと積極的でもいいのに。」");
+    face(0);
+
+    picture(1, "i03_usa2.jpg");
+    fade(1000, 0);
+    message("私の彫った作品は、いつのまにか十個を超えていた。");
+
+    picture(1, "i07_comk.jpg");
+    fade(1000, 0);
+    message(
+        "彫るほうは、自分でも驚くほど上達した。\r\n"
+        "なのに、マンガはちっとも進まなかった。");
+    message(
+        "あと少しで完成なのに、どうしても\r\n"
+        "思ったとおりの形にならなかった。");
+
+    picture(1, "i04_bnky.jpg");
+    fade(1000, 0);
+    message("そのせいか、勉強まで手につかなくなった。");
+    fade(1000, 1);
+    message("そして、二月になった。");
+
+    picture(1, "h04_s-ie.jpg");
+    fade(1000, 0);
+    message("その日も、私はあの家へ向かった。");
+
+    // She is on the road already; its picture comes with the player's next command there.
+    position = 3;
+    game = 31;
+}
+
+// The evening after the shooting stars, and the day before the exam.
+void MainForm::after_the_roof() {
+    picture(1, "h03_sibu.jpg");
+    fade(1000, 0);
+    message("家に帰って、勉強しようとはしたけれど。");
+
+    picture(1, "i04_bnky.jpg");
+    fade(1000, 0);
+    message(
+        "屋根の上でのことを思い出すたびに、\r\n"
+        "顔がかあっと熱くなった。");
+    message("飛沫「ああもう、勉強どころじゃないってば。」");
+
+    picture(1, "i08_neru.jpg");
+    fade(1000, 0);
+    message(
+        "あきらめて、その日は早めに布団に入った。\r\n"
+        "それでも三十分くらいは、\r\n"
+        "天井を見つめたまま眠れなかった。");
+
+    fade(1000, 1);
+    message(
+        "次の日からは、勉強がうそみたいにはかどった。\r\n"
+        "これなら、きっと合格できる。そう思えた。");
+
+    music(0);
+    light = 0;
+    message("そして、入試の前の日。");
+    message("私はいつものように、あの家へ向かった。");
+
+    picture(1, "h04_s-ie.jpg");
+    fade(1000, 0);
+    position = 9;
+    game = 38;
+    g09();
+}
+
+}  // namespace hazama
