@@ -46,7 +46,7 @@ MainForm::MainForm(Platform& platform, std::filesystem::path root)
 }
 
 void MainForm::Form_Load() {
-    platform_.set_notice("       ハザマ\r\n©2026 ハザマ制作班");
+    platform_.set_notice("       ハザマ\r\n©2026 ハザマ組");
 }
 
 void MainForm::comstart_Click() {

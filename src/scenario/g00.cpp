@@ -23,7 +23,7 @@ void MainForm::g00() {
     message("ジリリリリリ……。目覚まし時計が鳴っていた。");
     message("私はのろのろ起き上がって、目覚ましを黙らせた。");
     message("飛沫「うう……月曜日。学校、行かなきゃ。」");
-    message("１９９８年　１月");
+    message("１９９８年　１１月");
     music("up_mode2");
     picture(1, "i01_kisy.jpg");
     fade(3000, 0);
