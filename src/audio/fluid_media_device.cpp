@@ -91,6 +91,7 @@ struct FluidMediaDevice::Impl {
     std::string alias;
     std::string path;  // the file the player plays, as found on disk
     bool started = false;
+    int total_ticks = 0;  // the piece's length, once the player has read it
 
     explicit Impl(Options o) : options(std::move(o)) {}
 
@@ -206,6 +207,7 @@ struct FluidMediaDevice::Impl {
         fluid_synth_all_notes_off(synth, -1);
         rendering = false;
         started = false;
+        total_ticks = 0;
     }
 
     std::uint32_t open(const MediaCommand& cmd) {
@@ -235,14 +237,19 @@ struct FluidMediaDevice::Impl {
         wake.notify_all();
     }
 
+    // Polled every 10 ms while a piece plays, so it takes the lock only until the player
+    // has read the file: a render pass that finds the lock taken outputs silence.
     bool ended() {
         if (!started) return true;
-        std::lock_guard guard(lock);
         if (fluid_player_get_status(player) == FLUID_PLAYER_DONE) return true;
+        if (total_ticks == 0) {
+            // The tracks are read, and freed at the end, by the rendering thread.
+            std::lock_guard guard(lock);
+            total_ticks = fluid_player_get_total_ticks(player);
+        }
         // The player lingers about two seconds after the last event before it says "done";
         // the piece itself is over when the current tick reaches the end.
-        const int total = fluid_player_get_total_ticks(player);
-        return total > 0 && fluid_player_get_current_tick(player) >= total;
+        return total_ticks > 0 && fluid_player_get_current_tick(player) >= total_ticks;
     }
 
     // A finished player cannot be rewound, so the start is a new player on the same file.

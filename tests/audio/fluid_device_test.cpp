@@ -89,7 +89,9 @@ TEST(FluidDevice, PlaysEndsRestartsAndCloses) {
     const auto first = f.play_to_end();
     EXPECT_EQ(f.status(), "stopped");
     EXPECT_GT(first, 700ms) << "the piece lasts a second";
-    EXPECT_LT(first, 10s) << "the piece never ended";
+    // The player itself says "done" only two seconds after the last note; a loop must not
+    // wait for that.
+    EXPECT_LT(first, 2500ms) << "the end is the last tick, not the player's done";
 
     EXPECT_EQ(f.send("seek x1 to start"), 0u);
     EXPECT_EQ(f.status(), "stopped");
