@@ -139,6 +139,12 @@ class MainForm {
     void figure_on_road(std::string_view file, int k);  // a figure laid before the house
     void house_window(std::string_view patch);          // a patch over the house's window
     // location 4:
+    void mother_at_the_table();           // the mother laid over the dining room
+    void lecture_and_a_night_of_study();  // scolded, then a night at the desk that flies by
+    void the_morning_after();             // her mother cannot believe it; off to school
+    void quarrel_and_run();               // she shouts back and runs to his house
+    void what_became_of_that_family();    // her mother's account; the shut house, the window
+    void the_fathers_figurine();          // a carving from that family; out to find the hut
     // location 5:
     void late_first_morning();   // in just in time; she cannot keep her mind on class
     void day_before_the_test();  // neither has studied; someone does live in that house

@@ -1,10 +1,112 @@
-// Location 4: Inside 飛沫's house: the dining room.
+// Location 4: Inside 飛沫's house: the dining room, where her mother is always waiting.
 #include "form/main_form.h"
 
 namespace hazama {
+namespace {
+
+constexpr const char* kHurryToSchool = "飛沫の母「早く学校に行きなさい。遅刻するわよ。」";
+
+}  // namespace
+
+void MainForm::mother_at_the_table() {
+    picture(2, "c01_haha.jpg");
+    mask(1);
+    lay(256, 0);
+}
 
 void MainForm::g04() {
-    // The scenes come with the story; until then every command only returns to idle.
+    switch (f00) {
+        case 0:
+            // Morning light only for the first morning and the Tuesday morning.
+            if (game <= 3 || game == 11) {
+                picture(1, "h03_syok.jpg");
+            } else {
+                picture(1, "h03_syod.jpg");
+            }
+            mother_at_the_table();
+            fade(1000, 0);
+
+            if (game == 9) {
+                message(
+                    "飛沫の母「テスト前だっていうのに、\r\n"
+                    "　　　　　こんな時間までどこ行ってたの？」");
+                face("k01_sib0");
+                message("飛沫「友だちとしゃべってただけ。すぐ勉強するよ。」");
+                face(0);
+                game = 10;
+            } else if (game == 12) {
+                message("飛沫の母「今日こそ、ちゃんと勉強しなさいよ。」");
+                game = 13;
+            } else if (game == 14) {
+                message("飛沫の母「ごはんなら、まだできてないわよ。」");
+                game = 15;
+            } else if (game == 18) {
+                lecture_and_a_night_of_study();
+            } else if (game == 19) {
+                the_morning_after();
+            } else if (game == 21) {
+                message("飛沫の母「おかえり。テスト、どうだった？」");
+                face("k01_sib0");
+                message("飛沫「ばっちり！　たぶん、今までで一番できたよ。」");
+                face(0);
+                game = 22;
+            } else if (game == 27) {
+                quarrel_and_run();
+            } else if (game == 29) {
+                message("飛沫の母「……おかえり。」");
+                face("k01_sib2");
+                message("飛沫「……ただいま。」");
+                face("k01_sib0");
+                message("飛沫「お母さん……さっきは、ごめんなさい。」");
+                face(0);
+                message(
+                    "飛沫の母「いいのよ。お母さんこそ、飛沫の気持ちを\r\n"
+                    "　　　　　ちっとも分かってなかったわね。」");
+                face("k01_sib3");
+                message("飛沫「お母さん……。」");
+                face("k01_sib0");
+                message("飛沫「私、ちゃんと勉強するね。」");
+                // No face(0) here: her smile stays until the closing com.
+                game = 30;
+            } else if (game == 45) {
+                the_fathers_figurine();
+            }
+            break;
+
+        case 2:
+            if (game <= 4) {
+                message("飛沫の母「なにぐずぐずしてるの？」");
+                message(kHurryToSchool);
+            } else if (game <= 9) {
+                message("飛沫の母「おかえり。ちゃんと勉強しなさいよ。」");
+            } else if (game == 11) {
+                message(kHurryToSchool);
+            } else if (game == 30) {
+                message("飛沫の母「がんばってね。お母さん、応援してるから。」");
+            } else if (game == 37) {
+                message("飛沫の母「こんな遅くまで、どこに行ってたの？」");
+                face("k01_sib0");
+                message("飛沫「友だちの家で、一緒に勉強してたの。」");
+                face(0);
+                message("飛沫の母「…………。」");
+                message("飛沫の母「……そう。それならいいわ。」");
+            } else if (game >= 40 && game <= 42) {
+                message("飛沫の母「高校合格おめでとう。よく頑張ったわね。」");
+            } else if (game == 43) {
+                what_became_of_that_family();
+            } else if (game >= 44 && game <= 99) {
+                message("飛沫の母「どうしたの？　なんだか元気ないわね。」");
+            } else if (game <= 99) {
+                message("飛沫の母「ちゃんと勉強しなさいよ。」");
+            }
+            break;
+
+        case 3:
+            message(
+                "うちの食卓だ。\r\n"
+                "顔を上げれば、いつもそこに母がいる。");
+            break;
+    }
     com();
 }
 

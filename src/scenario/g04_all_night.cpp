@@ -1,0 +1,61 @@
+// Location 4, the evening after the rabbit and the morning of the test: a lecture, a night
+// at the desk that flies by, and a mother who cannot believe it.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::lecture_and_a_night_of_study() {
+    message("飛沫の母「勉強もしないで、今までどこにいたの！」");
+    face("k01_sib1");
+    message("飛沫「……友だちの家に、ちょっと。」");
+    face(0);
+    message("それから、たっぷり一時間はお説教が続いた。");
+
+    // The rest of the night happens upstairs; the player wakes there.
+    position = 10;
+    picture(1, "h03_sibu.jpg");
+    fade(1000, 0);
+    message("ようやく解放されて、自分の部屋に戻った。");
+    message(
+        "あれだけ叱られたのに、お説教の中身は\r\n"
+        "もう頭のどこにも残っていなかった。");
+    message("自分でも不思議なくらい、心が静かだった。");
+
+    picture(1, "i04_bnky.jpg");
+    fade(1000, 0);
+    message("私は机に向かい、教科書を開いた。");
+    message(
+        "驚くほど、すらすらと頭に入ってくる。\r\n"
+        "あの家に行く前とは、まるで別人みたいだった。");
+    message(
+        "気がつけば、窓の外が白みはじめていた。\r\n"
+        "一睡もしていないのに、少しも眠くなかった。");
+
+    picture(1, "h03_sibu.jpg");
+    fade(1000, 0);
+    music("up_mode2");
+    light = 0;
+    game = 19;
+}
+
+void MainForm::the_morning_after() {
+    message("飛沫の母「おはよう。ゆうべはちゃんと勉強したの？」");
+    face("k01_sib0");
+    message("飛沫「うん。びっくりするくらい、はかどったよ。」");
+    face(0);
+    message(
+        "飛沫の母「はかどったって……まさか、一晩中？\r\n"
+        "　　　　　あんた、眠くないの？」");
+    face("k01_sib0");
+    message("飛沫「ぜんぜん。むしろ、頭がすっきりしてる。」");
+    face(0);
+    message("飛沫の母「頑張るのはいいけど、体を壊さないでよ。」");
+    message("私は朝ごはんを平らげて、いつもより早く家を出た。");
+
+    // 20 only once she is out of the door: the house front arrives with 19.
+    position = 1;
+    g01();
+    game = 20;
+}
+
+}  // namespace hazama

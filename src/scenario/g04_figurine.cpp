@@ -1,0 +1,62 @@
+// Location 4, the night of the full moon: a carving from that family's father, and the
+// shooting star that sends her out to look for the hut.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::the_fathers_figurine() {
+    message("飛沫の母「そうそう、さっき言い忘れてたんだけど。」");
+    message(
+        "飛沫の母「お母さんね、昔あそこのお父さんが作った\r\n"
+        "　　　　　干支の置物を、一つ買ったことがあるのよ。\r\n"
+        "　　　　　たしか、まだどこかにしまってあるはずよ。」");
+    music("shigure");
+    face("k01_sib3");
+    message("飛沫「え……本当？」");
+    picture(1, "i14_inos.jpg");
+    fade(1000, 0);
+    message("飛沫「これって……。」");
+    face(0);
+    message(
+        "小さい頃、うちの玄関に飾ってあった\r\n"
+        "木彫りのイノシシだった。");
+    message(
+        "そのごつごつしたノミの跡は、あの人が作っていた\r\n"
+        "ウサギや竜に、どこかよく似ていた。");
+    face("k01_sib1");
+    message("飛沫「じゃあ、あの人は……。」");
+    message("飛沫「これを作った人の、子どもだったんだ。」");
+    face("k01_sib3");
+    message("飛沫「だから、あんなに上手だったんだね……。」");
+    face(0);
+    message("見つめているうちに、頭の奥で何かがきらりと光った。");
+
+    stardust();
+    picture(1, "h03_syod.jpg");
+    mother_at_the_table();
+    fade(50, 0);
+    face("k01_sib3");
+    message("飛沫「流れ星……。」");
+    face(0);
+
+    // The road of that night run, mirrored: this time she takes it alone.
+    picture(1, "i11_lo01.jpg");
+    reverse();
+    fade(1000, 0);
+    message("私は家を飛び出し、流れ星を見たあの場所を目指した。");
+    picture(1, "i11_lo02.jpg");
+    reverse();
+    fade(1000, 0);
+    pause_ms(300);
+    picture(1, "i11_lo03.jpg");
+    reverse();
+    fade(1000, 0);
+    message(
+        "あの夜は、手を引かれて走っただけの道。\r\n"
+        "そんな場所が本当にあるのかさえ、分からなかった。");
+
+    position = 14;
+    g14();
+}
+
+}  // namespace hazama

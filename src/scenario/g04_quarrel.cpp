@@ -1,0 +1,59 @@
+// Location 4, a month before the exam: the nagging, her outburst, and the run to his house.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::quarrel_and_run() {
+    music(0);
+    message("飛沫の母「また出かけるの？　遊んでばっかりで。」");
+    face("k01_sib2");
+    message("飛沫「…………。」");
+    music("mind2");
+    face(0);
+    message(
+        "飛沫の母「受験まで、もう一か月もないのよ。\r\n"
+        "　　　　　分かってるの？」");
+    face("k01_sib2");
+    message("飛沫「……分かってるよ、そんなこと。」");
+    face(0);
+    message(
+        "飛沫の母「今のうちにやっておかないと、\r\n"
+        "　　　　　後で泣くのはあんたなのよ。」");
+    message("飛沫の母「だいたい、あんたはいつもそうやって……」");
+    message("母の小言は、いつまでも終わらなかった。");
+    music(0);
+    face("k01_sib4");
+    message(
+        "飛沫「うるさいっ！　私だって、必死に\r\n"
+        "　　　勉強してるんだから！！」");
+    face(0);
+    message("言ってしまってから、しまったと思った。");
+
+    picture(1, "h03_ie.jpg");
+    fade(1000, 0);
+    message("あっけにとられた母を残して、私は家を飛び出した。");
+    message(
+        "どうしてあんなに怒鳴ってしまったのか、\r\n"
+        "自分でもよく分からなかった。");
+    message(
+        "受験のこと、将来のこと、マンガのこと。\r\n"
+        "溜まっていたものが、一度にあふれたのかもしれない。");
+
+    picture(1, "h04_s-ie.jpg");
+    fade(1000, 0);
+    message("気がつくと、私はあの家の前に立っていた。");
+    picture(1, "h04_s-dc.jpg");
+    fade(1000, 0);
+    picture(1, "h04_s-do.jpg");
+    fade(1000, 0);
+
+    // The hallway comes up as an arrival of its own, which gives the buttons back;
+    // the scene is not over yet, so take them away again.
+    g07();
+    com_no();
+    message("私は吸い込まれるように、中へ入っていった。");
+    position = 7;
+    game = 28;
+}
+
+}  // namespace hazama

@@ -1,0 +1,72 @@
+// Location 4, after the results: her mother tells what became of that family, and 飛沫 runs
+// to the shut house and breaks its window.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::what_became_of_that_family() {
+    face("k01_sib3");
+    message("飛沫「ねえ、一家心中があった家って、知ってる？」");
+    face(0);
+    message("飛沫の母「ええ、知ってるわよ。」");
+    message(
+        "飛沫の母「たばこ屋さんの先にある、\r\n"
+        "　　　　　わりと新しいお家でしょう？」");
+    message("間違いない。私が通いつめていた、あの家だ。");
+    message(
+        "飛沫の母「ご主人は、干支の木彫りの職人さんでね。\r\n"
+        "　　　　　一年半くらい前に、事故で亡くなったの。」");
+    message(
+        "飛沫の母「そのあと、奥さんと息子さん二人が……\r\n"
+        "　　　　　三人とも、一度に亡くなってしまって。」");
+    message(
+        "飛沫の母「下の子は、学校にも行ってなかったって\r\n"
+        "　　　　　聞いたわね。たしか、あんたと同い年よ。」");
+    message("飛沫の母「奥さんの脱税が原因だったらしいけど……。」");
+    music(0);
+    face("k01_sib4");
+    message("飛沫「もういいっ！！」");
+    face(0);
+
+    // From here on the scene plays as if she had just arrived somewhere.
+    f00 = 0;
+    light = 1;
+    picture(1, "h03_ied.jpg");
+    fade(1000, 0);
+    message("私は悲鳴のような声を上げて、家を飛び出した。");
+    picture(1, "i14_dash.jpg");
+    fade(1000, 0);
+    message("あの家へ、ただひたすら走った。");
+    message("いつもの三分の一もかからなかったと思う。");
+
+    picture(1, "h04_s-dc.jpg");
+    fade(1000, 0);
+    message(
+        "玄関の扉に飛びついて、\r\n"
+        "ノブを力いっぱい回した。");
+    message("けれど、扉はびくともしなかった。");
+    face("k01_sib1");
+    message("飛沫「どうして……どうして開かないの……。」");
+    face(0);
+    message("このまま、あきらめるなんてできなかった。");
+
+    picture(1, "i14_thrw.jpg");
+    fade(1000, 0);
+    message("私は足もとの石を拾って、窓ガラスに投げつけた。");
+    music("sukima");
+    picture(1, "i14_gara.jpg");
+    fade(1000, 0);
+    message("窓の向こうは、あの人がいつも木を彫っていた部屋。");
+    message("木くずひとつなく、きれいに片づいていた。");
+    face("k01_sib2");
+    message("飛沫「…………。」");
+    face(0);
+
+    // She is left standing on the road before the house, at dusk.
+    game = 44;
+    f00 = 0;
+    position = 3;
+    g03();
+}
+
+}  // namespace hazama
