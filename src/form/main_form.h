@@ -152,6 +152,14 @@ class MainForm {
     void hasumi_in_class();      // 蓮美 laid over the classroom
     // location 6:
     // location 9:
+    void first_meeting();         // the boy carving a rabbit; the first evening
+    void carving_lesson();        // few answers about him; he has her carve a rabbit
+    void rabbit_finished();       // sanded, painted and waxed: her first rabbit
+    void tears_and_confession();  // after the quarrel at home: comfort, then the truth
+    void night_run();             // dragons for sale, and a run through the dark
+    void eve_of_the_exam();       // her best dragon; the exam; the manga; passing
+    void boy_layered();           // the boy laid over the stage
+    void room_with_the_boy();     // his room with him in it
     // location 10:
     void first_evening_at_the_desk();  // study will not go; next morning, off to school
     void manga_instead_of_study();     // the boy on her mind; she goes to see him

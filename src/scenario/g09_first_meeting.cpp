@@ -1,0 +1,115 @@
+// Location 9, the first time: the boy in the sunlit room, carving a wooden rabbit.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::first_meeting() {
+    fade(1000, 0);
+    face("k01_sib3");
+    music(0);
+    message("飛沫「…………。」");
+    face(0);
+
+    boy_layered();
+    fade(1000, 0);
+    message("光の中にいた男の子と、ぴたりと目が合った。");
+    face("k01_sib3");
+    message("飛沫「うわっ！？　ひ、人がいた……！」");
+    message("飛沫「えっと……あなた、誰？」");
+    face(0);
+    message("少年「それは、僕の台詞だと思うけど。」");
+    face("k01_sib1");
+    message("飛沫「ご、ごめんなさい！　勝手に入ったりして。」");
+    message("飛沫「泥棒とかじゃないの。ほんとに違うの。」");
+    message("飛沫「前を通ったら、なんだか気になって……。」");
+    message("飛沫「扉が開いてたから、つい……。」");
+    message("飛沫「自分でも、何してるのか分かんないや……。」");
+    face("k01_sib3");
+    message("飛沫「…………。」");
+    face(0);
+
+    message("少年「気にしないで。僕ひとりで住んでるから。」");
+    face("k01_sib3");
+    message("飛沫「ひとりで……？」");
+    message("飛沫「でも、この家の人は一家心中したって……。」");
+    face(0);
+    message("少年「ただの噂だよ。僕は、ここに住んでる。」");
+    face("k01_sib3");
+    message("飛沫「そ、そうだよね。……うん。」");
+    face(0);
+
+    music("mind+mig");
+    message("噂は噂だ。目の前に、ちゃんと人がいるんだから。");
+    message(
+        "年は、私と同じくらいだろうか。\r\n"
+        "色が白くて、線の細い、静かな顔立ちの男の子。\r\n"
+        "さらさらした黒い髪が、光に透けていた。");
+    message("射しこむ光が、彼の輪郭をやわらかく縁取っていた。");
+    message("なのに、どこか影の薄い人だと思った。");
+    message("そこにいるのに、そこにいないような。");
+    message(
+        "手を伸ばしたら、光の中にほどけて\r\n"
+        "消えてしまいそうな、不思議な雰囲気があった。");
+    message(
+        "怖い、とは思わなかった。\r\n"
+        "むしろ、ずっと前から知っているような気さえした。");
+
+    picture(1, "i02_kibr.jpg");
+    fade(1000, 0);
+    message("彼は手元で、何かを作っているところだった。");
+    face("k01_sib0");
+    message("飛沫「ねえ、それ……何を作ってるの？」");
+    face(0);
+    message("少年「何に見える？」");
+
+    picture(1, "i03_usa.jpg");
+    fade(1000, 0);
+    message("木を彫って作った、小さなうさぎだった。");
+    face("k01_sib3");
+    message("飛沫「うさぎ……？」");
+    face("k03_syo0");
+    message("少年「うん。来年の干支だよ。」");
+    face("k01_sib3");
+    message("飛沫「どうして、そんなの作ってるの？」");
+    face("k03_syo0");
+    message("少年「作るのが、好きだから。」");
+    face("k01_sib0");
+    message("飛沫「ふうん……そうなんだ。」");
+    face(0);
+
+    picture(1, "i02_kibr.jpg");
+    fade(1000, 0);
+    message(
+        "少年「父さんが、こういう干支の置物を\r\n"
+        "　　　木で彫る職人だったんだ。」");
+    message("少年「一年半前に、事故で亡くなったけど。」");
+    face("k01_sib2");
+    message("飛沫「あ……ごめん。」");
+    message("飛沫「嫌なこと、思い出させちゃったね。」");
+    face(0);
+    message("少年「いいんだ。もう、平気だから。」");
+    message("少年「今は、おじいさんに教わってる。」");
+    face("k01_sib0");
+    message("飛沫「じゃあ、将来は木彫りの職人さんになるの？」");
+    face(0);
+    message("少年「うん。もう、そう決めてる。」");
+    face("k01_sib3");
+    message("飛沫「へえ……。」");
+    face(0);
+
+    light = 1;
+    picture(1, "h04_sote.jpg");
+    fade(1000, 0);
+    message("気がつくと、窓の外はすっかり暗くなっていた。");
+    face("k01_sib0");
+    message("飛沫「うそ、もう五時！？　帰って勉強しなきゃ。」");
+    face(0);
+
+    room_with_the_boy();
+    fade(1000, 0);
+    message("少年「じゃあね。……気をつけて。」");
+    game = 8;
+    music("mind2");
+}
+
+}  // namespace hazama

@@ -1,0 +1,130 @@
+// Location 9 in February: dragons for sale, then he runs with her through the night to the
+// wooden building, where the story goes on.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::night_run() {
+    boy_layered();
+    fade(1000, 0);
+    music("mind+mig");
+    message("今日も彼は、いつもの笑顔で迎えてくれた。");
+
+    picture(1, "i02_kibr.jpg");
+    fade(1000, 0);
+    message("この頃の彼は、竜ばかり彫っていた。");
+
+    face("k01_sib3");
+    message("飛沫「そんなにたくさん竜を彫って、どうするの？」");
+    face(0);
+    message("少年「もちろん、売るんだよ。」");
+    face("k01_sib3");
+    message("飛沫「私が彫ったのも、売れるかな？」");
+    face(0);
+    message("少年「売れるよ、もちろん。」");
+    message("少年「君も、売ってみる？」");
+    face("k01_sib0");
+    message(
+        "飛沫「うん。たくさん持ってても\r\n"
+        "　　　しょうがないし、売っちゃおうかな。」");
+    face(0);
+    message(
+        "少年「ただ、竜が売れるのは十一月ごろからだよ。\r\n"
+        "　　　それまでは待たないと。」");
+    face("k01_sib0");
+    message(
+        "飛沫「えーっ、十一月まで？\r\n"
+        "　　　そんなに先なんだ。\r\n"
+        "　　　だったら、うさぎも売っとけばよかった。」");
+    face(0);
+    message("少年「うさぎなら、今でも売れるかもしれない。」");
+    face("k01_sib3");
+    message("飛沫「じゃあ……売ってみようかな。」");
+    face(0);
+
+    room_with_the_boy();
+    fade(1000, 0);
+    face("k01_sib2");
+    message("飛沫「……それより、ねえ。」");
+    message(
+        "飛沫「最近、また勉強が進まないの。\r\n"
+        "　　　もう二月なのに。\r\n"
+        "　　　お願い、前みたいにはかどるようにして。」");
+    face(0);
+
+    message(
+        "少年「前みたいに、って……僕はただ、\r\n"
+        "　　　気晴らしに木を彫らせただけだよ。」");
+    face("k01_sib3");
+    message(
+        "飛沫「でも、あのときは変だったんだよ。\r\n"
+        "　　　徹夜したのに、ちっとも眠くならなくて。」");
+    message("飛沫「あんなの、初めてだった。」");
+    face(0);
+
+    message("少年「そうか。」");
+    message("少年「……それなら。」");
+    music("seaside2");
+    message("少年「ちょっと、外に出よう。」");
+    face("k01_sib3");
+    message("飛沫「え、なんで？」");
+    face(0);
+    message("少年「いいから、おいで。」");
+
+    fade(1000, 1);
+    message("彼は私の手を取って、部屋を出た。");
+
+    light = 1;
+    picture(1, "h04_s-de.jpg");
+    fade(1000, 0);
+    pause_ms(300);
+    picture(1, "h04_siee.jpg");
+    fade(1000, 0);
+    pause_ms(300);
+    picture(1, "i09_star.jpg");
+    fade(1000, 0);
+
+    message("外はもう真っ暗で、空には星が出ていた。");
+    face("k01_sib3");
+    message("飛沫「もうこんな時間！？　どこに行くの？」");
+    face("k03_syo2");
+    message("少年「ちょっと遠いんだ。」");
+    message("少年「時間がないから、走るよ。」");
+    face(0);
+
+    picture(1, "i10_dash.jpg");
+    fade(1000, 0);
+    message(
+        "彼は私の手を引いたまま、\r\n"
+        "夜の中へ駆けだした。");
+    message("いくつもの坂を上り、いくつもの角を曲がった。");
+
+    picture(1, "i11_lo01.jpg");
+    fade(1000, 0);
+    pause_ms(300);
+    picture(1, "i11_lo02.jpg");
+    fade(1000, 0);
+    pause_ms(300);
+    picture(1, "i11_lo03.jpg");
+    fade(1000, 0);
+    message("もう、自分がどこにいるのかも分からなかった。");
+
+    picture(1, "i10_dash.jpg");
+    fade(1000, 0);
+    fade(1000, 1);
+    face("k03_syo0");
+    message("少年「着いたよ。」");
+    face(0);
+
+    picture(1, "h06_koya.jpg");
+    music("shigure");
+    fade(1000, 0);
+    message("目の前に、大きな建物が建っていた。");
+    message("近づいてみると、それは全部、木でできていた。");
+
+    // The building's own routine shows him before it; `game` stays 32 for its scenes.
+    position = 11;
+    g11();
+}
+
+}  // namespace hazama

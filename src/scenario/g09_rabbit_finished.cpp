@@ -1,0 +1,102 @@
+// Location 9, some days after the test: her rabbit is sanded, painted and finished.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::rabbit_finished() {
+    fade(1000, 0);
+    music("mind+mig");
+    boy_layered();
+    fade(1000, 0);
+
+    message("少年「久しぶりだね。」");
+    face("k01_sib0");
+    message("飛沫「ごめんね、なかなか来られなくて。」");
+    message(
+        "飛沫「ほんとはもっと来たかったんだけど、\r\n"
+        "　　　ぜんぜん時間がなくて。」");
+    face(0);
+
+    message("少年「今日は、うさぎを仕上げる？」");
+    face("k01_sib0");
+    message("飛沫「うん、そのつもり。」");
+    message(
+        "飛沫「あのね、この前ここに来てから、\r\n"
+        "　　　家での勉強がすごくはかどってるの。」");
+    message("飛沫「ありがとう。あなたのおかげだよ。」");
+    face(0);
+
+    message("少年「僕は、何もしてないよ。」");
+    message(
+        "少年「木を彫ってると、頭の中が\r\n"
+        "　　　すっきりするんだ。それだけ。」");
+    message(
+        "少年「さあ、うさぎにやすりをかけよう。\r\n"
+        "　　　角を、丸く落とすつもりで。」");
+    face("k01_sib0");
+    message("飛沫「はーい。」");
+    face(0);
+
+    fade(1000, 1);
+    message("私は一生懸命、うさぎにやすりをかけた。");
+    message("何十分かたって、ようやく表面がなめらかになった。");
+
+    room_with_the_boy();
+    fade(1000, 0);
+    message("少年「じゃあ、次は色を塗ろう。」");
+
+    fade(1000, 1);
+    message(
+        "まず全体を白く塗って、\r\n"
+        "その上に、うっすらと緑色をのせた。\r\n"
+        "最後にろうを引いて、つやを出した。");
+    message("こうして、私のうさぎは完成した。");
+
+    picture(1, "i03_usa2.jpg");
+    fade(1000, 0);
+    face("k03_syo0");
+    message(
+        "少年「初めてで、ここまでできるなんて。\r\n"
+        "　　　すごくいいよ。」");
+    message("少年「正直、ちょっと出来すぎなくらいだ。」");
+    face("k01_sib0");
+    message(
+        "飛沫「えへへ、私もそう思う。\r\n"
+        "　　　自分で言うのも、なんだけど。」");
+    message("飛沫「教え方が上手だったからだよ。」");
+    face("k03_syo0");
+    message("少年「僕は、教えただけだよ。」");
+    message(
+        "少年「彫ったのは君だ。\r\n"
+        "　　　これは、君のうさぎだよ。」");
+    face("k01_sib0");
+    message("飛沫「……ありがとう。」");
+    message("飛沫「すっごく楽しかった。」");
+    message(
+        "飛沫「ねえ、またひとつ作ってみたいな。\r\n"
+        "　　　今度は、もっとうまく。」");
+    face(0);
+
+    room_with_the_boy();
+    fade(1000, 0);
+    message(
+        "少年「もちろんいいよ。\r\n"
+        "　　　でも、今日はもう遅いから、また今度ね。」");
+    message(
+        "少年「次は何を彫る？\r\n"
+        "　　　またうさぎにする？　それとも別のもの？」");
+    face("k01_sib0");
+    message("飛沫「うーん、次に来るまでに考えとく。」");
+    face(0);
+    message("少年「わかった。」");
+    face("k01_sib0");
+    message("飛沫「じゃあ、今日はもう帰るね。」");
+    face(0);
+    message("少年「うん。またね。」");
+
+    music("water2");
+    game = 25;
+    light = 1;
+}
+
+}  // namespace hazama
