@@ -9,7 +9,7 @@ void MainForm::december_and_january() {
     picture(1, "h03_sibu.jpg");
     fade(1000, 0);
     fade(1000, 1);
-    message("十二月のあいだ、私は毎日をこんなふうに過ごした。");
+    message("十二月のあいだ、私の毎日はこんなふうだった。");
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
