@@ -1,6 +1,9 @@
 // The move command's map: which exits the chooser offers where, and where they lead.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "audio/recording_media_device.h"
 #include "form/main_form.h"
 #include "platform/virtual_platform.h"
@@ -8,14 +11,24 @@
 namespace hazama {
 namespace {
 
+// A program folder whose only file is the staff roll the ending reads.
+std::filesystem::path game_folder() {
+    const auto root = std::filesystem::temp_directory_path() / "hazama_destinations_test";
+    std::filesystem::create_directories(root / "gra");
+    std::ofstream(root / "gra" / "staff.txt") << "\"staff\"\n";
+    return root;
+}
+
 struct Fixture {
     RecordingMediaDevice device;
     VirtualPlatform platform{device};
-    MainForm form{platform, "/nonexistent"};
+    MainForm form{platform, game_folder()};
     Fixture() {
         platform.reader = [this] { form.labmain_Click(); };
-        // Arriving somewhere plays that place's scene: give it blank pictures.
-        platform.decoder = [](const std::string&, Plane& into, std::string&) {
+        // Arriving somewhere plays that place's scene: give it blank pictures, and note
+        // where the first one is shown (later hand-overs may move the player on).
+        platform.decoder = [this](const std::string&, Plane& into, std::string&) {
+            if (arrived_at < 0) arrived_at = form.position;
             into.resize(512, 384);
             return true;
         };
@@ -29,14 +42,17 @@ struct Fixture {
         form.commove_Click();
         return platform.choosers().back();
     }
-    // Picks button `index` at (position, game); returns the position reached.
+    // Picks button `index` at (position, game); returns the place whose arrival scene
+    // ran, or the position kept when nothing was chosen.
     int go(int position, int game, int index) {
         form.position = static_cast<std::uint8_t>(position);
         form.game = static_cast<std::uint8_t>(game);
         platform.chooser_answers.push_back(index);
+        arrived_at = -1;
         form.commove_Click();
-        return form.position;
+        return arrived_at >= 0 ? arrived_at : form.position;
     }
+    int arrived_at = -1;
 };
 
 using Captions = std::array<std::string, 3>;
