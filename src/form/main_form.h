@@ -168,7 +168,10 @@ class MainForm {
     void february_comes();             // nothing moves between them; February
     void after_the_roof();             // blushing at her desk; then the exam eve at his house
     // location 11:
+    void the_telescope();   // the building and its telescope; a wish for the exam
+    void up_on_the_roof();  // lying on the roof; why he gave up the stars
     // location 12:
+    void shooting_stars();  // a star too quick to wish on; side by side; the kiss
     // location 15:
 
     // ---- planes and labels ----

@@ -1,0 +1,143 @@
+// Location 11, the night of the shooting stars: the telescope inside the building, then up
+// onto its roof, where he tells her why he gave up the stars.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::the_telescope() {
+    message("少年「ここはね、僕が星を見るために建てたんだ。」");
+    face("k01_sib3");
+    message("飛沫「星？　こんなに大きな建物を、星のために？」");
+    face(0);
+
+    message(
+        "少年「中に、望遠鏡を据えつけてあるんだ。\r\n"
+        "　　　よかったら、のぞいてみて。」");
+    face("k01_sib3");
+    message("飛沫「のぞくって……どうやるの？」");
+    face(0);
+
+    message("彼が扉を開けると、木のきしむ音が夜に響いた。");
+    fade(1000, 1);
+    face("k03_syo2");
+    message(
+        "少年「ここに目を当てて。向きは、このハンドルで\r\n"
+        "　　　少しずつ動かすんだ。ゆっくりね。」");
+    face(0);
+
+    picture(1, "i12_miru.jpg");
+    fade(1000, 0);
+    message("言われたとおりに、そっとレンズをのぞきこんだ。");
+    message("そこには、息をのむほどきれいな宇宙が広がっていた。");
+
+    picture(1, "i09_stas.jpg");
+    fade(1000, 0);
+    face("k01_sib0");
+    message("飛沫「すごい……。星って、こんなにきれいなんだ。」");
+
+    picture(1, "i12_miru.jpg");
+    fade(1000, 0);
+    face("k03_syo0");
+    message(
+        "少年「まあ、ここは空が暗いから、望遠鏡なしでも\r\n"
+        "　　　星はちゃんと見えるんだけどね。」");
+    face(0);
+    message("飛沫「じゃあ、なんで望遠鏡なんか付けたの？」");
+    face("k03_syo0");
+    message("少年「……言われてみれば、そうだね。」");
+    face(0);
+
+    picture(1, "i12_mitu.jpg");
+    fade(1000, 0);
+    message("私たちは顔を見合わせて、声を立てて笑った。");
+    message(
+        "少年「流れ星が見えたら、高校に受かりますように\r\n"
+        "　　　って、お願いしてみたら？」");
+    message("少年「少しは、気が楽になるかもしれないよ。」");
+    face(0);
+
+    picture(1, "i12_miru.jpg");
+    fade(1000, 0);
+    message("飛沫「流れ星って、すぐに見られるものなの？」");
+    face("k03_syo0");
+    message(
+        "少年「ここなら、三十分に一つくらいは\r\n"
+        "　　　流れるよ。運がよければ、もっと。」");
+    face(0);
+
+    message("私は望遠鏡から目を離して、建物の外に出た。");
+
+    // Still a talk: the roof follows without a new command.
+    game = 33;
+    g11();
+}
+
+void MainForm::up_on_the_roof() {
+    face("k03_syo0");
+    message(
+        "少年「ずっと上を向いてると、首が疲れるだろう？\r\n"
+        "　　　この建物の上に登ろう。\r\n"
+        "　　　屋根の上なら、寝転んで見られるから。」");
+    face(0);
+    fade(1000, 1);
+    message(
+        "建物の横には、はしごが掛けてあった。\r\n"
+        "おかげで、屋根の上まで楽に登ることができた。");
+
+    picture(1, "i12_suwa.jpg");
+    fade(1000, 0);
+    message("さんざん走ってくたくたの私は、屋根に寝転んだ。");
+
+    picture(1, "i12_neru.jpg");
+    fade(1000, 0);
+    message("飛沫「ほんとだ。寝転ぶと、空がよく見える。」");
+    face("k03_syo2");
+    message(
+        "少年「そのまま、流れ星を待っててごらん。\r\n"
+        "　　　僕は下で、竜の続きを彫ってるから。」");
+    face(0);
+
+    message("飛沫「えっ、彫るものまで持ってきたの？」");
+    face("k03_syo0");
+    message("少年「もちろん。ポケットに入れてきた。」");
+    face(0);
+
+    message("彼は建物の足元で明かりをともし、彫りはじめた。");
+    message("飛沫「こんなときまで彫るなんて、好きだねえ。」");
+    face("k03_syo0");
+    message("少年「まあね。」");
+    face(0);
+
+    message(
+        "飛沫「でも、変なの。\r\n"
+        "　　　彫ることしか頭にないみたいなのに、\r\n"
+        "　　　どうして星のための建物なんか建てたの？」");
+    face("k03_syo2");
+    message("少年「昔は、星も大好きだったんだ。」");
+    face("k03_syo0");
+    message(
+        "少年「でも、一つのことに打ちこんだほうが\r\n"
+        "　　　いいと思うんだ。あれもこれもじゃなくて。」");
+    face("k03_syo1");
+    message(
+        "少年「父さんが死んだとき、どっちか一つに\r\n"
+        "　　　しようと決めて、彫るほうを選んだ。」");
+    message("少年「星は……そのとき、やめたんだ。」");
+    face(0);
+
+    message("飛沫「私には無理。木彫りもマンガも捨てられない。」");
+    face("k03_syo0");
+    message("少年「あいまいなままにしておくのは、よくないよ。」");
+    message("少年「どこかで、きちんと決めなきゃいけない。」");
+    message("少年「はっきりさせれば、きっと道が開けるよ。」");
+    face(0);
+
+    message("飛沫「……そういうもの、なのかな。」");
+    message("私はしばらく、黙って星空を見上げていた。");
+
+    // She stays on her back on the roof; the next command is heard up there.
+    game = 34;
+    position = 12;
+}
+
+}  // namespace hazama

@@ -1,0 +1,89 @@
+// Location 12, the night on the roof: a shooting star too quick to wish on, an hour of
+// watching, and the two of them side by side under the sky.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::shooting_stars() {
+    music(0);
+    picture(1, "i09_stas.jpg");
+    fade(1000, 0);
+
+    // The star drawn into the sky where the dust will trail from.
+    picture(2, "o02_star.jpg");
+    copy(1, 294, 192, 46, 40, 2, 0, 0);
+    ret = 1;  // a block copy between the game's own planes always succeeds
+    fade(200, 0);
+    face("k01_sib3");
+    message("飛沫「あっ！」");
+    stardust();
+
+    picture(1, "i09_stas.jpg");
+    fade(50, 0);
+    message(
+        "飛沫「ああっ、消えちゃった……。\r\n"
+        "　　　お願いするの、すっかり忘れてた。」");
+    face("k03_syo0");
+    message("少年「流れ星って、そういうものだよ。」");
+    face(0);
+
+    picture(1, "i12_neru.jpg");
+    fade(1000, 0);
+    message(
+        "飛沫「あんなに一瞬じゃ、いくつ流れたって\r\n"
+        "　　　お願いなんてできっこないよ。」");
+    face("k03_syo0");
+    message(
+        "少年「それでも、ほんの一瞬でいいから\r\n"
+        "　　　心の中で願ってごらん。」");
+    face(0);
+
+    message(
+        "それから一時間くらい、ずっと星を眺めていた。\r\n"
+        "その間に、流れ星は二つ、三つと流れた。");
+    message(
+        "でも、願いごとはやっぱり間に合わなかった。\r\n"
+        "私はあきらめて、体を起こした。");
+
+    picture(1, "i12_suwa.jpg");
+    fade(1000, 0);
+    face("k03_syo0");
+    message(
+        "少年「竜が、彫りあがったよ。\r\n"
+        "　　　たまには、僕も星を見ようかな。」");
+    face(0);
+    message("彼ははしごを登ってきて、私の隣に腰を下ろした。");
+
+    picture(1, "i12_suw2.jpg");
+    fade(1000, 0);
+    message(
+        "並んで座ったまま、私はそっと横を向いた。\r\n"
+        "すぐそばに、彼の横顔があった。");
+    message("彼は何も言わずに、じっと星を見つめていた。");
+
+    music("verdure");
+    picture(1, "i09_stas.jpg");
+    fade(1000, 0);
+    message(
+        "気がついたら、私は彼に抱きついていた。\r\n"
+        "自分でも、どうしてなのか分からなかった。");
+    message("彼は何も聞かずに、そっと抱きしめ返してくれた。");
+    message("顔を上げると、目と目が合った。");
+    message("私はそのまま、彼に唇を重ねた。");
+    message("時間が、止まったみたいだった。");
+    message(
+        "たぶん、ほんの数秒のことだったのだろう。\r\n"
+        "でも私には、何分にも感じられた。");
+    message(
+        "唇が離れると、急に顔が熱くなった。\r\n"
+        "耳まで真っ赤になっているのが、自分で分かった。");
+    face("k01_sib6");
+    message("飛沫「…………。」");
+
+    picture(1, "i12_suw2.jpg");
+    fade(1000, 0);
+    // Her blush stays until the command's end takes the portrait away.
+    game = 35;
+}
+
+}  // namespace hazama
