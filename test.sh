@@ -18,7 +18,14 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHAZAMA_CORE_ONLY=ON
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+suites=$(( $(ctest --test-dir build -N | sed -n 's/^Total Tests: //p') +
+            $(ctest --test-dir build-asan -N | sed -n 's/^Total Tests: //p') ))
+
 if [ -x tools/fuzz.sh ]; then
   echo "== fuzzing the save-file loader"
   tools/fuzz.sh
+  suites=$((suites + 1))
 fi
+
+# Every step above stops the script on failure, so reaching here means all passed.
+echo "$suites passed, 0 failed"

@@ -66,6 +66,7 @@ void MainForm::copy(int dst, int dx, int dy, int w, int h, int src, int sx, int 
     note("copy" + numbers({dst, dx, dy, w, h, src, sx, sy}));
     bit_blt(picmain.at(static_cast<std::size_t>(dst)), dx, dy, w, h,
             picmain.at(static_cast<std::size_t>(src)), sx, sy);
+    ret = 1;  // the block transfer's result: a copy between the game's planes succeeds
 }
 
 void MainForm::fade(int scrolltime, int op) {

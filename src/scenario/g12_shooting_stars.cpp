@@ -12,7 +12,6 @@ void MainForm::shooting_stars() {
     // The star drawn into the sky where the dust will trail from.
     picture(2, "o02_star.jpg");
     copy(1, 294, 192, 46, 40, 2, 0, 0);
-    ret = 1;  // a block copy between the game's own planes always succeeds
     fade(200, 0);
     face("k01_sib3");
     message("飛沫「あっ！」");

@@ -32,7 +32,6 @@ void MainForm::g15() {
     // The moonlit sky over the house: a window of the great night picture.
     picture(5, "i15_see2.jpg");
     copy(1, 0, 0, 512, 384, 5, 300, 400);
-    ret = 1;  // a block copy between the game's own planes always succeeds
     fade(1000, 0);
     message(
         "あの家のことは、忘れようと思った。\r\n"
