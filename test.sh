@@ -28,4 +28,4 @@ if [ -x tools/fuzz.sh ]; then
 fi
 
 # Every step above stops the script on failure, so reaching here means all passed.
-echo "$suites passed, 0 failed"
+echo "suites: $suites passed, 0 failed"
