@@ -90,7 +90,7 @@ void MainForm::last_manga_begun() {
     message(
         "飛沫「今日は放課後ひまだし、久しぶりに\r\n"
         "　　　あの家に寄ってみようかな。」");
-    message("飛沫「あのウサギ、ちゃんと仕上げてあげなきゃ。」");
+    message("飛沫「あのうさぎ、ちゃんと仕上げてあげなきゃ。」");
 
     picture(1, "h03_sibu.jpg");
     fade(1000, 0);
