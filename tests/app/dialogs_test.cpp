@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "file_answer.h"
 #include "window_fixture.h"
 
 namespace hazama {
@@ -131,47 +132,6 @@ TEST_F(DialogTest, MoveCommandShowsTheChooserAndReturnsToIdle) {
     EXPECT_EQ(seen.captions, QStringList({"", "", "", cancel}));
     EXPECT_TRUE(idle());
 }
-
-// Answers the next file dialog with `name` typed into it (empty: cancel). A question
-// about overwriting is answered yes and counted.
-struct FileAnswer {
-    QString name;
-    QFileDialog* seen = nullptr;
-    QString title, directory, suffix;
-    QStringList filters;
-    bool save = false;
-    int overwrite_questions = 0;
-    QTimer driver;
-
-    explicit FileAnswer(QString typed) : name(std::move(typed)) {
-        QObject::connect(&driver, &QTimer::timeout, [this] { step(); });
-        driver.start(5);
-    }
-    void step() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            ++overwrite_questions;
-            box->button(QMessageBox::Yes)->click();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !seen) {
-            seen = dialog;
-            title = dialog->windowTitle();
-            directory = dialog->directory().absolutePath();
-            suffix = dialog->defaultSuffix();
-            filters = dialog->nameFilters();
-            save = dialog->acceptMode() == QFileDialog::AcceptSave;
-            if (name.isEmpty()) {
-                dialog->reject();
-            } else {
-                auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                edit->setText(name);
-                // Queued: the overwrite question runs its own loop, and this timer must
-                // be free to answer it.
-                QMetaObject::invokeMethod(
-                    edit, [edit] { QTest::keyClick(edit, Qt::Key_Return); }, Qt::QueuedConnection);
-            }
-        }
-    }
-};
 
 TEST_F(DialogTest, FileDialogAndMessageBox) {
     QTemporaryDir folder;
