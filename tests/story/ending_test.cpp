@@ -3,31 +3,26 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "harness.h"
-#include "scene_shape.h"
+#include "scene_shorthand.h"
 
 namespace hazama::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-// The trace of the house door at 48, in order. "message lines=" stands for narration of
-// any length, "message 飛沫「 lines=" for any line of hers; full shapes fix the count.
+// The trace of the house door at 48, in order. "narration " stands for narration of any
+// length, "飛沫 " for any line of hers; full shapes fix the count.
 const Lines kEnding = {
-    "mci close x1", "mci open mind", "mci play x1", "fade 1000 1",
-    "message lines=",  // the carvings carried out
-    "picture 1 gra/i16_burn.jpg", "fade 1000 0",
-    "message lines=", "message lines=", "message lines=", "message lines=",  // the bonfire
-    "mci close x1",
-    "message lines=",  // it is over
-    "picture 5 gra/i15_see2.jpg", "copy 1 0 0 512 384 5 300 400", "fade 1000 0", "message lines=2",
-    "message lines=2",  // to forget that house
-    "mci close x1", "mci open verdure", "mci play x1",
-    "message 飛沫「 lines=", "message 飛沫「 lines=", "message 飛沫「 lines=", "message lines=",
-    "message lines=", "message lines=", "message lines=", "message lines=", "lastscr",
-    "message lines=", "message lines=",  // the full moon
-    "lastest", "pause 1000", "mci close x1", "mci open murmur", "mci play x1", "fade 1000 1",
-    "pause 1000", "ending", "picture 1 gra/i17_end.jpg", "fade 1000 0",
+    "music mind", "fade 1000 1",
+    "narration ",  // the carvings carried out
+    "picture 1 gra/i16_burn.jpg", "fade 1000 0", "narration ", "narration ", "narration ",
+    "narration ",  // the bonfire
+    "music 0",
+    "narration ",  // it is over
+    "picture 5 gra/i15_see2.jpg", "copy 1 0 0 512 384 5 300 400", "fade 1000 0", "narration 2",
+    "narration 2",  // to forget that house
+    "music verdure", "飛沫 ", "飛沫 ", "飛沫 ", "narration ", "narration ", "narration ",
+    "narration ", "narration ", "lastscr", "narration ", "narration ",  // the full moon
+    "lastest", "pause 1000", "music murmur", "fade 1000 1", "pause 1000", "ending",
+    "picture 1 gra/i17_end.jpg", "fade 1000 0",
     // no com: no portrait cleared, f00 as the move left it
     "state game=48 position=15 light=1 f00=0 x00=0 music=murmur"};
 
@@ -44,14 +39,14 @@ TEST(Ending, TheHouseDoorAt48PlaysTheEndingAndLeavesOnlyQuit) {
         "look\ntalk\nmove 1\nsave cancel\nquit\n");
     ASSERT_EQ(played.status, 0) << played.errors;
     const Played scene = played.after("move 0");
-    expect_prefixes(scene_shape(scene), kEnding);
+    expect_prefixes(shape(scene), kEnding);
 
     // Of her last five thoughts, three take two lines.
     const Lines messages = scene.of("message");
     ASSERT_EQ(messages.size(), 18u);
     int two_lines = 0;
     for (std::size_t i = 11; i < 16; ++i)
-        two_lines += message_shape(messages[i].substr(8)) == "message lines=2";
+        two_lines += message_shape(messages[i].substr(8)) == "narration 2";
     EXPECT_EQ(two_lines, 3);
 
     EXPECT_EQ(scene.of("show"), Lines{"show comend"});
@@ -70,7 +65,7 @@ TEST(Ending, ALoadStandingAtTheEndPlaysItAndGivesTheButtonsBack) {
                                "\nload " + file + "\nlook\n");
     std::filesystem::remove(file);
     ASSERT_EQ(played.status, 0) << played.errors;
-    const Lines loaded = scene_shape(played.after("load " + file));
+    const Lines loaded = shape(played.after("load " + file));
     EXPECT_NE(std::find(loaded.begin(), loaded.end(), "ending"), loaded.end());
     EXPECT_EQ(loaded.end()[-2], "face 0");  // the load's own com
     // So the next command plays the ending over again.

@@ -1,19 +1,16 @@
 // The front door of the boy's house: the six visits, the plain door between them, and
 // what looking at the door says.
-#include "scene_checks.h"
-#include "scene_shape.h"
+#include "scene_shorthand.h"
 
 namespace hazama::testing {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 const std::string kClosedDay = "picture 1 gra/h04_s-dc.jpg";
 const std::string kClosedDusk = "picture 1 gra/h04_sdce.jpg";
 const std::string kOpenDay = "picture 1 gra/h04_s-do.jpg";
 const std::string kOpenDusk = "picture 1 gra/h04_s-de.jpg";
 const std::string kFade = "fade 1000 0";
-const std::string kShibukiSays = "message 飛沫「 lines=1";
+const std::string kShibukiSays = "飛沫 1";
 
 struct Arrival {
     int game;
@@ -47,18 +44,15 @@ void check(const std::vector<Arrival>& arrivals, const std::string& music = "up_
         SCOPED_TRACE("game " + std::to_string(a.game) + " light " + std::to_string(a.light));
         Lines expected = a.expected;
         expected.push_back("face 0");  // com
-        expected.push_back("state game=" + std::to_string(a.game_after) +
-                           " position=6 light=" + std::to_string(a.light) +
-                           " f00=0 x00=" + std::to_string(a.x00_after) + " music=" + music);
-        EXPECT_EQ(scene_shape(got[i]), expected);
+        expected.push_back(state_line(a.game_after, 6, a.light, music, a.x00_after));
+        EXPECT_EQ(shape(got[i]), expected);
     }
 }
 
 TEST(FrontDoor, VisitsThatOpenTheDoorMoveTheStoryOn) {
-    const Lines first = {
-        kClosedDay,        kFade,    "face k01_sib3", kShibukiSays,    "face 0",
-        "message lines=1", kOpenDay, "fade 3000 0",   "face k01_sib3", "message 飛沫「 lines=2",
-        "face 0"};
+    const Lines first = {kClosedDay,      kFade,         "face k01_sib3", kShibukiSays,
+                         "face 0",        "narration 1", kOpenDay,        "fade 3000 0",
+                         "face k01_sib3", "飛沫 2",      "face 0"};
     // The scenes name their pictures themselves, whatever the light.
     const Lines at_dusk = {kClosedDusk,     kFade,        kOpenDusk, kFade,
                            "face k01_sib3", kShibukiSays, "face 0"};
@@ -75,23 +69,22 @@ TEST(FrontDoor, VisitsThatOpenTheDoorMoveTheStoryOn) {
 }
 
 TEST(FrontDoor, VisitsAfterTheExamFindItShut) {
-    const Lines will_not_open = {kClosedDay,        kFade,           "mci close x1",
-                                 "face k01_sib3",   kShibukiSays,    "face 0",
-                                 "message lines=1", "face k01_sib2", kShibukiSays,
-                                 kShibukiSays,      "face 0",        "message lines=1",
-                                 "message lines=1"};
+    const Lines will_not_open = {kClosedDay,   kFade,        "music 0",     "face k01_sib3",
+                                 kShibukiSays, "face 0",     "narration 1", "face k01_sib2",
+                                 kShibukiSays, kShibukiSays, "face 0",      "narration 1",
+                                 "narration 1"};
     check({{40, 1, 41, 2, will_not_open}}, "0");
     // After the results the portrait stays until com takes it away.
-    const Lines world_changed = {kClosedDusk,     kFade,        "message lines=1",
-                                 "face k01_sib2", kShibukiSays, "message 飛沫「 lines=2"};
+    const Lines world_changed = {kClosedDusk,     kFade,        "narration 1",
+                                 "face k01_sib2", kShibukiSays, "飛沫 2"};
     check({{46, 0, 47, 2, world_changed}});
 }
 
 TEST(FrontDoor, BetweenVisitsTheDoorIsShownAsItStands) {
     check(
         {
-            {6, 0, 6, 0, {"mci close x1", "mci open mind2", "mci play x1", kOpenDay, kFade}},
-            {9, 1, 9, 0, {"mci close x1", "mci open mind2", "mci play x1", kOpenDusk, kFade}},
+            {6, 0, 6, 0, {"music mind2", kOpenDay, kFade}},
+            {9, 1, 9, 0, {"music mind2", kOpenDusk, kFade}},
         },
         "mind2");
     check({
@@ -110,7 +103,7 @@ TEST(FrontDoor, BetweenVisitsTheDoorIsShownAsItStands) {
         {17, 2, 17, 0, {kFade}},
     });
     // Already playing, the piece of the open door is not started again.
-    EXPECT_EQ(scene_shape(replies("new\n" + walk_up(6, 0, "mind2")).at(0)).front(), kOpenDay);
+    EXPECT_EQ(shape(replies("new\n" + walk_up(6, 0, "mind2")).at(0)).front(), kOpenDay);
 }
 
 TEST(FrontDoor, LookingTellsTheDoorsStateAndNobodyIsThereToTalkTo) {

@@ -1,44 +1,9 @@
 // The wooden building under the stars: the boy before it on arrival, the fixed look, and the
 // one talk that runs the telescope and then the roof, leaving the player up there.
-#include <filesystem>
-
-#include "scene_checks.h"
-#include "scene_shape.h"
+#include "scene_shorthand.h"
 
 namespace hazama::testing {
 namespace {
-
-using Lines = std::vector<std::string>;
-
-// A scene in short hand: "少年 2" is one message of 少年 of two lines ("narration 1" one
-// without a speaker), "[k01_sib3]" and "[-]" a portrait shown and removed, "stage NAME" the
-// picture NAME.jpg loaded into plane 1. Anything else is a shaped trace line.
-Lines expand(const Lines& steps) {
-    Lines out;
-    for (const std::string& step : steps) {
-        const auto space = step.find(' ');
-        const std::string head = step.substr(0, space);
-        if (head == "narration") {
-            out.push_back("message lines=" + step.substr(space + 1));
-        } else if (head == "飛沫" || head == "少年") {
-            out.push_back("message " + head + "「 lines=" + step.substr(space + 1));
-        } else if (step == "[-]") {
-            out.push_back("face 0");
-        } else if (step.front() == '[') {
-            out.push_back("face " + step.substr(1, step.size() - 2));
-        } else if (head == "stage") {
-            out.push_back("picture 1 gra/" + step.substr(space + 1) + ".jpg");
-        } else {
-            out.push_back(step);
-        }
-    }
-    return out;
-}
-
-Lines operator+(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 const Lines kBoyBeforeTheBuilding = {"stage h06_koya", "picture 2 gra/c04_syon.jpg", "mask 4",
                                      "lay 256 50", "fade 1000 0"};
@@ -70,15 +35,14 @@ const Lines kRoof = {
     "飛沫 1",         "narration 1"};
 
 std::string state(int game, int position) {
-    return "state game=" + std::to_string(game) + " position=" + std::to_string(position) +
-           " light=1 f00=0 x00=0 music=shigure";
+    return state_line(game, position, 1, "shigure");
 }
 
 TEST(Hut, TheNightRunEndsWithTheBoyBeforeTheBuilding) {
     const std::vector<Played> got =
         replies("new\nset game=32 position=8 light=0 music=balance\nmove 0\n");
     ASSERT_EQ(got.size(), 1u);
-    const Lines shaped = scene_shape(got[0]);
+    const Lines shaped = shape(got[0]);
     // The building's arrival and its com, then the sunlit room's own com.
     const Lines tail = expand(kBoyBeforeTheBuilding + Lines{"[-]", "[-]"}) +
                        Lines{"state game=32 position=11 light=1 f00=0 x00=0 music=shigure"};
@@ -99,38 +63,30 @@ TEST(Hut, OneTalkRunsTelescopeAndRoofAndTheRestIsQuiet) {
     EXPECT_EQ(got[0].of("state").back(), state(32, 11));
 
     // The telescope goes straight on to the roof within the same talk; both routines' coms.
-    EXPECT_EQ(scene_shape(got[1]),
+    EXPECT_EQ(shape(got[1]),
               expand(kTelescope + kRoof + Lines{"[-]", "[-]"}) + Lines{state(34, 12)});
     // Up on the roof the move chooser leads nowhere.
-    EXPECT_EQ(scene_shape(got[2]), (Lines{"face 0", state(34, 12)}));
+    EXPECT_EQ(shape(got[2]), (Lines{"face 0", state(34, 12)}));
     EXPECT_EQ(got[2].of("chooser"), Lines{"chooser  |  | "});
 
     // A save holding 33 gives the roof alone.
-    EXPECT_EQ(scene_shape(got[3]), expand(kRoof + Lines{"[-]"}) + Lines{state(34, 12)});
+    EXPECT_EQ(shape(got[3]), expand(kRoof + Lines{"[-]"}) + Lines{state(34, 12)});
 
     // Before and after the night, talk only gives the buttons back; look never changes.
-    EXPECT_EQ(scene_shape(got[4]), (Lines{"face 0", state(31, 11)}));
-    EXPECT_EQ(scene_shape(got[5]), (Lines{"face 0", state(34, 11)}));
-    EXPECT_EQ(scene_shape(got[6]), (Lines{"face 0", state(200, 11)}));
+    EXPECT_EQ(shape(got[4]), (Lines{"face 0", state(31, 11)}));
+    EXPECT_EQ(shape(got[5]), (Lines{"face 0", state(34, 11)}));
+    EXPECT_EQ(shape(got[6]), (Lines{"face 0", state(200, 11)}));
     EXPECT_EQ(got[7].of("message"), fixed_look);
 }
 
 TEST(Hut, ALoadThereShowsTheBoyBeforeTheBuildingInAnyState) {
     for (const int game : {20, 33, 40}) {
         SCOPED_TRACE(game);
-        const std::string file =
-            (std::filesystem::path(::testing::TempDir()) / ("hut" + std::to_string(game) + ".hzm"))
-                .string();
-        const Played played =
-            play("new\nset game=" + std::to_string(game) +
-                 " position=11 light=1 music=shigure\nsave " + file + "\nload " + file + "\n");
-        ASSERT_EQ(played.status, 0) << played.errors;
-        Lines scene;
-        for (const std::string& line : scene_shape(played.after("load " + file)))
-            if (line.rfind("mci ", 0) != 0) scene.push_back(line);
-        EXPECT_EQ(scene,
+        const Played loaded =
+            reloaded("game=" + std::to_string(game) + " position=11 light=1 music=shigure",
+                     "hut" + std::to_string(game) + ".hzm");
+        EXPECT_EQ(without_music(shape(loaded)),
                   expand(kBoyBeforeTheBuilding + Lines{"[-]", "[-]"}) + Lines{state(game, 11)});
-        std::filesystem::remove(file);
     }
 }
 

@@ -1,73 +1,43 @@
 // The prologue: from the new-game button to the first command in front of the house.
 #include <algorithm>
 
-#include "harness.h"
-#include "scene_shape.h"
+#include "scene_shorthand.h"
 
 namespace hazama::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 TEST(Prologue, PlaysTheOpeningTitlesAndFirstMorningThenHandsOverToTheHouseFront) {
     const Played played = play("new\n");
     ASSERT_EQ(played.status, 0) << played.errors;
-    Lines shape = scene_shape(played.after("new"));
+    Lines shaped = shape(played.after("new"));
     // What start() does before the routine is the shell's business.
-    const auto opening = std::find(shape.begin(), shape.end(), "opening");
-    ASSERT_NE(opening, shape.end());
-    shape.erase(shape.begin(), opening);
+    const auto opening = std::find(shaped.begin(), shaped.end(), "opening");
+    ASSERT_NE(opening, shaped.end());
+    shaped.erase(shaped.begin(), opening);
 
-    const Lines expected = {
+    const Lines expected = expand({
         "opening",
         "fade 500 2",
-        "picture 1 gra/title1.jpg",
-        "fade 1000 0",
-        "picture 1 gra/title2.jpg",
-        "fade 1000 0",
-        "picture 1 gra/title.jpg",
-        "fade 1000 0",
-        "pause 1000",
-        "fade 1000 1",
-        "message lines=1",  // the alarm clock rings
-        "message lines=1",  // she gets up and stops it
-        "message 飛沫「 lines=1",
-        "message lines=1",  // the dateline
-        "mci close x1",
-        "mci open up_mode2",
-        "mci play x1",
-        "picture 1 gra/i01_kisy.jpg",
-        "fade 3000 0",
-        "message 飛沫「 lines=1",  // half past seven
-        "picture 1 gra/h03_syok.jpg",
-        "fade 1000 0",
-        "message lines=1",  // who she is
-        "face k01_sib0",
-        "message 飛沫「 lines=1",
-        "picture 2 gra/c01_haha.jpg",
-        "mask 1",
-        "face 0",
-        "lay 256 0",
-        "fade 1000 0",
-        "message 飛沫の母「 lines=2",
-        "face k01_sib0",
-        "message 飛沫「 lines=1",
-        "face 0",
-        "message 飛沫の母「 lines=1",
-        "message 飛沫の母「 lines=1",
-        "face k01_sib0",
-        "message 飛沫「 lines=1",
-        "fade 1000 1",
-        "message 飛沫「 lines=1",
-        "face 0",
-        "message lines=1",  // she leaves home as usual
+        "stage title1; fade 1000 0; stage title2; fade 1000 0; stage title; fade 1000 0",
+        "pause 1000; fade 1000 1",
+        "narration 1",  // the alarm clock rings
+        "narration 1",  // she gets up and stops it
+        "飛沫 1",
+        "narration 1",  // the dateline
+        "music up_mode2; stage i01_kisy; fade 3000 0",
+        "飛沫 1",  // half past seven
+        "stage h03_syok; fade 1000 0",
+        "narration 1",  // who she is
+        "[k01_sib0]; 飛沫 1",
+        "picture 2 gra/c01_haha.jpg; mask 1; [-]; lay 256 0; fade 1000 0",
+        "飛沫の母 2; [k01_sib0]; 飛沫 1; [-]; 飛沫の母 1 1; [k01_sib0]; 飛沫 1",
+        "fade 1000 1; 飛沫 1; [-]",
+        "narration 1",  // she leaves home as usual
         // location 1 arrives with 1 and ends the command
-        "picture 1 gra/h03_ie.jpg",
-        "fade 1000 0",
-        "face 0",
+        "stage h03_ie; fade 1000 0; [-]",
         "state game=1 position=1 light=0 f00=0 x00=0 music=up_mode2",
-    };
-    EXPECT_EQ(shape, expected);
+    });
+    EXPECT_EQ(shaped, expected);
 }
 
 TEST(Prologue, TitlesAreSilentAndTheMorningThemeIsTheFirstPiece) {

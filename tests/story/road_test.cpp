@@ -1,16 +1,11 @@
 // The road before the boy's house: its seven story events, the plain arrivals, talk and look.
-#include <initializer_list>
-#include <map>
-
-#include "harness.h"
+#include "scene_shorthand.h"
 
 namespace hazama::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-// Shorthands of the expectation tables, each standing for the trace lines it produces.
-const std::map<std::string, Lines> kShorthand = {
+// Named steps of the expectation tables, each standing for the trace lines it produces.
+const NamedSteps kShorthand = {
     {"heroine layered", {"picture 2 gra/c03_s-bc.jpg", "mask 3", "lay 256 64"}},
     {"hasumi layered", {"picture 2 gra/c02_hasu.jpg", "mask 2", "lay 256 64"}},
     {"boy layered", {"picture 2 gra/c04_syon.jpg", "mask 4", "lay 256 64"}},
@@ -22,83 +17,23 @@ const std::map<std::string, Lines> kShorthand = {
     {"he vanishes", {"picture 2 gra/o03_xx.jpg", "copy 1 0 0 260 384 2 0 0"}},
 };
 
-Lines expand(std::initializer_list<std::string> steps) {
-    Lines out;
-    for (const std::string& step : steps) {
-        const auto found = kShorthand.find(step);
-        if (found == kShorthand.end()) {
-            out.push_back(step);
-        } else {
-            out.insert(out.end(), found->second.begin(), found->second.end());
-        }
-    }
-    return out;
+// The tables below always spell out with the named steps above.
+Lines expand(const Lines& steps) {
+    return hazama::testing::expand(steps, kShorthand);
 }
 
-// A message becomes "<who> <lines>": the speaker's name, "voice" for a bare 「…」 line of the
-// boy, "narration" otherwise. A piece of music becomes "music NAME" or "music 0".
-Lines shape(const Played& played) {
-    const Lines raw = played.lines();
-    Lines out;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        const std::string& line = raw[i];
-        if (line.rfind("message ", 0) == 0) {
-            const std::string text = line.substr(8);
-            std::string who = "narration";
-            for (const char* name : {"飛沫の母", "飛沫", "蓮美", "少年", ""}) {
-                if (text.rfind(std::string(name) + "「", 0) == 0) {
-                    who = *name != '\0' ? name : "voice";
-                    break;
-                }
-            }
-            int lines = 1;
-            for (auto at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 2))
-                ++lines;
-            out.push_back(who + " " + std::to_string(lines));
-        } else if (line == "mci close x1" && i + 2 < raw.size() &&
-                   raw[i + 1].rfind("mci open \"", 0) == 0 && raw[i + 2] == "mci play x1") {
-            const std::string& open = raw[i + 1];
-            const auto from = open.rfind("/music/") + 7;
-            out.push_back("music " + open.substr(from, open.find(".mid\"") - from));
-            i += 2;
-        } else if (line == "mci close x1") {
-            out.push_back("music 0");
-        } else if (line.rfind("chooser ", 0) != 0 && line.rfind("state ", 0) != 0 &&
-                   line.rfind("show ", 0) != 0 && line.rfind("hide ", 0) != 0) {
-            out.push_back(line);
-        }
-    }
-    return out;
-}
+// The boy's bare 「…」 lines are told from narration; the state line is checked apart.
+constexpr Shaping kRoadShape = {.voice = true, .state = false};
 
 // Starts one game, then for each step sets the state and gives the command; returns the
 // trace of each command (the state line it ends with included).
 std::vector<Played> run_steps(const std::vector<std::pair<std::string, std::string>>& steps) {
     std::string script = "new\n";
     for (const auto& [state, what] : steps) script += "set " + state + "\n" + what + "\n";
-    const Played all = play(script);
-    EXPECT_EQ(all.status, 0) << all.errors;
-    std::vector<Played> out;
-    bool wanted = false;
-    int echo = 0;
-    for (const std::string& line : all.lines()) {
-        if (line.rfind("> ", 0) == 0) {
-            // Echoes: "new", then "set" and the command of each step in turn.
-            wanted = ++echo > 1 && echo % 2 == 1;
-            if (wanted) out.push_back(Played{all.status, "", all.errors});
-        } else if (wanted) {
-            out.back().trace += line + "\n";
-        }
-    }
-    EXPECT_EQ(out.size(), steps.size()) << all.errors;
+    std::vector<Played> out = replies(script);
+    EXPECT_EQ(out.size(), steps.size());
     out.resize(steps.size());
     return out;
-}
-
-// The state line a command ends with.
-std::string state_after(const Played& played) {
-    const Lines states = played.of("state");
-    return states.empty() ? "" : states.back();
 }
 
 // What keeps `text` (a traced message) from fitting the 513-pixel message line in one
@@ -251,7 +186,7 @@ TEST(Road, EachStoryEventPlaysItsSceneAndMovesTheStoryOnInLinesThatFit) {
     const std::vector<Played> played = run_steps(steps);
     for (std::size_t i = 0; i < scenes.size(); ++i) {
         SCOPED_TRACE(scenes[i].name);
-        EXPECT_EQ(shape(played[i]), scenes[i].expected);
+        EXPECT_EQ(shape(played[i], kRoadShape), scenes[i].expected);
         EXPECT_EQ(state_after(played[i]), scenes[i].after);
         for (const std::string& message : played[i].of("message"))
             EXPECT_EQ(misfit(message.substr(8)), "") << message;
@@ -280,7 +215,7 @@ TEST(Road, ArrivingWithoutAnEventOnlyShowsTheHouseByTheVariant) {
     const std::vector<Played> played = run_steps(steps);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         SCOPED_TRACE(steps[i].first);
-        EXPECT_EQ(shape(played[i]), cases[i].expected);
+        EXPECT_EQ(shape(played[i], kRoadShape), cases[i].expected);
         const std::string state = "state game=" + std::to_string(cases[i].game) +
                                   " position=3 light=" + std::to_string(cases[i].light) + " ";
         EXPECT_EQ(state_after(played[i]).rfind(state, 0), 0u) << state_after(played[i]);

@@ -1,29 +1,14 @@
 // The classroom: three school days with 蓮美 over the chime, and who is left after school.
 #include <algorithm>
 
-#include "scene_checks.h"
-#include "scene_shape.h"
+#include "scene_shorthand.h"
 
 namespace hazama::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-Lines cat(std::initializer_list<Lines> parts) {
-    Lines out;
-    for (const Lines& part : parts) out.insert(out.end(), part.begin(), part.end());
-    return out;
-}
-
-Lines music(const std::string& name) {
-    return {"mci close x1", "mci open " + name, "mci play x1"};
-}
-
-const Lines kHasumi = {"picture 2 gra/c02_hasu.jpg", "mask 2", "lay 256 64"};
+const NamedSteps kHasumi = {{"hasumi", {"picture 2 gra/c02_hasu.jpg", "mask 2", "lay 256 64"}}};
 const std::string kDay = "picture 1 gra/h05_gako.jpg";
 const std::string kDark = "picture 1 gra/h05_gakd.jpg";
-const std::string kHasumiSays = "message 蓮美「 lines=1";
-const std::string kShibukiSays = "message 飛沫「 lines=1";
 
 // Walks in from the road ("←学校" is the first exit before 5, then the second).
 std::string walk_in(int game, int light) {
@@ -32,24 +17,22 @@ std::string walk_in(int game, int light) {
 }
 
 Lines arrival(int game, int light) {
-    return scene_shape(replies("new\n" + walk_in(game, light)).at(0));
+    return shape(replies("new\n" + walk_in(game, light)).at(0));
 }
 
 std::string state(int game, int light, const std::string& music) {
-    return "state game=" + std::to_string(game) + " position=5 light=" + std::to_string(light) +
-           " f00=0 x00=0 music=" + music;
+    return state_line(game, 5, light, music);
 }
 
-const Lines kFirstMorning = cat({
-    {kDay, "fade 1000 0", "message lines=2", "message lines=1"},
-    kHasumi,
-    {"fade 1000 0", kHasumiSays, "face k01_sib0", kShibukiSays, "face 0"},
-    music("s-Cha"),
-    {"timer1 0", "pause 5000", kHasumiSays, kDay, "fade 1000 0"},
-    music("mind2"),
-    {"timer1 10", "message lines=2", "message lines=1", "message lines=1", "face 0",
-     state(4, 0, "mind2")},
-});
+const Lines kFirstMorning = expand(
+    {
+        "stage h05_gako; fade 1000 0; narration 2 1",
+        "hasumi; fade 1000 0; 蓮美 1; [k01_sib0]; 飛沫 1; [-]",
+        "music s-Cha; timer1 0; pause 5000; 蓮美 1; stage h05_gako; fade 1000 0",
+        "music mind2; timer1 10; narration 2 1 1; [-]",
+        state(4, 0, "mind2"),
+    },
+    kHasumi);
 
 TEST(School, ThreeSchoolDaysEachRingThroughTheChimeAndMoveTheStoryOn) {
     EXPECT_EQ(arrival(3, 0), kFirstMorning);
@@ -61,38 +44,33 @@ TEST(School, ThreeSchoolDaysEachRingThroughTheChimeAndMoveTheStoryOn) {
     EXPECT_EQ(arrival(1, 1), dark_morning);
 
     EXPECT_EQ(arrival(11, 0),
-              cat({
-                  {kDay, "fade 1000 0", "face k01_sib2", kShibukiSays},
-                  music("s-Cha"),
-                  {"fade 1000 1", "timer1 0", "pause 5000", "face 0", kHasumiSays},
-                  music("up_mode2"),
-                  {"timer1 10", "message lines=2", kDay},
-                  kHasumi,
-                  {"fade 1000 0", kHasumiSays, "face k01_sib2", kShibukiSays, "face 0", kHasumiSays,
-                   "face k01_sib2", kShibukiSays, kShibukiSays, "face k01_sib0",
-                   "message 飛沫「 lines=2", kShibukiSays, "face 0", kHasumiSays},
-                  music("s-Cha"),
-                  {"fade 1000 1", "timer1 0", "pause 5000", "message lines=1", kDay, "fade 1000 0"},
-                  music("mind2"),
-                  {"timer1 10", "face 0", state(12, 0, "mind2")},
-              }));
+              expand(
+                  {
+                      "stage h05_gako; fade 1000 0; [k01_sib2]; 飛沫 1",
+                      "music s-Cha; fade 1000 1; timer1 0; pause 5000; [-]; 蓮美 1",
+                      "music up_mode2; timer1 10; narration 2; stage h05_gako",
+                      "hasumi; fade 1000 0; 蓮美 1; [k01_sib2]; 飛沫 1; [-]; 蓮美 1",
+                      "[k01_sib2]; 飛沫 1 1; [k01_sib0]; 飛沫 2 1; [-]; 蓮美 1",
+                      "music s-Cha; fade 1000 1; timer1 0; pause 5000; narration 1",
+                      "stage h05_gako; fade 1000 0",
+                      "music mind2; timer1 10; [-]",
+                      state(12, 0, "mind2"),
+                  },
+                  kHasumi));
 
-    EXPECT_EQ(
-        arrival(20, 0),
-        cat({
-            {kDay, "fade 1000 0"},
-            music("s-Cha"),
-            {"fade 4000 1", "timer1 0", "pause 5000"},
-            music("up_mode2"),
-            {"timer1 10", "message lines=1", "face k01_sib0", "message 飛沫「 lines=2", "face 0",
-             kDay},
-            kHasumi,
-            {"fade 1000 0", "message 蓮美「 lines=3", kHasumiSays, "face k01_sib0", kShibukiSays,
-             "face 0", kHasumiSays, "face k01_sib0", kShibukiSays, "face 0", "message lines=2",
-             kHasumiSays, "face k01_sib0", kShibukiSays, kDay, "fade 1000 0", "face 0"},
-            music("star2"),
-            {"face 0", state(21, 0, "star2")},
-        }));
+    EXPECT_EQ(arrival(20, 0),
+              expand(
+                  {
+                      "stage h05_gako; fade 1000 0",
+                      "music s-Cha; fade 4000 1; timer1 0; pause 5000",
+                      "music up_mode2; timer1 10; narration 1; [k01_sib0]; 飛沫 2; [-]",
+                      "stage h05_gako; hasumi; fade 1000 0; 蓮美 3 1",
+                      "[k01_sib0]; 飛沫 1; [-]; 蓮美 1; [k01_sib0]; 飛沫 1; [-]; narration 2",
+                      "蓮美 1; [k01_sib0]; 飛沫 1; stage h05_gako; fade 1000 0; [-]",
+                      "music star2; [-]",
+                      state(21, 0, "star2"),
+                  },
+                  kHasumi));
 }
 
 TEST(School, OtherDaysOnlyShowTheRoomByLight) {
@@ -106,7 +84,7 @@ TEST(School, OtherDaysOnlyShowTheRoomByLight) {
         const auto [game, light] = days[i];
         Lines expected = {"fade 1000 0", "face 0", state(game, light, "up_mode2")};
         if (light < 2) expected.insert(expected.begin(), light == 0 ? kDay : kDark);
-        EXPECT_EQ(scene_shape(got[i]), expected) << game << " " << light;
+        EXPECT_EQ(shape(got[i]), expected) << game << " " << light;
     }
 }
 

@@ -2,15 +2,12 @@
 // the boy's house, and the place where the hut stood.
 #include "audio/recording_media_device.h"
 #include "form/main_form.h"
-#include "harness.h"
 #include "platform/qt_picture_decoder.h"
 #include "platform/virtual_platform.h"
-#include "scene_shape.h"
+#include "scene_shorthand.h"
 
 namespace hazama::testing {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 struct Scene {
     const char* what;
@@ -19,17 +16,10 @@ struct Scene {
     Lines expected;
 };
 
-// Plays `command` after a new game (the buttons work only on the play screen) and `setup`.
-Played play_at(const std::string& setup, const std::string& command) {
-    return play("new\n" + setup + "\n" + command + "\n");
-}
-
 void check(const std::vector<Scene>& scenes) {
     for (const Scene& s : scenes) {
         SCOPED_TRACE(s.what);
-        const Played played = play_at(s.setup, s.command);
-        ASSERT_EQ(played.status, 0) << played.errors;
-        EXPECT_EQ(scene_shape(played.after(s.command)), s.expected);
+        EXPECT_EQ(shape(reply_to(s.setup, s.command)), s.expected);
     }
 }
 
@@ -40,7 +30,7 @@ TEST(SmallLocations, HouseFront) {
         {"coming home with 17: she knows a scolding waits",
          "set game=17 position=4 light=0",
          "move 1",
-         {"picture 1 gra/h03_ie.jpg", "fade 1000 0", "message lines=1", "face 0",
+         {"picture 1 gra/h03_ie.jpg", "fade 1000 0", "narration 1", "face 0",
           "state game=18 position=1 light=0 f00=0 x00=0 music=up_mode2"}},
         {"with 18 in the evening only the dark house front",
          "set game=18 position=4 light=1",
@@ -50,16 +40,14 @@ TEST(SmallLocations, HouseFront) {
         {"an unknown variant loads nothing",
          "set game=17 position=4 light=2",
          "move 1",
-         {"fade 1000 0", "message lines=1", "face 0",
+         {"fade 1000 0", "narration 1", "face 0",
           "state game=18 position=1 light=2 f00=0 x00=0 music=up_mode2"}},
         {"look",
          "set game=30 position=1",
          "look",
-         {"message lines=1", "face 0",
-          "state game=30 position=1 light=0 f00=0 x00=0 music=up_mode2"}},
+         {"narration 1", "face 0", "state game=30 position=1 light=0 f00=0 x00=0 music=up_mode2"}},
     });
-    EXPECT_EQ(play_at("set game=17 position=1", "talk").after("talk").of("message"),
-              Lines{kNobody});
+    EXPECT_EQ(reply_to("set game=17 position=1", "talk").of("message"), Lines{kNobody});
 }
 
 TEST(SmallLocations, RoadWorks) {
@@ -67,8 +55,8 @@ TEST(SmallLocations, RoadWorks) {
         {"first time on the road: closed, a detour every morning",
          "set game=1 position=1",
          "move 1",
-         {"picture 1 gra/h03_koji.jpg", "fade 1000 0", "message lines=2", "face k01_sib2",
-          "message 飛沫「 lines=1", "message 飛沫「 lines=1", "face 0", "face 0",
+         {"picture 1 gra/h03_koji.jpg", "fade 1000 0", "narration 2", "face k01_sib2", "飛沫 1",
+          "飛沫 1", "face 0", "face 0",
           "state game=2 position=2 light=0 f00=0 x00=0 music=up_mode2"}},
         {"the second time only the road",
          "set game=2 position=1",
@@ -78,10 +66,9 @@ TEST(SmallLocations, RoadWorks) {
         {"look",
          "set game=1 position=2",
          "look",
-         {"message lines=1", "face 0",
-          "state game=1 position=2 light=0 f00=0 x00=0 music=up_mode2"}},
+         {"narration 1", "face 0", "state game=1 position=2 light=0 f00=0 x00=0 music=up_mode2"}},
     });
-    EXPECT_EQ(play_at("set game=1 position=2", "talk").after("talk").of("message"), Lines{kNobody});
+    EXPECT_EQ(reply_to("set game=1 position=2", "talk").of("message"), Lines{kNobody});
 }
 
 TEST(SmallLocations, HallwayOfTheBoysHouse) {
@@ -89,8 +76,8 @@ TEST(SmallLocations, HallwayOfTheBoysHouse) {
         {"by day before 23 the balance theme starts",
          "set game=22 position=8 light=0",
          "move 1",
-         {"picture 1 gra/h04_s-rk.jpg", "mci close x1", "mci open balance", "mci play x1",
-          "fade 1000 0", "face 0", "state game=22 position=7 light=0 f00=0 x00=0 music=balance"}},
+         {"picture 1 gra/h04_s-rk.jpg", "music balance", "fade 1000 0", "face 0",
+          "state game=22 position=7 light=0 f00=0 x00=0 music=balance"}},
         {"by day from 23 on no music",
          "set game=23 position=8 light=0",
          "move 1",
@@ -108,16 +95,14 @@ TEST(SmallLocations, HallwayOfTheBoysHouse) {
     });
     // Someone seems to be there until the boy is met; then the carving is heard.
     const auto look = [](int game) {
-        return play_at("set position=7 game=" + std::to_string(game), "look")
-            .after("look")
-            .of("message");
+        return reply_to("set position=7 game=" + std::to_string(game), "look").of("message");
     };
     EXPECT_EQ(look(0), look(7));
     EXPECT_EQ(look(8), look(99));
     ASSERT_EQ(look(7).size(), 1u);
     ASSERT_EQ(look(8).size(), 1u);
     EXPECT_NE(look(7), look(8));
-    EXPECT_EQ(play_at("set game=8 position=7", "talk").after("talk").of("message"), Lines{kNobody});
+    EXPECT_EQ(reply_to("set game=8 position=7", "talk").of("message"), Lines{kNobody});
 }
 
 TEST(SmallLocations, InnerRoomOfTheBoysHouse) {
@@ -125,8 +110,8 @@ TEST(SmallLocations, InnerRoomOfTheBoysHouse) {
         {"with 6: eerie, a bright room, and she cannot explain herself",
          "set game=6 position=7",
          "move 0",
-         {"picture 1 gra/h04_s-ak.jpg", "fade 1000 0", "face k01_sib3", "message 飛沫「 lines=1",
-          "message 飛沫「 lines=1", "face 0", "message lines=2", "message lines=1", "face 0",
+         {"picture 1 gra/h04_s-ak.jpg", "fade 1000 0", "face k01_sib3", "飛沫 1", "飛沫 1",
+          "face 0", "narration 2", "narration 1", "face 0",
           "state game=7 position=8 light=0 f00=0 x00=0 music=up_mode2"}},
         {"again with 7: only the room",
          "set game=7 position=7",
@@ -136,10 +121,9 @@ TEST(SmallLocations, InnerRoomOfTheBoysHouse) {
         {"look",
          "set game=6 position=8",
          "look",
-         {"message lines=1", "face 0",
-          "state game=6 position=8 light=0 f00=0 x00=0 music=up_mode2"}},
+         {"narration 1", "face 0", "state game=6 position=8 light=0 f00=0 x00=0 music=up_mode2"}},
     });
-    EXPECT_EQ(play_at("set game=6 position=8", "talk").after("talk").of("message"), Lines{kNobody});
+    EXPECT_EQ(reply_to("set game=6 position=8", "talk").of("message"), Lines{kNobody});
 }
 
 // Nothing on the map leads to the hut's place, so its arrival is played by calling the
@@ -166,12 +150,10 @@ TEST(SmallLocations, WhereTheHutStood) {
     EXPECT_EQ(arrive_at_hut_place(45), expected);
     EXPECT_EQ(arrive_at_hut_place(3), expected);
 
-    const Played look = play_at("set game=46 position=14", "look");
-    EXPECT_EQ(scene_shape(look.after("look")),
-              (Lines{"message lines=1", "message lines=1", "face 0",
+    EXPECT_EQ(shape(reply_to("set game=46 position=14", "look")),
+              (Lines{"narration 1", "narration 1", "face 0",
                      "state game=46 position=14 light=0 f00=0 x00=0 music=up_mode2"}));
-    EXPECT_EQ(play_at("set game=46 position=14", "talk").after("talk").of("message"),
-              Lines{kNobody});
+    EXPECT_EQ(reply_to("set game=46 position=14", "talk").of("message"), Lines{kNobody});
 }
 
 }  // namespace
