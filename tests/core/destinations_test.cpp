@@ -1,29 +1,15 @@
 // The move command's map: which exits the chooser offers where, and where they lead.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "audio/recording_media_device.h"
-#include "form/main_form.h"
-#include "platform/virtual_platform.h"
+#include "core/form_fixture.h"
 
 namespace hazama {
 namespace {
 
-// A program folder whose only file is the staff roll the ending reads.
-std::filesystem::path game_folder() {
-    const auto root = std::filesystem::temp_directory_path() / "hazama_destinations_test";
-    std::filesystem::create_directories(root / "gra");
-    std::ofstream(root / "gra" / "staff.txt") << "\"staff\"\n";
-    return root;
-}
-
-struct Fixture {
-    RecordingMediaDevice device;
-    VirtualPlatform platform{device};
-    MainForm form{platform, game_folder()};
-    Fixture() {
+struct Fixture : testing::FormFixture<> {
+    Fixture() : FormFixture("destinations") {
+        // The program folder's only file is the staff roll the ending reads.
+        folder.write("gra/staff.txt", "\"staff\"\n");
         platform.reader = [this] { form.labmain_Click(); };
         // Arriving somewhere plays that place's scene: give it blank pictures, and note
         // where the first one is shown (later hand-overs may move the player on).

@@ -1,41 +1,22 @@
 // The close of the story in virtual time: the pan and the zoom over the night panorama,
 // frame by frame, and the staff roll with its recycled labels.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
 
-#include "audio/recording_media_device.h"
-#include "form/main_form.h"
+#include "core/form_fixture.h"
 #include "graphics/raster.h"
-#include "platform/virtual_platform.h"
 
 namespace hazama {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::FormFixture;
+using testing::pan;
+using testing::panorama;
 
 constexpr std::uint32_t kStart = 7000;  // virtual time when a sequence starts
 constexpr std::uint32_t kClosing = 0x334455;
-
-// The panorama pixel at (x, y): its own coordinates, so a misplaced view shows.
-std::uint32_t pan(int x, int y) {
-    return static_cast<std::uint32_t>(y << 11 | x);
-}
-
-const Plane& panorama() {
-    static const Plane sky = [] {
-        Plane p(1280, 960);
-        for (int y = 0; y < 960; ++y)
-            for (int x = 0; x < 1280; ++x) p.row(y)[x] = pan(x, y);
-        return p;
-    }();
-    return sky;
-}
 
 // One refresh of the screen: its time, two corners, and the whole picture when asked for.
 struct Frame {
@@ -66,33 +47,14 @@ class RollPlatform : public VirtualPlatform {
     }
 };
 
-struct EndingFixture {
-    fs::path root;
-    RecordingMediaDevice device;
-    RollPlatform platform{device};
-    MainForm form{platform, make_root()};
+struct EndingFixture : FormFixture<RollPlatform> {
     std::vector<Frame> frames;
     std::function<bool(std::size_t)> keep_whole = [](std::size_t) { return false; };
     std::vector<std::string> notes;
 
-    fs::path make_root() {
-        static std::atomic<int> counter{0};
-        root = fs::temp_directory_path() /
-               ("hazama-ending-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(root / "gra");
-        return root;
-    }
-
-    explicit EndingFixture(const std::string& staff = "") {
-        if (!staff.empty()) std::ofstream(root / "gra" / "staff.txt") << staff;
-        platform.decoder = [](const std::string& path, Plane& into, std::string&) {
-            if (path.ends_with("i15_see2.jpg")) {
-                into = panorama();
-            } else {
-                into.resize(512, 384, kClosing);
-            }
-            return true;
-        };
+    explicit EndingFixture(const std::string& staff = "") : FormFixture("ending") {
+        if (!staff.empty()) folder.write("gra/staff.txt", staff);
+        platform.decoder = testing::panorama_decoder(kClosing);
         platform.on_refresh = [this] {
             const Plane& screen = form.picmain[0];
             frames.push_back({platform.now_ms(), screen.at(0, 0), screen.at(511, 383), {}});
@@ -102,10 +64,6 @@ struct EndingFixture {
         for (Plane& p : form.picmain) p.resize(512, 384);
         form.picmain[5] = panorama();
         platform.set_now(kStart);
-    }
-    ~EndingFixture() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
     }
 };
 

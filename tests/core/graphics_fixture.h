@@ -2,17 +2,13 @@
 // behind real (empty) files in a scratch program folder; every refresh is recorded.
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "audio/recording_media_device.h"
-#include "form/main_form.h"
-#include "platform/virtual_platform.h"
+#include "core/form_fixture.h"
 
 namespace hazama::testing {
 
@@ -21,19 +17,14 @@ struct Frame {
     Plane screen;
 };
 
-struct GraphicsFixture {
-    std::filesystem::path root =
-        std::filesystem::temp_directory_path() / ("hazama-graphics-" + std::to_string(::getpid()));
-    RecordingMediaDevice device;
-    VirtualPlatform platform{device};
-    MainForm form{platform, root};
+struct GraphicsFixture : FormFixture<> {
     std::map<std::string, Plane> files;  // full path -> picture
     int decoded = 0;
     std::vector<std::string> notes;
     std::vector<Frame> frames;
 
-    GraphicsFixture() {
-        std::filesystem::create_directories(root / "gra" / "window");
+    GraphicsFixture() : FormFixture("graphics") {
+        std::filesystem::create_directories(folder.path() / "gra" / "window");
         for (Plane& p : form.picmain) p.resize(512, 384);
         platform.decoder = [this](const std::string& path, Plane& into, std::string& error) {
             auto it = files.find(path);
@@ -45,11 +36,10 @@ struct GraphicsFixture {
         platform.on_note = [this](const std::string& line) { notes.push_back(line); };
         platform.on_refresh = [this] { frames.push_back({platform.now_ms(), form.picmain[0]}); };
     }
-    ~GraphicsFixture() { std::filesystem::remove_all(root); }
 
     // Places a picture file at `relative` below the program folder.
     void add(const std::string& relative, Plane picture) {
-        const auto path = root / relative;
+        const auto path = folder.path() / relative;
         std::ofstream(path).put('\0');
         files[path.string()] = std::move(picture);
     }

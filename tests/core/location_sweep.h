@@ -2,18 +2,12 @@
 // reports what went wrong and every message shown on the way.
 #pragma once
 
-#include <unistd.h>
-
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "audio/recording_media_device.h"
-#include "form/main_form.h"
-#include "platform/virtual_platform.h"
+#include "core/form_fixture.h"
 
 namespace hazama::testing {
 
@@ -56,9 +50,8 @@ class LocationSweep {
   public:
     LocationSweep() {
         // The only file read outside the decoder is the staff roll.
-        std::filesystem::create_directories(root_ / "gra");
-        std::ofstream(root_ / "gra" / "staff.txt")
-            << "\"原作・プログラム\"\n\"　作者\"\n\"音楽\"\n\"　作曲者\"\n";
+        folder_.write("gra/staff.txt",
+                      "\"原作・プログラム\"\n\"　作者\"\n\"音楽\"\n\"　作曲者\"\n");
         // Blank pictures of the sizes the game's files have; only the panorama is large.
         platform_.decoder = [](const std::string& path, Plane& into, std::string&) {
             if (path.ends_with("i15_see2.jpg")) {
@@ -79,10 +72,6 @@ class LocationSweep {
         form_.Form_Load();
     }
 
-    ~LocationSweep() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
     LocationSweep(const LocationSweep&) = delete;
     LocationSweep& operator=(const LocationSweep&) = delete;
 
@@ -175,11 +164,10 @@ class LocationSweep {
         return "";
     }
 
-    std::filesystem::path root_ =
-        std::filesystem::temp_directory_path() / ("hazama-sweep-" + std::to_string(::getpid()));
+    ScratchFolder folder_{"sweep"};
     RecordingMediaDevice device_;
     LeapingPlatform platform_{device_};
-    MainForm form_{platform_, root_};
+    MainForm form_{platform_, folder_.path()};
     SweepOutcome outcome_;
     int notes_ = 0;
 };

@@ -1,55 +1,31 @@
 // The music player on the recording device: which commands each call sends, the loop
 // watcher, and what lands in ret and errStr.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "audio/media_errors.h"
-#include "audio/recording_media_device.h"
-#include "form/main_form.h"
-#include "platform/virtual_platform.h"
+#include "core/form_fixture.h"
 
 namespace hazama {
 namespace {
 
-namespace fs = std::filesystem;
 using Commands = std::vector<std::string>;
 
-struct MusicFixture {
-    fs::path root = make_root();
-    RecordingMediaDevice device;
-    VirtualPlatform platform{device};
-    MainForm form{platform, root};
+struct MusicFixture : testing::FormFixture<> {
     std::vector<std::string> notes;
 
-    MusicFixture() {
+    MusicFixture() : FormFixture("music") {
+        for (const char* name : {"mind.mid", "up_mode2.mid", "s-Cha.mid"})
+            folder.write(std::string("music/") + name, "MThd");
         platform.on_note = [this](const std::string& line) { notes.push_back(line); };
-    }
-    ~MusicFixture() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
-
-    static fs::path make_root() {
-        static std::atomic<int> counter{0};
-        const fs::path dir =
-            fs::temp_directory_path() /
-            ("hazama-music-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(dir / "music");
-        for (const char* name : {"mind.mid", "up_mode2.mid", "s-Cha.mid"}) {
-            std::ofstream(dir / "music" / name) << "MThd";
-        }
-        return dir;
     }
 
     std::string open_command(const std::string& name) const {
-        return "open \"" + (root / "music" / (name + ".mid")).string() + "\" alias x1 notify";
+        return "open \"" + (folder.path() / "music" / (name + ".mid")).string() +
+               "\" alias x1 notify";
     }
     Commands start_commands(const std::string& name) const {
         return {"close x1", open_command(name), "play x1"};

@@ -1,30 +1,19 @@
 // The opening credits in virtual time: frames per phase, what each frame shows, how the
 // credits grow; and the staff file they are read from.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
-
-#include "audio/recording_media_device.h"
-#include "form/main_form.h"
+#include "core/form_fixture.h"
 #include "graphics/dither.h"
-#include "platform/virtual_platform.h"
 #include "sequences/staff_file.h"
 
 namespace hazama {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::FormFixture;
+using testing::pan;
 
 constexpr std::uint32_t kOldScreen = 0xABCDEF;
 constexpr std::uint32_t kStart = 5000;  // virtual time when the opening starts
-
-// The panorama pixel at (x, y): its own coordinates, so a misplaced view shows.
-std::uint32_t pan(int x, int y) {
-    return static_cast<std::uint32_t>(y << 11 | x);
-}
 
 struct Frame {
     std::uint32_t at;
@@ -33,33 +22,12 @@ struct Frame {
     std::uint32_t last;    // screen (2, 1): turns last
 };
 
-struct OpeningFixture {
-    fs::path root;
-    RecordingMediaDevice device;
-    VirtualPlatform platform{device};
-    MainForm form{platform, make_root()};
+struct OpeningFixture : FormFixture<> {
     std::vector<Frame> frames;
 
-    fs::path make_root() {
-        static std::atomic<int> counter{0};
-        root = fs::temp_directory_path() /
-               ("hazama-opening-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(root / "gra");
-        return root;
-    }
-
-    explicit OpeningFixture(const std::string& staff) {
-        if (!staff.empty()) std::ofstream(root / "gra" / "staff.txt") << staff;
-        platform.decoder = [](const std::string& path, Plane& into, std::string&) {
-            if (path.ends_with("i15_see2.jpg")) {
-                into.resize(1280, 960);
-                for (int y = 0; y < 960; ++y)
-                    for (int x = 0; x < 1280; ++x) into.row(y)[x] = pan(x, y);
-            } else {
-                into.resize(512, 384, 0x777777);
-            }
-            return true;
-        };
+    explicit OpeningFixture(const std::string& staff) : FormFixture("opening") {
+        if (!staff.empty()) folder.write("gra/staff.txt", staff);
+        platform.decoder = testing::panorama_decoder(0x777777);
         platform.reader = [this] { form.labmain_Click(); };
         platform.on_refresh = [this] {
             frames.push_back({platform.now_ms(), platform.staff(), form.picmain[0].at(0, 0),
@@ -67,10 +35,6 @@ struct OpeningFixture {
         };
         for (Plane& p : form.picmain) p.resize(512, 384, kOldScreen);
         platform.set_now(kStart);
-    }
-    ~OpeningFixture() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
     }
 };
 
@@ -166,7 +130,7 @@ TEST(Opening, ThePrologueHidesTheCreditsAgain) {
 TEST(Opening, WithoutTheStaffFileTheGameStops) {
     OpeningFixture f("");
     EXPECT_THROW(f.form.opening(), FatalError);
-    EXPECT_THROW(read_staff_items(f.root / "gra" / "nothing.txt"), FatalError);
+    EXPECT_THROW(read_staff_items(f.folder.path() / "gra" / "nothing.txt"), FatalError);
 }
 
 TEST(StaffFile, ItemsAreReadByTheListInputRules) {

@@ -1,17 +1,12 @@
 // The save and load commands on the virtual platform: the dialog they ask for, the
 // message boxes, and how play resumes at the loaded location with its music.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
-#include "audio/recording_media_device.h"
-#include "form/main_form.h"
-#include "platform/virtual_platform.h"
+#include "core/form_fixture.h"
 #include "save/save_file.h"
 
 namespace hazama {
@@ -20,32 +15,21 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-fs::path unique_dir(const std::string& tag) {
-    static std::atomic<int> counter{0};
-    return fs::temp_directory_path() /
-           ("hazama-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-}
+using testing::ScratchFolder;
 
-struct SaveFixture {
-    fs::path root = unique_dir("savecmd");
-    RecordingMediaDevice device;
-    VirtualPlatform platform{device};
-    MainForm form{platform, root};
+struct SaveFixture : testing::FormFixture<> {
+    const fs::path& root = folder.path();
     Lines notes;
 
-    SaveFixture() {
-        fs::create_directories(root / "music");
-        for (const char* name : {"mind.mid", "water2.mid"}) std::ofstream(root / "music" / name);
+    SaveFixture() : FormFixture("savecmd") {
+        for (const char* name : {"mind.mid", "water2.mid"})
+            folder.write(fs::path("music") / name, "");
         platform.reader = [this] { form.labmain_Click(); };
         platform.decoder = [](const std::string&, Plane& into, std::string&) {
             into = Plane(512, 384);
             return true;
         };
         platform.on_note = [this](const std::string& line) { notes.push_back(line); };
-    }
-    ~SaveFixture() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
     }
     std::string path(const std::string& name) const { return (root / name).string(); }
     std::string piece(const std::string& name) const {
@@ -195,7 +179,8 @@ TEST(SaveCommands, AnInstalledGameSavesInThePlayersDataFolder) {
         }
         ~Env() { old ? ::setenv(name.c_str(), old->c_str(), 1) : ::unsetenv(name.c_str()); }
     } xdg("XDG_DATA_HOME"), home("HOME");
-    const fs::path data = unique_dir("data");
+    const ScratchFolder scratch("data");
+    const fs::path& data = scratch.path();
     RecordingMediaDevice device;
     VirtualPlatform platform{device};
     MainForm form{platform, "/nonexistent/hazama"};
@@ -212,7 +197,6 @@ TEST(SaveCommands, AnInstalledGameSavesInThePlayersDataFolder) {
     form.comload_Click();
     EXPECT_EQ(platform.file_requests().back().initial_dir,
               (data / ".local/share/hazama").string() + "/");
-    fs::remove_all(data);
 }
 
 }  // namespace
