@@ -39,32 +39,28 @@ std::map<int, Played> at_each(const std::vector<int>& games, const std::string& 
 
 const char* const kDownstairs = "move 0";
 
+// Walking down from her room at `game`: the table and the mother, `steps`, the closing com,
+// and the story at the next value.
+Event at_table(const char* what, int game, int light, const std::string& music,
+               const std::string& steps) {
+    return {what,
+            "set game=" + std::to_string(game) + " position=10 light=" + std::to_string(light) +
+                " music=" + music,
+            kDownstairs,
+            {"stage h03_syod; mother; fade 1000 0", steps, "[-]",
+             state_line(game + 1, 4, light, music)}};
+}
+
 TEST(Home, ShortEventsAtTheTable) {
-    const std::string table = "stage h03_syod; mother; fade 1000 0";
     check({
-        {"late home before the test",
-         "set game=9 position=10 light=1 music=mind2",
-         kDownstairs,
-         {table, "飛沫の母 2; [k01_sib0]; 飛沫 1; [-]; [-]", state_line(10, 4, 1, "mind2")}},
-        {"told to study",
-         "set game=12 position=10 light=1 music=mind2",
-         kDownstairs,
-         {table, "飛沫の母 1; [-]", state_line(13, 4, 1, "mind2")}},
-        {"dinner not ready",
-         "set game=14 position=10 light=1 music=mind2",
-         kDownstairs,
-         {table, "飛沫の母 1; [-]", state_line(15, 4, 1, "mind2")}},
-        {"the test went well",
-         "set game=21 position=10 light=0 music=star2",
-         kDownstairs,
-         {table, "飛沫の母 1; [k01_sib0]; 飛沫 1; [-]; [-]", state_line(22, 4, 0, "star2")}},
+        at_table("late home before the test", 9, 1, "mind2", "飛沫の母 2; [k01_sib0]; 飛沫 1; [-]"),
+        at_table("told to study", 12, 1, "mind2", "飛沫の母 1"),
+        at_table("dinner not ready", 14, 1, "mind2", "飛沫の母 1"),
+        at_table("the test went well", 21, 0, "star2", "飛沫の母 1; [k01_sib0]; 飛沫 1; [-]"),
         // The last portrait stays until the closing com takes it away.
-        {"the apology",
-         "set game=29 position=10 light=1 music=water2",
-         kDownstairs,
-         {table, "飛沫の母 1; [k01_sib2]; 飛沫 1; [k01_sib0]; 飛沫 1; [-]",
-          "飛沫の母 2; [k01_sib3]; 飛沫 1; [k01_sib0]; 飛沫 1; [-]",
-          state_line(30, 4, 1, "water2")}},
+        at_table("the apology", 29, 1, "water2",
+                 "飛沫の母 1; [k01_sib2]; 飛沫 1; [k01_sib0]; 飛沫 1; [-]; "
+                 "飛沫の母 2; [k01_sib3]; 飛沫 1; [k01_sib0]; 飛沫 1"),
     });
 }
 

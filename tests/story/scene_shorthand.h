@@ -6,8 +6,9 @@
 //     has none; "voice 1" for a bare 「…」 line, when asked for),
 //   the close, open and play of a change of music become "music NAME", and a close alone
 //     "music 0",
-//   the chooser's lines (the map's business) are left out, and the buttons' show and hide
-//     lines and the state line unless asked for otherwise.
+//   the chooser's lines (the map's business) are left out, and so are the buttons' show and
+//     hide lines unless asked for; the state line the command ends with stays unless asked
+//     to go.
 //
 // A table row holds steps separated by "; ", each of them one of
 //   "飛沫 1 2"            messages of 飛沫, of one and of two lines (likewise "narration",
