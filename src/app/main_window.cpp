@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <utility>
 
 #include "app/app_setup.h"
@@ -37,6 +40,12 @@ void set_text_colour(QWidget* w, const QColor& colour) {
     w->setPalette(p);
 }
 
+double process_cpu_ms() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
@@ -47,6 +56,7 @@ MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
       own_media_(media != nullptr ? nullptr : std::make_unique<FluidMediaDevice>()),
       media_(media != nullptr ? *media : *own_media_) {
     clock_.start();
+    log_frames_ = std::getenv("HAZAMA_LOG_FRAMES") != nullptr;
     setWindowTitle(kTitle);
     setWindowIcon(window_picture(root_, WindowArt::icon));
     setFixedSize(634, 463);
@@ -260,9 +270,20 @@ void MainWindow::set_notice(const std::string& text) {
 }
 
 void MainWindow::refresh_screen(const Plane& screen) {
+    const qint64 asked_ns = clock_.nsecsElapsed();
     screen_->set_plane(&screen);
     // Scripts run without returning to the event loop between frames: paint now.
     screen_->repaint();
+    if (log_frames_) {
+        std::fprintf(stderr, "frame %.3f %.3f cpu %.3f\n", asked_ns * 1e-6,
+                     clock_.nsecsElapsed() * 1e-6, process_cpu_ms());
+    }
+}
+
+void MainWindow::note(const std::string& line) {
+    if (!log_frames_) return;
+    std::fprintf(stderr, "note %.3f cpu %.3f %s\n", clock_.nsecsElapsed() * 1e-6, process_cpu_ms(),
+                 line.c_str());
 }
 
 bool MainWindow::load_picture(const std::string& path, Plane& into, std::string& error) {

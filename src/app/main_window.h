@@ -62,6 +62,9 @@ class MainWindow : public QWidget, public Platform {
     void message_box(const std::string& text) override;
     bool load_picture(const std::string& path, Plane& into, std::string& error) override;
     MediaDevice& media() override { return media_; }
+    // With HAZAMA_LOG_FRAMES set, the story's steps and every screen refresh are logged to
+    // standard error with the window's clock and the process's CPU time (tools/measure).
+    void note(const std::string& line) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +91,7 @@ class MainWindow : public QWidget, public Platform {
     MediaDevice& media_;
     QElapsedTimer clock_;
     bool closing_ = false;
+    bool log_frames_ = false;
     int exit_status_ = 0;
 
     QPixmap frame_;
