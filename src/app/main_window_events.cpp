@@ -1,11 +1,15 @@
 // mainform's event side: keys and clicks, scripts started by buttons, closing, and the
 // waits as nested event loops.
+#include <sys/timerfd.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
 #include <iostream>
@@ -15,6 +19,35 @@
 #include "app/main_window.h"
 
 namespace hazama {
+namespace {
+
+// A one-shot timer file on the monotonic clock, which the event loop watches like a socket.
+class TimerFile {
+  public:
+    TimerFile() : fd_(timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK)) {}
+    ~TimerFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    TimerFile(const TimerFile&) = delete;
+    TimerFile& operator=(const TimerFile&) = delete;
+
+    int fd() const { return fd_; }
+    // Rings `from_now_ns` from now (at once if that has passed); false without a timer file.
+    bool arm(qint64 from_now_ns) {
+        if (fd_ < 0) return false;
+        itimerspec when{};
+        const qint64 ns = std::max<qint64>(from_now_ns, 1);
+        when.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        when.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        return timerfd_settime(fd_, 0, &when, nullptr) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
 // ---------------------------------------------------------------- input
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -150,14 +183,27 @@ bool MainWindow::run_loop(QEventLoop& loop) {
 
 void MainWindow::wait_until(std::uint32_t deadline) {
     while (!closing_) {
-        const auto left = static_cast<std::int32_t>(deadline - now_ms());
+        const qint64 now_ns = clock_.nsecsElapsed();
+        const auto left =
+            static_cast<std::int32_t>(deadline - static_cast<std::uint32_t>(now_ns / 1000000));
         if (left <= 0) return;
         QEventLoop loop;
-        QTimer alarm;
-        alarm.setTimerType(Qt::PreciseTimer);
-        alarm.setSingleShot(true);
-        connect(&alarm, &QTimer::timeout, &loop, [&loop] { loop.exit(0); });
-        alarm.start(left);
+        // A QTimer counts whole milliseconds from a start that our clock has already
+        // truncated, and Qt rounds its wait up again: a frame would wake up to 2 ms late.
+        // A timer file set to the deadline itself wakes within a fraction of a millisecond.
+        TimerFile alarm;
+        if (!alarm.arm(static_cast<qint64>(left) * 1000000 - now_ns % 1000000)) {
+            QTimer::singleShot(left, Qt::PreciseTimer, &loop, [&loop] { loop.exit(0); });
+            if (!run_loop(loop)) return;
+            continue;
+        }
+        QSocketNotifier ring(alarm.fd(), QSocketNotifier::Read);
+        // The file stays readable once it has rung: listen no more, or a wait nested
+        // inside this one would be woken over and over.
+        connect(&ring, &QSocketNotifier::activated, &loop, [&ring, &loop] {
+            ring.setEnabled(false);
+            loop.exit(0);
+        });
         if (!run_loop(loop)) return;
     }
 }
