@@ -57,13 +57,10 @@ class QuietLog {
 };
 
 // FluidR3 sounds best; TimGM6mb is small. The .sf3 fonts load far too slowly to use.
-std::filesystem::path choose_soundfont(const std::filesystem::path& folder, bool& large) {
+std::filesystem::path choose_soundfont(const std::filesystem::path& folder) {
     for (const char* name : {"FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
         const auto path = folder / name;
-        if (std::filesystem::is_regular_file(path)) {
-            large = path.filename() == "FluidR3_GM.sf2";
-            return path;
-        }
+        if (std::filesystem::is_regular_file(path)) return path;
     }
     return {};
 }
@@ -113,13 +110,15 @@ struct FluidMediaDevice::Impl {
 
     bool start_synth() {
         if (synth != nullptr) return true;
-        bool large = false;
-        const auto font = choose_soundfont(options.soundfont_folder, large);
+        const auto font = choose_soundfont(options.soundfont_folder);
         if (font.empty()) return false;
         if (settings == nullptr) settings = new_fluid_settings();
         if (settings == nullptr) return false;
-        // FluidR3 is 140 MB; only the instruments a piece selects are read into memory.
-        fluid_settings_setint(settings, "synth.dynamic-sample-loading", large ? 1 : 0);
+        // Only the instruments a piece selects are read into memory (FluidR3 is 140 MB;
+        // even TimGM6mb saves a few MB this way), and no piece of ours needs more than 64
+        // voices at once.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        fluid_settings_setint(settings, "synth.polyphony", 64);
         synth = new_fluid_synth(settings);
         if (synth == nullptr) return false;
         if (fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED) {

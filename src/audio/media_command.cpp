@@ -1,17 +1,24 @@
 // Parsing the media command strings the game sends.
 #include "audio/media_command.h"
 
-#include <sstream>
+#include <algorithm>
 #include <vector>
 
 namespace hazama {
 namespace {
 
-std::vector<std::string> words(std::string_view text) {
-    std::istringstream in{std::string(text)};
-    std::vector<std::string> out;
-    for (std::string w; in >> w;) out.push_back(w);
-    return out;
+// Splits on spaces without building a stream: the music watcher sends a status command a
+// hundred times a second.
+std::vector<std::string_view> words(std::string_view text) {
+    std::vector<std::string_view> out;
+    std::size_t at = 0;
+    while (true) {
+        at = text.find_first_not_of(" \t", at);
+        if (at == std::string_view::npos) return out;
+        const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
+        out.push_back(text.substr(at, end - at));
+        at = end;
+    }
 }
 
 }  // namespace
@@ -25,7 +32,7 @@ MediaCommand parse_media_command(std::string_view command) {
         if ((rest.size() == 2 || (rest.size() == 3 && rest[2] == "notify")) && rest[0] == "alias") {
             result.kind = MediaCommand::Kind::open;
             result.path = std::string(command.substr(6, close_quote - 6));
-            result.alias = rest[1];
+            result.alias = std::string(rest[1]);
         }
         return result;
     }
@@ -41,7 +48,7 @@ MediaCommand parse_media_command(std::string_view command) {
     } else {
         return result;
     }
-    result.alias = w[1];
+    result.alias = std::string(w[1]);
     return result;
 }
 
