@@ -4,8 +4,9 @@
 Reads every string literal with Japanese in it from src/scenario and src/commands (adjacent
 literals joined, as the compiler does) and fails on any spelling the sheet's table rules
 out. The messages (every literal but the chooser's destination labels) must also close
-with 。！？ or 」 (……。 where they trail off), keep …… and ―― in pairs, and never start
-a line with a closing mark or a particle that cannot begin a word.
+with 。！？ or 」 (……。 where they trail off; a sentence carried over into the next
+message breaks with …… and resumes with ……), keep …… and ―― in pairs, and never start a
+line with a closing mark or a particle that cannot begin a word.
 """
 import pathlib
 import re
@@ -65,11 +66,14 @@ def ruled_out(sheet):
     return rules
 
 
-def message_faults(text):
+def message_faults(text, following):
+    """What is wrong with one message; following is the next message in the same file."""
     faults = []
     if not re.search('[ぁ-ん]', text):
         return faults  # a caption such as the date card
-    if not text.endswith(CLOSINGS):
+    # A sentence may run on into the next message: …… at the break and again after it.
+    carried_over = text.endswith('……') and following.startswith('……')
+    if not text.endswith(CLOSINGS) and not carried_over:
         faults.append('does not close with 。！？ or 」 (a trailing …… takes 。)')
     for mark in ('…', '―'):
         for run in re.findall(f'{mark}+', text):
@@ -99,13 +103,16 @@ def main():
         problems.append(f'only {len(rules)} ruled-out forms read from docs/TEXT_STYLE.md')
     if sum(is_message for _, _, is_message in found) < 500:
         problems.append(f'only {len(found)} messages found: the scan is broken')
-    for place, text, is_message in found:
+    for index, (place, text, is_message) in enumerate(found):
         shown = text.replace('\r\n', '⏎')
         for pattern, write in rules:
             if pattern.search(text):
                 problems.append(f'{place}: {pattern.pattern!r}, write {write}: {shown}')
         if is_message:
-            problems.extend(f'{place}: {fault}: {shown}' for fault in message_faults(text))
+            following = found[index + 1] if index + 1 < len(found) else ('', '', False)
+            same_file = following[0].split(':')[0] == place.split(':')[0]
+            faults = message_faults(text, following[1] if same_file else '')
+            problems.extend(f'{place}: {fault}: {shown}' for fault in faults)
     for problem in problems:
         print(problem)
     print(f'{len(found)} texts, {len(rules)} ruled-out forms, {len(problems)} problems')
