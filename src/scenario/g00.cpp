@@ -52,7 +52,7 @@ void MainForm::g00() {
     fade(1000, 1);
     message("飛沫「いってきまーす。」");
     face(0);
-    message("こうして私は、いつものように家を出た。");
+    message("父はもう出勤したあと。私もいつものように家を出た。");
 
     // Location 1's arrival gives the player the first command.
     game = 1;

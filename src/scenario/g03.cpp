@@ -26,7 +26,7 @@ void MainForm::g03() {
             fade(1000, 0);
 
             if (game == 2) {
-                message("めったに通らない道の脇に、一軒の家が建っていた。");
+                message("たばこ屋の角を曲がった先に、一軒の家が建っていた。");
                 music("mind");
                 figure_on_road("c03_s-bc.jpg", 3);
                 fade(3000, 0);
@@ -35,7 +35,7 @@ void MainForm::g03() {
                 message("飛沫「なんでだろ。この家、妙に気になる。」");
                 face(0);
                 message("何の変哲もない家なのに、なぜか目が離せなかった。");
-                message("何が私を引きつけるのか、自分でも分からなかった。");
+                message("始業のチャイムのことも、一瞬忘れていた。");
                 picture(1, "h04_s-ie.jpg");
                 fade(3000, 0);
                 music("up_mode2");

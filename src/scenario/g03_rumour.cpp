@@ -19,10 +19,10 @@ void MainForm::rumour_of_the_house() {
     face("k01_sib3");
     message("飛沫「うわっ、蓮美！？　びっくりした……。」");
     face(0);
-    message("蓮美「びっくりしたのはこっちだってば。」");
+    message("蓮美「へへ、驚いた？　何回も呼んだのに。」");
     message("蓮美「こんなとこで突っ立って、何してんの？」");
     face("k01_sib0");
-    message("飛沫「ん、ちょっとね。この家が気になって。」");
+    message("飛沫「ん、この家、誰が住んでるのかなって。」");
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);

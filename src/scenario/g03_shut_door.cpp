@@ -39,7 +39,7 @@ void MainForm::door_that_will_not_open() {
     message("飛沫「…………。」");
     face(0);
     message("蓮美「ごめん、あたしこれから用事あるんだ。」");
-    message("蓮美「じゃあね、飛沫。あんまり考えこまないでよ。」");
+    message("蓮美「じゃあね、飛沫。あんまり考え込まないでよ。」");
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
     message("頭の中が、ぐるぐると回っていた。");

@@ -47,7 +47,7 @@ void MainForm::g04() {
             } else if (game == 21) {
                 message("飛沫の母「おかえり。テスト、どうだった？」");
                 face("k01_sib0");
-                message("飛沫「ばっちり！　たぶん、今までで一番できたよ。」");
+                message("飛沫「ばっちり！　今まででいちばんできたかも。」");
                 face(0);
                 game = 22;
             } else if (game == 27) {
@@ -82,7 +82,7 @@ void MainForm::g04() {
             } else if (game == 11) {
                 message(kHurryToSchool);
             } else if (game == 30) {
-                message("飛沫の母「がんばってね。お母さん、応援してるから。」");
+                message("飛沫の母「頑張ってね。お母さん、応援してるから。」");
             } else if (game == 37) {
                 message("飛沫の母「こんな遅くまで、どこに行ってたの？」");
                 face("k01_sib0");

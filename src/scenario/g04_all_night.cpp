@@ -19,7 +19,7 @@ void MainForm::lecture_and_a_night_of_study() {
     message(
         "あれだけ叱られたのに、お説教の中身は\r\n"
         "もう頭のどこにも残っていなかった。");
-    message("自分でも不思議なくらい、心が静かだった。");
+    message("嵐が過ぎたあとみたいに、心が静かだった。");
 
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
@@ -47,7 +47,7 @@ void MainForm::the_morning_after() {
         "飛沫の母「はかどったって……まさか、一晩中？\r\n"
         "　　　　　あんた、眠くないの？」");
     face("k01_sib0");
-    message("飛沫「ぜんぜん。むしろ、頭がすっきりしてる。」");
+    message("飛沫「全然。むしろ、頭がすっきりしてる。」");
     face(0);
     message("飛沫の母「頑張るのはいいけど、体を壊さないでよ。」");
     message("私は朝ごはんを平らげて、いつもより早く家を出た。");

@@ -17,7 +17,7 @@ void MainForm::what_became_of_that_family() {
         "飛沫の母「ご主人は、干支の木彫りの職人さんでね。\r\n"
         "　　　　　一年半くらい前に、事故で亡くなったの。」");
     message(
-        "飛沫の母「そのあと、奥さんと息子さん二人が……\r\n"
+        "飛沫の母「そのあと、奥さんと息子さんふたりが……\r\n"
         "　　　　　三人とも、一度に亡くなってしまって。」");
     message(
         "飛沫の母「下の子は、学校にも行ってなかったって\r\n"
@@ -52,7 +52,7 @@ void MainForm::what_became_of_that_family() {
 
     picture(1, "i14_thrw.jpg");
     fade(1000, 0);
-    message("私は足もとの石を拾って、窓ガラスに投げつけた。");
+    message("私は足元の石を拾って、窓ガラスに投げつけた。");
     music("sukima");
     picture(1, "i14_gara.jpg");
     fade(1000, 0);

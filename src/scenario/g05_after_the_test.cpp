@@ -10,7 +10,7 @@ void MainForm::test_went_well() {
     pause_ms(5000);
     music("up_mode2");
     set_timer1_interval(10);
-    message("テストは、自分でも驚くほどよくできた。");
+    message("答案の上を、ペンがすらすらと走った。");
     face("k01_sib0");
     message(
         "飛沫「これも、あの家の男の子のおかげ……？\r\n"

@@ -5,7 +5,7 @@ namespace hazama {
 
 void MainForm::day_before_the_test() {
     face("k01_sib2");
-    message("飛沫「はあ……。勉強、ぜんぜん進まないや。」");
+    message("飛沫「はあ……。勉強、全然進まないや。」");
 
     // The morning goes by in one ring of the chime.
     music("s-Cha");

@@ -111,8 +111,8 @@ void MainForm::g06() {
                 face("k01_sib2");
                 message("飛沫「そんな……。」");
                 message(
-                    "飛沫「入試から発表までの、たった何日かで\r\n"
-                    "　　　世界が変わってしまったみたい……。」");
+                    "飛沫「入試から発表までのあいだに、\r\n"
+                    "　　　何かが変わってしまってたんだ……。」");
                 game = 47;
             } else if (game >= 41 && game <= 99) {
                 door_by_light(kClosedDoor);

@@ -24,9 +24,9 @@ void MainForm::eve_of_the_exam() {
     face(0);
 
     message(
-        "少年「だったら、今日は\r\n"
-        "　　　今までで一番いいものを\r\n"
-        "　　　彫ってごらん。」");
+        "少年「そうか。……だったら、今日は\r\n"
+        "　　　今まででいちばんいいものを彫ってごらん。\r\n"
+        "　　　手を抜かずに、最後まで。」");
     face("k01_sib3");
     message("飛沫「え、どうして？」");
     face(0);
@@ -63,7 +63,7 @@ void MainForm::eve_of_the_exam() {
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
     message("あの家には、それでも毎日通った。");
-    message("でも、何をする気にもなれなかった。");
+    message("でも、彼のそばにいても、何も手につかなかった。");
 
     picture(1, "i05_com.jpg");
     fade(1000, 0);

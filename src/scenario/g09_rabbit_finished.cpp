@@ -14,7 +14,7 @@ void MainForm::rabbit_finished() {
     message("飛沫「ごめんね、なかなか来られなくて。」");
     message(
         "飛沫「ほんとはもっと来たかったんだけど、\r\n"
-        "　　　ぜんぜん時間がなくて。」");
+        "　　　全然時間がなくて。」");
     face(0);
 
     message("少年「今日は、うさぎを仕上げる？」");
@@ -58,7 +58,7 @@ void MainForm::rabbit_finished() {
     message(
         "少年「初めてで、ここまでできるなんて。\r\n"
         "　　　すごくいいよ。」");
-    message("少年「正直、ちょっと出来すぎなくらいだ。」");
+    message("少年「正直、ちょっとできすぎなくらいだ。」");
     face("k01_sib0");
     message(
         "飛沫「えへへ、私もそう思う。\r\n"
@@ -88,7 +88,7 @@ void MainForm::rabbit_finished() {
     face("k01_sib0");
     message("飛沫「うーん、次に来るまでに考えとく。」");
     face(0);
-    message("少年「わかった。」");
+    message("少年「分かった。」");
     face("k01_sib0");
     message("飛沫「じゃあ、今日はもう帰るね。」");
     face(0);

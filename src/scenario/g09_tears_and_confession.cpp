@@ -23,7 +23,7 @@ void MainForm::tears_and_confession() {
     room_with_the_boy();
     fade(1000, 0);
     message(
-        "さっき、お母さんに何を言ってしまったのか。\r\n"
+        "さっき、母に何を言ってしまったのか。\r\n"
         "それを思い出したら、急に胸が苦しくなって、\r\n"
         "涙がぽろぽろとこぼれてきた。");
     face("k01_sib5");
@@ -47,11 +47,11 @@ void MainForm::tears_and_confession() {
 
     room_with_the_boy();
     fade(1000, 0);
-    message("そこで初めて、彼のほうから私にたずねた。");
+    message("そこでやっと、彼が口を開いた。");
     message("少年「何があったの？」");
     message("私は話した。毎日の勉強に、息が詰まりそうなこと。");
     message("受験が、怖くてたまらないこと。");
-    message("そのいらいらを、お母さんにぶつけてしまったこと。");
+    message("そのいらいらを、母にぶつけてしまったこと。");
     message(
         "それが情けなくて、恥ずかしくて、\r\n"
         "ここに来るなり泣いてしまったこと。");
@@ -90,8 +90,8 @@ void MainForm::tears_and_confession() {
         "少年「君の心の中までは、僕には分からない。\r\n"
         "　　　分かるなんて、簡単には言えないよ。」");
     message(
-        "少年「でも、僕がそばにいることで、\r\n"
-        "　　　君の苦しさが少しでも軽くなるなら、\r\n"
+        "少年「でも、僕がそばにいるだけで\r\n"
+        "　　　君が少しでも楽になるなら……\r\n"
         "　　　僕も、君と一緒にいたい。」");
     music(0);
     face("k01_sib3");
@@ -101,8 +101,8 @@ void MainForm::tears_and_confession() {
     message("飛沫「私って、あなたにとって何？」");
     face(0);
 
-    message("自分でも、何を聞いているのか分からなかった。");
-    message("どうして、そんなことを聞くのかも。");
+    message("言葉が、勝手に口からこぼれていた。");
+    message("止めようとしても、止まらなかった。");
     message("ただ、知りたかった。");
     message("彼が、私のことをどう思っているのかを。");
 
@@ -116,11 +116,11 @@ void MainForm::tears_and_confession() {
     message("少年「君にとって、僕は何？」");
     face("k01_sib3");
     message(
-        "飛沫「私にとって、あなたは……\r\n"
-        "　　　かけがえのない、大切な人。」");
+        "飛沫「あなたは……私にとって、\r\n"
+        "　　　いちばん大事な人だよ。」");
     face(0);
 
-    message("言ってしまってから、顔がかあっと熱くなった。");
+    message("口にしたとたん、顔がかあっと熱くなった。");
     face("k01_sib6");
     message("飛沫「…………。」");
     face(0);
@@ -132,7 +132,7 @@ void MainForm::tears_and_confession() {
     picture(1, "i06_kezu.jpg");
     fade(1000, 0);
     message(
-        "それからしばらく、二人で黙って木を彫って、\r\n"
+        "それからしばらく、ふたりで黙って木を彫って、\r\n"
         "私は家に帰った。");
 
     room_with_the_boy();

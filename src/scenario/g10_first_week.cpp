@@ -11,8 +11,8 @@ void MainForm::first_evening_at_the_desk() {
     message("飛沫「はあぁ……。」");
     message("一時間たっても、問題集は一ページも進まなかった。");
     message(
-        "気がつくと、机の端に置いてあったマンガに\r\n"
-        "手が伸びていた。");
+        "机の端に置いてあったマンガに、\r\n"
+        "気づけば手が伸びていた。");
     message(
         "飛沫「……いやいや、何やってんの、私。\r\n"
         "　　　勉強しなきゃでしょ、勉強。」");
@@ -79,7 +79,7 @@ void MainForm::last_manga_begun() {
 
     picture(1, "i08_neru.jpg");
     fade(1000, 0);
-    message("飛沫「今度のは、今までで一番の傑作になりそう。」");
+    message("飛沫「今度のは、きっと最高傑作になる。」");
 
     fade(1000, 1);
     message("それから、数日が過ぎた。");
@@ -88,8 +88,8 @@ void MainForm::last_manga_begun() {
     picture(1, "i01_kisy.jpg");
     fade(1000, 0);
     message(
-        "飛沫「今日は放課後ひまだし、久しぶりに\r\n"
-        "　　　あの家に寄ってみようかな。」");
+        "飛沫「今日は日曜日だし、久しぶりに\r\n"
+        "　　　あの家に行ってみようかな。」");
     message("飛沫「あのうさぎ、ちゃんと仕上げてあげなきゃ。」");
 
     picture(1, "h03_sibu.jpg");

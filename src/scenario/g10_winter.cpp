@@ -18,8 +18,8 @@ void MainForm::december_and_january() {
     picture(1, "i07_comk.jpg");
     fade(1000, 0);
     message(
-        "家に帰れば、マンガを描いた。\r\n"
-        "そうやって、冬の日々は静かに過ぎていった。");
+        "家に帰れば、蓮美と画材屋で選んだペンで\r\n"
+        "マンガを描いた。冬の日々は、静かに過ぎていった。");
     face("k01_sib0");
     message("飛沫「このマンガも、もうすぐ完成だ。」");
     face(0);
@@ -33,7 +33,7 @@ void MainForm::december_and_january() {
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("それでも、あの家にだけは通いつづけた。");
+    message("それでも、あの家にだけは通い続けた。");
 
     fade(1000, 1);
     message("年が明けて、一月のある日。");
@@ -54,10 +54,10 @@ void MainForm::february_comes() {
     music("mind2");
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
-    message("お母さんと約束したとおり、机に向かった。");
+    message("母と約束したとおり、机に向かった。");
     message(
         "けれど、問題を解こうとするたびに、\r\n"
-        "あの子の顔が浮かんで、手が止まってしまった。");
+        "あの人の顔が浮かんで、手が止まってしまった。");
 
     fade(1000, 1);
     message("その日は、あきらめてペンを置いた。");
@@ -75,10 +75,10 @@ void MainForm::february_comes() {
     fade(1000, 0);
     message("それからも、私は毎日あの家に通った。");
     message(
-        "でも、あの日から二人の間は、何ひとつ\r\n"
+        "でも、あの日からふたりの間は、何ひとつ\r\n"
         "変わらなかった。それがもどかしかった。");
     face("k01_sib3");
-    message("飛沫「あの子、もうちょっと積極的でもいいのに。」");
+    message("飛沫「あの人、もうちょっと積極的でもいいのに。」");
     face(0);
 
     picture(1, "i03_usa2.jpg");
@@ -88,7 +88,7 @@ void MainForm::february_comes() {
     picture(1, "i07_comk.jpg");
     fade(1000, 0);
     message(
-        "彫るほうは、自分でも驚くほど上達した。\r\n"
+        "彫るほうは、見違えるほど上達した。\r\n"
         "なのに、マンガはちっとも進まなかった。");
     message(
         "あと少しで完成なのに、どうしても\r\n"
@@ -119,13 +119,13 @@ void MainForm::after_the_roof() {
     fade(1000, 0);
     message(
         "屋根の上でのことを思い出すたびに、\r\n"
-        "顔がかあっと熱くなった。");
+        "机に突っ伏したくなった。");
     message("飛沫「ああもう、勉強どころじゃないってば。」");
 
     picture(1, "i08_neru.jpg");
     fade(1000, 0);
     message(
-        "あきらめて、その日は早めに布団に入った。\r\n"
+        "あきらめて、そのまま布団にもぐった。\r\n"
         "それでも三十分くらいは、\r\n"
         "天井を見つめたまま眠れなかった。");
 

@@ -16,7 +16,7 @@ void MainForm::g14() {
             message("ここには話す相手がいない。");
             break;
         case 3:
-            message("あの小屋は、いったいどこにあったんだろう。");
+            message("あの大きな建物は、いったいどこにあったんだろう。");
             message("考えれば考えるほど、分からなくなっていく。");
             break;
     }

@@ -217,10 +217,11 @@ TEST(GameData, EveryPieceOfMusicTheCodeNamesIsThere) {
     }
 }
 
-// Inside a silhouette the figure is drawn (not the white it stands on), outside it is white.
-// Pixels next to the outline are left out: anti-aliasing greys the mask there and JPEG
-// rings the figure. A figure may have a few white parts of its own (a collar, the whites of
-// the eyes), so inside only a small share may be white.
+// Every silhouette pixel is exactly white (inside) or exactly black: a grey one would let
+// the stage's low bits through the composed figure. Inside a silhouette the figure is drawn
+// (not the white it stands on), outside it is white. Pixels next to the outline are left
+// out of that comparison, since JPEG rings the figure. A figure may have a few white parts
+// of its own (a collar, the whites of the eyes), so inside only a small share may be white.
 TEST(GameData, EachSilhouetteMatchesItsFigure) {
     for (int k = 1; k <= 5; ++k) {
         std::vector<fs::path> figures;
@@ -236,6 +237,9 @@ TEST(GameData, EachSilhouetteMatchesItsFigure) {
         const Plane mask = decoded("gra/window/picmask" + std::to_string(k) + ".gif");
         ASSERT_EQ(mask.width, figure.width);
         ASSERT_EQ(mask.height, figure.height);
+        const long neither = std::count_if(mask.pixels.begin(), mask.pixels.end(),
+                                           [](std::uint32_t p) { return p != 0 && p != 0xFFFFFF; });
+        EXPECT_EQ(neither, 0) << "mask pixels neither black nor white";
 
         // Pixels whose whole 5 x 5 neighbourhood in the mask is white (inside) or black.
         auto uniform = [&](int x, int y, bool white) {
@@ -243,8 +247,7 @@ TEST(GameData, EachSilhouetteMatchesItsFigure) {
                 for (int dx = -2; dx <= 2; ++dx) {
                     const int mx = std::clamp(x + dx, 0, mask.width - 1);
                     const int my = std::clamp(y + dy, 0, mask.height - 1);
-                    const int level = darkest(mask.at(mx, my));
-                    if (white ? level < 250 : level > 5) return false;
+                    if (mask.at(mx, my) != (white ? 0xFFFFFFu : 0u)) return false;
                 }
             }
             return true;

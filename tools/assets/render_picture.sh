@@ -2,8 +2,9 @@
 # Renders one SVG picture for the game: render_picture.sh SVG OUT [MASK]
 #   OUT ending in .jpg: drawn on white, JPEG quality 90 (JPEG has no transparency)
 #   OUT ending in .gif or .png: kept as drawn (GIF on white, at most 256 colours)
-#   MASK (optional, .gif): the silhouette of the picture's coverage: white inside,
-#   black outside, grey at anti-aliased edges.
+#   MASK (optional, .gif): the silhouette of the picture's coverage, exactly white
+#   (255,255,255) inside and exactly black outside: the edge is cut at half coverage, so
+#   no grey lets the stage's low bits show through a composed figure.
 set -euo pipefail
 svg=$1 out=$2 mask=${3:-}
 tmp=$(mktemp --suffix=.png)
@@ -18,5 +19,5 @@ case "$out" in
 esac
 if [ -n "$mask" ]; then
   mkdir -p "$(dirname "$mask")"
-  convert "$tmp" -alpha extract -colorspace Gray -type Grayscale "$mask"
+  convert "$tmp" -alpha extract -threshold 50% -type Bilevel "$mask"
 fi

@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""Holds the story text to docs/TEXT_STYLE.md: text_style_test.py SOURCE_DIR
+
+Reads every string literal with Japanese in it from src/scenario and src/commands (adjacent
+literals joined, as the compiler does) and fails on any spelling the sheet's table rules
+out. The messages (every literal but the chooser's destination labels) must also close
+with 。！？ or 」 (……。 where they trail off; a sentence carried over into the next
+message breaks with …… and resumes with ……), keep …… and ―― in pairs, and never start a
+line with a closing mark or a particle that cannot begin a word.
+"""
+import pathlib
+import re
+import sys
+
+LITERAL = r'"(?:[^"\\]|\\.)*"'
+RUN = re.compile(r'(?:%s\s*)+' % LITERAL)
+JAPANESE = re.compile(r'[\u3040-\u30ff\u4e00-\u9fff]')
+ESCAPES = {'r': '\r', 'n': '\n', '"': '"', '\\': '\\'}
+
+# What a line may not begin with (after a speech line's indent): closing marks, and kana
+# that only ever follow a word: を, ん, small kana, the long-vowel mark, the quoting って,
+# and a one-kana particle set off by a comma.
+BAD_LINE_START = re.compile(r'^(?:[、。」』）！？ーんをぁぃぅぇぉっゃゅょ]|って|[はがにでとものへや]、)')
+# A sentence that trails off still closes: ……。 and ……。」
+CLOSINGS = ('。', '！', '？', '」')
+
+
+def unescape(literal):
+    return re.sub(r'\\(.)', lambda m: ESCAPES.get(m.group(1), m.group(0)), literal[1:-1])
+
+
+def texts(root):
+    """Yields (place, text, is_message) for each Japanese literal run in the story code."""
+    files = sorted((root / 'src/scenario').glob('*.cpp')) + sorted(
+        (root / 'src/commands').glob('*.cpp'))
+    for path in files:
+        source = path.read_text(encoding='utf-8')
+        for run in RUN.finditer(source):
+            text = ''.join(unescape(lit) for lit in re.findall(LITERAL, run.group(0)))
+            if not JAPANESE.search(text):
+                continue
+            line = source.count('\n', 0, run.start()) + 1
+            # The chooser's labels are short names, not messages.
+            is_message = path.name != 'destinations.cpp'
+            yield f'{path.relative_to(root)}:{line}', text, is_message
+
+
+def ruled_out(sheet):
+    """The sheet's spelling table: (pattern, the form to write) for each ruled-out form."""
+    rules = []
+    in_table = False
+    for row in sheet.read_text(encoding='utf-8').splitlines():
+        if row.startswith('| Write'):
+            in_table = True
+            continue
+        if not row.startswith('|'):
+            in_table = False
+        if not in_table:
+            continue
+        # A | inside a pattern is written \| so that it does not end the cell.
+        cells = [c.strip().replace('\\|', '|') for c in re.split(r'(?<!\\)\|', row[1:-1])]
+        if len(cells) < 2 or set(cells[0]) <= set('-: '):
+            continue
+        for pattern in re.findall(r'`([^`]+)`', cells[1]):
+            rules.append((re.compile(pattern), cells[0]))
+    return rules
+
+
+def message_faults(text, following):
+    """What is wrong with one message; following is the next message in the same file."""
+    faults = []
+    if not re.search('[ぁ-ん]', text):
+        return faults  # a caption such as the date card
+    # A sentence may run on into the next message: …… at the break and again after it.
+    carried_over = text.endswith('……') and following.startswith('……')
+    if not text.endswith(CLOSINGS) and not carried_over:
+        faults.append('does not close with 。！？ or 」 (a trailing …… takes 。)')
+    for mark in ('…', '―'):
+        for run in re.findall(f'{mark}+', text):
+            if len(run) % 2:
+                faults.append(f'a lone {mark} (write {mark * 2})')
+    if re.search(r'\.\.\.|・・・|‥|—|─', text):
+        faults.append('an ellipsis or dash other than …… and ――')
+    lines = text.split('\r\n')
+    speech = re.match(r'^[^「」。、]{1,5}「', lines[0])
+    for number, line in enumerate(lines[1:], start=2):
+        body = line[len(speech.group(0)):] if speech else line
+        if BAD_LINE_START.search(body):
+            faults.append(f'line {number} starts with {body[:2]!r}')
+    if speech and not re.search('[。！？]」$', text):
+        faults.append('speech does not close with 。」, ！」 or ？」')
+    if speech and text.count('「') != text.count('」'):
+        faults.append('unpaired 「」')
+    return faults
+
+
+def main():
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else '.').resolve()
+    rules = ruled_out(root / 'docs/TEXT_STYLE.md')
+    found = list(texts(root))
+    problems = []
+    if len(rules) < 20:
+        problems.append(f'only {len(rules)} ruled-out forms read from docs/TEXT_STYLE.md')
+    if sum(is_message for _, _, is_message in found) < 500:
+        problems.append(f'only {len(found)} messages found: the scan is broken')
+    for index, (place, text, is_message) in enumerate(found):
+        shown = text.replace('\r\n', '⏎')
+        for pattern, write in rules:
+            if pattern.search(text):
+                problems.append(f'{place}: {pattern.pattern!r}, write {write}: {shown}')
+        if is_message:
+            following = found[index + 1] if index + 1 < len(found) else ('', '', False)
+            same_file = following[0].split(':')[0] == place.split(':')[0]
+            faults = message_faults(text, following[1] if same_file else '')
+            problems.extend(f'{place}: {fault}: {shown}' for fault in faults)
+    for problem in problems:
+        print(problem)
+    print(f'{len(found)} texts, {len(rules)} ruled-out forms, {len(problems)} problems')
+    return 1 if problems else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
