@@ -22,7 +22,7 @@ void MainForm::g11() {
             break;
 
         case 3:
-            message("建物は木でできていて、周りは広々としている。");
+            message("建物は木でできていて、周りは広々としている");
             break;
     }
     com();

@@ -40,7 +40,7 @@ void MainForm::g12() {
             } else if (game <= 99) {
                 picture(1, "i09_stas.jpg");
                 fade(1000, 0);
-                message("美しい星空……。");
+                message("美しい星空……");
                 picture(1, "i12_suw2.jpg");
                 fade(1000, 0);
             }

