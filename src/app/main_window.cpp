@@ -80,6 +80,7 @@ MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
     // Keys are seen here before any control gets them (see filter_key).
     qApp->installEventFilter(this);
     form_ = std::make_unique<MainForm>(*this, root_);
+    build_reading_controls();
 }
 
 MainWindow::~MainWindow() {
@@ -237,10 +238,13 @@ void MainWindow::set_visible(Control control, bool visible) {
 }
 
 void MainWindow::set_enabled(Control control, bool enabled) {
+    // A command starting: the story goes on in front of the reader.
+    if (!enabled) close_reading_overlays();
     widget(control)->setEnabled(enabled);
 }
 
 void MainWindow::set_message(const std::string& text) {
+    close_history();
     labmain_->setText(display_text(text));
 }
 
