@@ -1,9 +1,11 @@
 // The reading controls in the real window: the history panel, the right-click menu, the
 // marks, Ctrl held, and the keys the story keeps for itself.
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 
 #include "app/history_panel.h"
+#include "app/reading_menu.h"
 #include "window_fixture.h"
 
 namespace hazama {
@@ -119,6 +121,36 @@ TEST_F(ReadingWindowTest, CharacterKeysStillDoNothingAndSpaceAndEnterStillReleas
     QTest::keyClick(window.get(), Qt::Key_F3);
     EXPECT_TRUE(form->reading().auto_on());
     EXPECT_TRUE(form->reading().skip_on());
+}
+
+TEST_F(ReadingWindowTest, ClosingWithTheHistoryAndTheMenuOpenEndsTheScriptAndKeepsTheRecord) {
+    QTemporaryDir data;
+    form->reading().set_data_folder(data.path().toStdString());
+    enter_play();
+    bool went_on = false;
+    EXPECT_TRUE(run_while(
+        [&] {
+            form->message("一行目");
+            form->message("二行目");
+            went_on = true;
+        },
+        [&] {
+            form->Form_Click();
+            QTimer::singleShot(0, [&] {
+                QTest::keyClick(window.get(), Qt::Key_PageUp);
+                static_cast<ReadingMenu*>(menu())->open_at(window->mapToGlobal(QPoint(9, 9)));
+                EXPECT_TRUE(panel()->isVisible());
+                EXPECT_TRUE(menu()->isVisible());
+                window->close();
+            });
+        }));
+    EXPECT_FALSE(went_on);
+    EXPECT_TRUE(window->closing());
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_FALSE(menu()->isVisible());
+    ReadRecord kept(data.path().toStdString());
+    EXPECT_TRUE(kept.contains("一行目"));
+    EXPECT_TRUE(kept.contains("二行目"));
 }
 
 }  // namespace
