@@ -12,7 +12,7 @@ namespace hazama {
 namespace {
 
 constexpr int kSceneWidth = 512;
-constexpr int kSceneHeight = 384;
+constexpr int kStripTop = 392;  // the message line's top (y 397) in the panel
 constexpr int kStripWidth = 627;
 constexpr int kMargin = 16;
 constexpr int kGap = 8;  // between two messages
@@ -26,8 +26,9 @@ const QColor kDivider(150, 160, 190);
 HistoryPanel::HistoryPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("history"));
     setGeometry(4, 5, kStripWidth, 457);
-    setMask(QRegion(0, 0, kSceneWidth, kSceneHeight) +
-            QRegion(0, kSceneHeight, kStripWidth, height() - kSceneHeight));
+    // Below the scene the panel widens to the message line, which starts under the buttons.
+    setMask(QRegion(0, 0, kSceneWidth, kStripTop) +
+            QRegion(0, kStripTop, kStripWidth, height() - kStripTop));
     setFont(design_font(QStringLiteral("ＭＳ ゴシック"), 12));
     line_height_ = QFontMetrics(font()).lineSpacing() + 2;
     hide();

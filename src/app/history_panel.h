@@ -14,8 +14,8 @@ namespace hazama {
 
 class HistoryPanel : public QWidget {
   public:
-    // Covers the scene (4, 5, 512 × 384) and the message strip below it (4, 389, 627 × 73),
-    // and nothing of the right-hand column.
+    // Covers the scene (4, 5, 512 × 384) and the message strip below it (from y 397 to the
+    // right edge of the message line), and nothing of the right-hand column.
     explicit HistoryPanel(QWidget* parent);
 
     // Takes the log's content and scrolls to the newest message.
