@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/app_setup.h"
+#include "app/reading_menu.h"
 #include "app/widgets.h"
 #include "app/window_art.h"
 #include "audio/fluid_media_device.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    delete menu_;  // it tells the form when it hides, so it goes while the form is there
     for (QTimer* t : timers_) t->stop();
 }
 

@@ -26,6 +26,8 @@ ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, std::function<void()> 
     setObjectName(QStringLiteral("reading_menu"));
     // The click that closes the menu is not passed on: it must not release a line.
     setAttribute(Qt::WA_NoMouseReplay);
+    connect(this, &QMenu::aboutToShow, this, [this] { form_.set_menu_open(true); });
+    connect(this, &QMenu::aboutToHide, this, [this] { form_.set_menu_open(false); });
     build();
 }
 

@@ -80,6 +80,8 @@ class MainForm {
     bool history_allowed() const { return busy_ != Busy::timed; }
     bool open_history();
     void close_history();
+    // The window's menu is open: auto and skip wait for it as for the history.
+    void set_menu_open(bool open);
 
     // ---- commands ----
     void com();

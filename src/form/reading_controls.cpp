@@ -51,6 +51,11 @@ void MainForm::close_history() {
     platform_.wake();
 }
 
+void MainForm::set_menu_open(bool open) {
+    reading_.set_menu_open(open);
+    if (!open) platform_.wake();
+}
+
 std::uint32_t MainForm::clock_now() {
     const std::uint32_t now = platform_.now_ms();
     clock_.set_scale(reading_.time_scale(), now);

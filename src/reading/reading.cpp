@@ -47,7 +47,7 @@ void Reading::shown(std::string_view text, std::uint32_t now) {
 
 bool Reading::skips_line(bool& stopped) {
     stopped = false;
-    if (history_open_) return false;
+    if (held()) return false;
     if (ctrl_held_) return true;
     if (!skip_on_) return false;
     if (line_was_read_) return true;
@@ -57,7 +57,7 @@ bool Reading::skips_line(bool& stopped) {
 }
 
 std::uint32_t Reading::auto_delay_now() const {
-    if (!auto_on_ || history_open_) return 0;
+    if (!auto_on_ || held()) return 0;
     return auto_delay(line_, auto_speed_);
 }
 

@@ -48,9 +48,11 @@ class Reading {
     // The auto-advance delay for the line just shown, or 0 when the reader releases it.
     std::uint32_t auto_delay_now() const;
 
-    // The history panel, while open, holds auto and skip back.
+    // The history panel and the menu, while open, hold auto and skip back.
     bool history_open() const { return history_open_; }
     void set_history_open(bool open) { history_open_ = open; }
+    void set_menu_open(bool open) { menu_open_ = open; }
+    bool held() const { return history_open_ || menu_open_; }
 
     History& history() { return history_; }
     ReadRecord& record() { return record_; }
@@ -61,6 +63,7 @@ class Reading {
     bool skip_on_ = false;
     bool ctrl_held_ = false;
     bool history_open_ = false;
+    bool menu_open_ = false;
     bool line_was_read_ = false;
     std::string line_;  // the message now shown
     History history_;
