@@ -41,7 +41,7 @@ std::uint64_t get(std::string_view in, std::size_t at, int bytes) {
 
 std::filesystem::path default_data_folder() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative XDG_DATA_HOME is to be ignored, as if it were unset.
     if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "hazama";
     const char* home = std::getenv("HOME");
     if (home != nullptr && home[0] != '\0')
