@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
     hazama::MainWindow window(QCoreApplication::applicationDirPath().toStdString(), media.get());
     if (std::getenv("HAZAMA_REPORT_FIRST_PAINT") != nullptr)
         window.installEventFilter(&first_paint);
+    // The read record is kept in the player's data folder; it is read with the first line.
+    window.form().reading().set_data_folder(hazama::default_data_folder());
     window.form().Form_Load();
     window.show();
     const int status = app.exec();

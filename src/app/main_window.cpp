@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/app_setup.h"
+#include "app/reading_menu.h"
 #include "app/widgets.h"
 #include "app/window_art.h"
 #include "audio/fluid_media_device.h"
@@ -80,10 +81,12 @@ MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
     // Keys are seen here before any control gets them (see filter_key).
     qApp->installEventFilter(this);
     form_ = std::make_unique<MainForm>(*this, root_);
+    build_reading_controls();
 }
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    delete menu_;  // it tells the form when it hides, so it goes while the form is there
     for (QTimer* t : timers_) t->stop();
 }
 
@@ -237,10 +240,13 @@ void MainWindow::set_visible(Control control, bool visible) {
 }
 
 void MainWindow::set_enabled(Control control, bool enabled) {
+    // A command starting: the story goes on in front of the reader.
+    if (!enabled) close_reading_overlays();
     widget(control)->setEnabled(enabled);
 }
 
 void MainWindow::set_message(const std::string& text) {
+    close_history();
     labmain_->setText(display_text(text));
 }
 

@@ -16,12 +16,15 @@
 #include "platform/platform.h"
 
 class QEventLoop;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
 
 namespace hazama {
 
+class HistoryPanel;
+class ReadingMenu;
 class ScreenView;
 
 class MainWindow : public QWidget, public Platform {
@@ -39,12 +42,16 @@ class MainWindow : public QWidget, public Platform {
     void run_script(const std::function<void()>& script);
     // 1 after a fatal error, else 0.
     int exit_status() const { return exit_status_; }
+    // Whether Ctrl is held down in the window (every line is skipped meanwhile).
+    bool ctrl_held() const;
 
     // ---- Platform ----
     std::uint32_t now_ms() override;
     void wait_until(std::uint32_t deadline) override;
     void wait_for_release() override;
+    void wait_for_release_until(std::uint32_t deadline) override;
     void release() override;
+    void wake() override;
     void process_events() override;
     void set_timer(TimerId id, int interval_ms, std::function<void()> tick) override;
     void set_timer_interval(TimerId id, int interval_ms) override;
@@ -56,6 +63,7 @@ class MainWindow : public QWidget, public Platform {
     void set_face(const Plane* portrait) override;
     void set_staff(int index, const StaffLabel& label) override;
     void set_notice(const std::string& text) override;
+    void show_reading_marks(bool auto_on, bool skipping) override;
     void refresh_screen(const Plane& screen) override;
     int choose(const std::array<std::string, 3>& captions) override;
     std::optional<std::string> ask_file(const FileRequest& request) override;
@@ -86,6 +94,16 @@ class MainWindow : public QWidget, public Platform {
     bool run_loop(QEventLoop& loop);
     void fail(const QString& text);
 
+    // The reading controls (reading_input.cpp).
+    void build_reading_controls();
+    bool filter_reading(QWidget* receiver, QEvent* event);
+    bool reading_key(QKeyEvent* key);
+    void reading_wheel(int delta);
+    bool reading_click(QMouseEvent* mouse);
+    void open_history();
+    void close_history();
+    void close_reading_overlays();
+
     std::filesystem::path root_;
     std::unique_ptr<MediaDevice> own_media_;
     MediaDevice& media_;
@@ -110,6 +128,12 @@ class MainWindow : public QWidget, public Platform {
     std::vector<QEventLoop*> loops_;  // the nested waits, innermost last
     QEventLoop* release_loop_ = nullptr;
     QPointer<QWidget> modal_;  // the dialog now open, closed when the game ends
+    bool woken_ = false;       // the reading settings changed: the current wait ends
+
+    HistoryPanel* history_ = nullptr;
+    ReadingMenu* menu_ = nullptr;
+    QLabel* auto_mark_ = nullptr;
+    QLabel* skip_mark_ = nullptr;
 
     std::unique_ptr<MainForm> form_;
 };

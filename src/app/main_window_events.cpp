@@ -51,6 +51,9 @@ class TimerFile {
 // ---------------------------------------------------------------- input
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* receiver = qobject_cast<QWidget*>(watched);
+        receiver && filter_reading(receiver, event))
+        return true;
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -161,6 +164,7 @@ void MainWindow::exit_game() {
     for (QTimer* t : timers_) t->stop();
     for (QEventLoop* loop : loops_) loop->exit(1);
     if (modal_) modal_->close();
+    close_reading_overlays();
     close();
     QCoreApplication::quit();
 }
@@ -182,7 +186,8 @@ bool MainWindow::run_loop(QEventLoop& loop) {
 }
 
 void MainWindow::wait_until(std::uint32_t deadline) {
-    while (!closing_) {
+    woken_ = false;
+    while (!closing_ && !std::exchange(woken_, false)) {
         const qint64 now_ns = clock_.nsecsElapsed();
         const auto left =
             static_cast<std::int32_t>(deadline - static_cast<std::uint32_t>(now_ns / 1000000));

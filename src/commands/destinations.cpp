@@ -70,6 +70,7 @@ void MainForm::commove_Click() {
 
     // The chooser go_position: reloaded each time, so captions never carry over.
     dest_pos_[3] = 0;
+    stop_skip();
     note("chooser " + dest_name_[0] + " | " + dest_name_[1] + " | " + dest_name_[2]);
     const int pressed = platform_.choose(dest_name_);
     throw_if_closing();

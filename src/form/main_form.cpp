@@ -78,6 +78,7 @@ void MainForm::comend_Click() {
 }
 
 void MainForm::Form_Unload() {
+    reading_.record().save();
     ret = static_cast<std::int16_t>(mci_send("close x1", errStr));
     platform_.exit_game();
 }
@@ -100,17 +101,6 @@ void MainForm::set_enabled(Control control, bool enabled) {
 
 void MainForm::throw_if_closing() {
     if (platform_.closing()) throw GameClosed{};
-}
-
-void MainForm::wait_until(std::uint32_t deadline) {
-    throw_if_closing();
-    platform_.wait_until(deadline);
-    throw_if_closing();
-}
-
-void MainForm::yield() {
-    platform_.process_events();
-    throw_if_closing();
 }
 
 void MainForm::refresh() {

@@ -11,6 +11,8 @@
 #include "graphics/dither.h"
 #include "graphics/plane.h"
 #include "platform/platform.h"
+#include "reading/reading.h"
+#include "reading/story_clock.h"
 
 namespace hazama {
 
@@ -64,6 +66,22 @@ class MainForm {
     void imamou0_Click() { Form_Click(); }
     void imamou1_Click() { Form_Click(); }
     void Timer2_Timer();
+
+    // ---- the reader's controls: auto-advance, skip, Ctrl held, the history ----
+    Reading& reading() { return reading_; }
+    void set_auto(bool on);
+    void set_auto_speed(AutoSpeed speed);
+    void set_skip(bool on);
+    void set_ctrl(bool held);
+    // Skip ends by itself at an unread line, the chooser, a file dialog and after a load.
+    void stop_skip();
+    // The history may open while a line waits or nothing runs, not inside a fade, a pause
+    // or a sequence. Closing it is no release: the line goes on waiting.
+    bool history_allowed() const { return busy_ != Busy::timed; }
+    bool open_history();
+    void close_history();
+    // The window's menu is open: auto and skip wait for it as for the history.
+    void set_menu_open(bool open);
 
     // ---- commands ----
     void com();
@@ -189,7 +207,11 @@ class MainForm {
     void set_enabled(Control control, bool enabled);
     bool visible(Control control) const { return visible_[static_cast<int>(control)]; }
     bool enabled(Control control) const { return enabled_[static_cast<int>(control)]; }
-    // Waits until `deadline` (virtual or real), throwing GameClosed when the window closes.
+    // The clock of the timed animations and pauses: the platform's, ten times faster while
+    // skipping.
+    std::uint32_t clock_now();
+    // Waits until clock_now() reaches `deadline`, throwing GameClosed when the window
+    // closes. It may return early when the reading settings change; callers check the time.
     void wait_until(std::uint32_t deadline);
     // Lets pending events run once; throws GameClosed when the window closes.
     void yield();
@@ -202,13 +224,19 @@ class MainForm {
     const std::array<std::string, 3>& destinations() const { return dest_name_; }
 
   private:
+    enum class Busy : std::uint8_t { idle, line, timed };
+
     void throw_if_closing();
+    void show_reading_marks();
 
     Platform& platform_;
     std::filesystem::path root_;
     std::array<bool, kControlCount> visible_{};
     std::array<bool, kControlCount> enabled_{};
     int timer1_interval_ = 10;
+    Reading reading_;
+    StoryClock clock_;
+    Busy busy_ = Busy::idle;
 
     // The chooser's shared arrays: captions, and the locations behind them (3 = chosen).
     std::array<std::string, 3> dest_name_;

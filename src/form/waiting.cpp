@@ -3,49 +3,56 @@
 #include <string>
 
 #include "form/main_form.h"
+#include "form/scoped_value.h"
 
 namespace hazama {
-namespace {
-
-// The trace writes CR LF inside a message as \n.
-std::string one_line(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out += "\\n";
-            ++i;
-        } else if (text[i] == '\n') {
-            out += "\\n";
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 void MainForm::message(std::string_view text) {
     platform_.set_message(std::string(text));
     note("message " + one_line(text));
+    reading_.shown(text, platform_.now_ms());
     messtop();
 }
 
+// Skip releases the line at once; auto-advance waits its delay unless the reader is
+// quicker. Either looks again whenever the reader's settings change during the wait.
 void MainForm::messtop() {
     mes = 1;
+    const ScopedValue busy(busy_, Busy::line);
     while (mes == 1) {
         throw_if_closing();
-        platform_.wait_for_release();
+        bool skip_stopped = false;
+        const bool skip = reading_.skips_line(skip_stopped);
+        if (skip_stopped) {
+            note("skip off");
+            show_reading_marks();
+        }
+        if (skip) {
+            mes = 0;
+            note("release skip");
+            break;
+        }
+        const std::uint32_t delay = reading_.auto_delay_now();
+        if (delay == 0) {
+            platform_.wait_for_release();
+            continue;
+        }
+        const std::uint32_t start = platform_.now_ms();
+        platform_.wait_for_release_until(start + delay);
+        if (mes == 1 && !platform_.closing() && platform_.now_ms() - start >= delay) {
+            mes = 0;
+            note("release auto " + std::to_string(delay));
+        }
     }
     throw_if_closing();
 }
 
 void MainForm::pause_ms(int ms) {
     note("pause " + std::to_string(ms));
-    const std::uint32_t start = platform_.now_ms();
+    const std::uint32_t start = clock_now();
     if (ms <= 0) return;
     const auto span = static_cast<std::uint32_t>(ms);
-    while (platform_.now_ms() - start < span) wait_until(start + span);
+    while (clock_now() - start < span) wait_until(start + span);
 }
 
 void MainForm::Form_Click() {

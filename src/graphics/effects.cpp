@@ -20,7 +20,7 @@ void MainForm::stardust() {
     constexpr int kDuration = 500;
     constexpr int kPositions = 200;  // one pixel left and one down per 2.5 ms
     constexpr int kStarW = 46, kStarH = 40;
-    const std::uint32_t t0 = platform().now_ms();
+    const std::uint32_t t0 = clock_now();
     load_into(*this, 1, "i09_stas.jpg");
     load_into(*this, 2, "o02_star.jpg");
     Plane& screen = picmain[0];
@@ -31,7 +31,7 @@ void MainForm::stardust() {
     // one frame behind the clock; the first frame uses position 1.
     int previous = 1;
     for (;;) {
-        const std::uint32_t e = platform().now_ms() - t0;
+        const std::uint32_t e = clock_now() - t0;
         if (e >= kDuration) break;
         const int p = static_cast<int>(e * kPositions / kDuration);
         const int k = static_cast<int>(e * 16 / kDuration);

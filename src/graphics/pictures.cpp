@@ -71,7 +71,7 @@ void MainForm::copy(int dst, int dx, int dy, int w, int h, int src, int sx, int 
 
 void MainForm::fade(int scrolltime, int op) {
     note("fade" + numbers({scrolltime, op}));
-    const std::uint32_t t0 = platform().now_ms();
+    const std::uint32_t t0 = clock_now();
     if (op == 1) fill_box(picmain[1], 0, 0, kStageWidth, kStageHeight, kBlack);
     if (op == 2) fill_box(picmain[1], 0, 0, kStageWidth, kStageHeight, kWhite);
     bit_blt(picmain[2], 0, 0, kStageWidth, kStageHeight, picmain[0], 0, 0);
@@ -81,7 +81,7 @@ void MainForm::fade(int scrolltime, int op) {
     const std::int64_t span = scrolltime;
     int last_drawn = 0;
     for (;;) {
-        const std::int64_t elapsed = platform().now_ms() - t0;
+        const std::int64_t elapsed = clock_now() - t0;
         if (elapsed >= span) break;
         const int k = static_cast<int>(elapsed * 16 / span);
         if (k == last_drawn) {

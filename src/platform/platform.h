@@ -66,8 +66,14 @@ class Platform {
     virtual void wait_until(std::uint32_t deadline) = 0;
     // Serves events until release() is called or the game is closing.
     virtual void wait_for_release() = 0;
+    // Serves events until release() is called, `deadline` has passed, wake() is called or
+    // the game is closing (auto-advance).
+    virtual void wait_for_release_until(std::uint32_t deadline) = 0;
     // Ends the current wait_for_release (a release input arrived).
     virtual void release() = 0;
+    // Ends the current wait of either kind early, so that the core looks again at the
+    // reader's settings (Ctrl pressed, auto or skip switched, the history closed).
+    virtual void wake() {}
     // Lets pending events run once without blocking.
     virtual void process_events() = 0;
     // Starts, restarts or (interval 0) stops one of the window's timers.
@@ -86,6 +92,11 @@ class Platform {
     virtual void set_face(const Plane* portrait) = 0;       // nullptr: keep the box's picture
     virtual void set_staff(int index, const StaffLabel& label) = 0;
     virtual void set_notice(const std::string& text) = 0;  // labcopy, the maker's notice
+    // The marks beside the waiting indicator: auto-advance on, lines being skipped.
+    virtual void show_reading_marks(bool auto_on, bool skipping) {
+        (void)auto_on;
+        (void)skipping;
+    }
     // Repaints the visible scene picture from the screen plane (no copy is kept).
     virtual void refresh_screen(const Plane& screen) = 0;
 

@@ -38,6 +38,14 @@ void VirtualPlatform::wait_for_release() {
     if (!closing_) reader();
 }
 
+void VirtualPlatform::wait_for_release_until(std::uint32_t deadline) {
+    if (reader && before(now_ + reading_ms, deadline)) {
+        wait_for_release();
+    } else {
+        wait_until(deadline);
+    }
+}
+
 void VirtualPlatform::set_timer(TimerId id, int interval_ms, std::function<void()> tick) {
     Timer& t = timers_[static_cast<int>(id)];
     t.tick = std::move(tick);

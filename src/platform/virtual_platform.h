@@ -20,9 +20,11 @@ class VirtualPlatform : public Platform {
 
     // ---- what the owner scripts ----
     // Called when a line waits for the reader; it must release the line (for example by
-    // calling the form's labmain_Click). `reading_ms` passes on the clock first.
+    // calling the form's labmain_Click). `reading_ms` passes on the clock first. Under
+    // auto-advance the reader acts only when it is quicker than the auto delay.
     std::function<void()> reader;
     std::uint32_t reading_ms = 0;
+    static constexpr std::uint32_t kNeverReads = 0x7FFFFFFF;
     std::deque<int> chooser_answers;                      // -1 = close box
     std::deque<std::optional<std::string>> file_answers;  // nothing = cancelled
     Decoder decoder;
@@ -39,6 +41,8 @@ class VirtualPlatform : public Platform {
     const std::vector<FileRequest>& file_requests() const { return file_requests_; }
     const std::vector<std::array<std::string, 3>>& choosers() const { return choosers_; }
     int refresh_count() const { return refreshes_; }
+    bool auto_mark() const { return auto_mark_; }
+    bool skip_mark() const { return skip_mark_; }
     int timer_interval(TimerId id) const { return timers_[static_cast<int>(id)].interval; }
 
     // Moves the clock by `ms`, firing due timers (the player doing nothing).
@@ -49,6 +53,7 @@ class VirtualPlatform : public Platform {
     std::uint32_t now_ms() override { return now_; }
     void wait_until(std::uint32_t deadline) override;
     void wait_for_release() override;
+    void wait_for_release_until(std::uint32_t deadline) override;
     void release() override {}
     void process_events() override {}
     void set_timer(TimerId id, int interval_ms, std::function<void()> tick) override;
@@ -61,6 +66,10 @@ class VirtualPlatform : public Platform {
     void set_face(const Plane*) override {}
     void set_staff(int index, const StaffLabel& label) override;
     void set_notice(const std::string& text) override { notice_ = text; }
+    void show_reading_marks(bool auto_on, bool skipping) override {
+        auto_mark_ = auto_on;
+        skip_mark_ = skipping;
+    }
     void refresh_screen(const Plane&) override;
     int choose(const std::array<std::string, 3>& captions) override;
     std::optional<std::string> ask_file(const FileRequest& request) override;
@@ -91,6 +100,8 @@ class VirtualPlatform : public Platform {
     std::vector<FileRequest> file_requests_;
     std::vector<std::array<std::string, 3>> choosers_;
     int refreshes_ = 0;
+    bool auto_mark_ = false;
+    bool skip_mark_ = false;
 };
 
 }  // namespace hazama

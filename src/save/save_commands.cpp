@@ -55,6 +55,7 @@ void refusal(MainForm& form, const std::string& text) {
 }  // namespace
 
 void MainForm::comsave_Click() {
+    stop_skip();
     const auto path = platform_.ask_file(file_request(true, root_));
     if (!path) return;
     try {
@@ -67,6 +68,7 @@ void MainForm::comsave_Click() {
 }
 
 void MainForm::comload_Click() {
+    stop_skip();
     const auto path = platform_.ask_file(file_request(false, root_));
     if (!path) return;
     const std::string kept = MusicFile;
@@ -83,6 +85,9 @@ void MainForm::comload_Click() {
         music(kept);  // the old piece again, from its beginning
         return;
     }
+    // The loaded story is read afresh: skip is off and the history marks where it began.
+    stop_skip();
+    reading_.history().add_divider();
     com_no();
     f00 = 0;
     start();

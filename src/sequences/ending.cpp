@@ -32,10 +32,10 @@ constexpr int kRollTopLimit = -30;
 // the sequence still ends when `span` ms have passed.
 template <typename Draw>
 void run_frames(MainForm& form, int span, int range, bool refresh, Draw draw) {
-    const std::uint32_t t0 = form.platform().now_ms();
+    const std::uint32_t t0 = form.clock_now();
     int previous = 0;
     for (;;) {
-        const std::int64_t e = static_cast<std::uint32_t>(form.platform().now_ms() - t0);
+        const std::int64_t e = static_cast<std::uint32_t>(form.clock_now() - t0);
         if (e >= span) return;
         const int v = static_cast<int>(e * range / span);
         if (v != previous) {

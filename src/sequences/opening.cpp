@@ -38,10 +38,10 @@ constexpr double kNameSize = 19;
 // late clock skips values; the phase always lasts `span` ms.
 template <typename Draw>
 void run_phase(MainForm& form, int span, int range, Draw draw) {
-    const std::uint32_t t0 = form.platform().now_ms();
+    const std::uint32_t t0 = form.clock_now();
     int drawn = -1;
     for (;;) {
-        const std::int64_t e = form.platform().now_ms() - t0;
+        const std::int64_t e = form.clock_now() - t0;
         if (e >= span) break;
         const int v = static_cast<int>(e * range / span);
         if (v != drawn) {

@@ -50,13 +50,15 @@ inline std::string assets_folder() {
     return env != nullptr ? env : ".";
 }
 
-// Runs `script` (runner commands, one per line) and returns what it printed.
-inline Played play(const std::string& script) {
+// Runs `script` (runner commands, one per line) and returns what it printed. The read
+// record lives in `data`, or in a fresh folder of the run's own when that is empty.
+inline Played play(const std::string& script, const std::filesystem::path& data = {}) {
     std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;
     RunnerOptions options;
     options.assets = assets_folder();
+    options.data = data;
     Played result;
     result.status = run_story(in, out, err, options);
     result.trace = out.str();

@@ -59,11 +59,24 @@ class Saves:
         return path
 
 
+def read_everything(build):
+    """A data folder whose read record holds every line met on the walkthrough's way through
+    the whole story; returns the folder and the size of the record."""
+    folder = tempfile.mkdtemp(prefix="hazama-data-")
+    data = os.path.join(folder, "hazama")
+    with open(os.path.join(REPO, "tests", "story", "walkthrough.txt")) as script:
+        subprocess.run([os.path.join(build, "hazama-story"), "--data", data], stdin=script,
+                       stdout=subprocess.DEVNULL, check=True)
+    return folder, os.path.getsize(os.path.join(data, "read.dat"))
+
+
 def startup(args, x, saves):
-    print("start-up: exec to the title screen on screen")
+    data, size = read_everything(args.build)
+    print(f"start-up: exec to the title screen on screen, with a read record of {size} bytes")
     from_exec, from_main, cpu = [], [], []
     for _ in range(args.runs):
-        game = Game(args.build, x.display, {"HAZAMA_REPORT_FIRST_PAINT": "1"}, log_frames=False)
+        game = Game(args.build, x.display,
+                    {"HAZAMA_REPORT_FIRST_PAINT": "1", "XDG_DATA_HOME": data}, log_frames=False)
         _, line = game.wait_line(r"^first paint ")
         m = re.search(r"([\d.]+) ms after main, at ([\d.]+) ms, cpu ([\d.]+) ms", line)
         from_exec.append(float(m[2]) - game.started * 1000)
@@ -76,6 +89,7 @@ def startup(args, x, saves):
           f"{median - statistics.median(from_main):.1f}; CPU (median) {statistics.median(cpu):.1f}")
     report("title drawn within 80 ms of exec", f"{median:.1f} ms median", median <= 80,
            f"worst {max(from_exec):.1f}")
+    shutil.rmtree(data, ignore_errors=True)
 
 
 def classify(name):

@@ -14,8 +14,11 @@ int main(int argc, char** argv) {
             options.assets = argv[++i];
         } else if (std::strcmp(argv[i], "--snapshots") == 0 && i + 1 < argc) {
             options.snapshots = argv[++i];
+        } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+            options.data = argv[++i];
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
-            std::cerr << "usage: hazama-story [--assets DIR] [--snapshots DIR] [SCRIPT]\n";
+            std::cerr
+                << "usage: hazama-story [--assets DIR] [--snapshots DIR] [--data DIR] [SCRIPT]\n";
             return 2;
         } else {
             script_path = argv[i];

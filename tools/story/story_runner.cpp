@@ -2,6 +2,7 @@
 #include "story_runner.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -28,6 +29,27 @@ bool to_number(const std::string& text, long& value) {
     return ec == std::errc() && ptr == end;
 }
 
+// A folder of its own for one run's read record, removed afterwards.
+class TemporaryFolder {
+  public:
+    explicit TemporaryFolder(bool wanted) {
+        if (!wanted) return;
+        std::string name =
+            (std::filesystem::temp_directory_path() / "hazama-story-XXXXXX").string();
+        if (mkdtemp(name.data()) != nullptr) path_ = name;
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
 // A parse failure of one script line.
 struct BadLine {
     std::string why;
@@ -40,8 +62,13 @@ class Runner {
         platform_.decoder = decode_picture;
         platform_.on_note = [this](const std::string& line) { out_ << line << '\n'; };
         platform_.reader = [this] { form_.labmain_Click(); };
+        form_.reading().set_data_folder(options.data);
         form_.Form_Load();
     }
+    // What was read by the end of the script is kept for the next run with the same data.
+    ~Runner() { form_.reading().record().save(); }
+    Runner(const Runner&) = delete;
+    Runner& operator=(const Runner&) = delete;
 
     // Runs one parsed command; false once the game has been closed.
     bool run(const std::vector<std::string>& w, const std::string& line) {
@@ -71,6 +98,8 @@ class Runner {
             device_.end_piece();
         } else if (verb == "wait") {
             platform_.advance(static_cast<std::uint32_t>(std::stoul(w[1])));
+        } else if (verb == "history" || verb == "auto" || verb == "skip" || verb == "ctrl") {
+            reading_command(w);
         } else if (verb == "snapshot") {
             snapshot(path_of(line));
         } else if (verb == "quit") {
@@ -100,6 +129,16 @@ class Runner {
             if (w[1] != "close" && !(to_number(w[1], n) && n >= 0 && n <= 3)) {
                 throw BadLine{"move takes a button 0..3 or 'close'"};
             }
+        } else if (verb == "history") {
+            arity(1);
+        } else if (verb == "auto" || verb == "skip" || verb == "ctrl") {
+            arity(2);
+            const std::string& a = w[1];
+            const bool known = verb == "auto"   ? (a == "on" || a == "off" || a == "slow" ||
+                                                 a == "normal" || a == "fast")
+                               : verb == "skip" ? (a == "on" || a == "off")
+                                                : (a == "down" || a == "up");
+            if (!known) throw BadLine{"unknown setting '" + a + "' for " + verb};
         } else if (verb == "save" || verb == "load" || verb == "snapshot") {
             if (w.size() < 2) throw BadLine{"'" + verb + "' needs a path"};
         } else if (verb == "wait") {
@@ -182,6 +221,25 @@ class Runner {
         }
     }
 
+    // The reader's controls; the reader of the script leaves auto-advanced lines alone.
+    void reading_command(const std::vector<std::string>& w) {
+        const std::string& verb = w[0];
+        if (verb == "history") {
+            for (const HistoryEntry& entry : form_.reading().history().entries())
+                out_ << "history " << (entry.divider ? "―" : one_line(entry.text)) << '\n';
+        } else if (verb == "auto") {
+            if (w[1] == "slow") form_.set_auto_speed(AutoSpeed::slow);
+            if (w[1] == "normal") form_.set_auto_speed(AutoSpeed::normal);
+            if (w[1] == "fast") form_.set_auto_speed(AutoSpeed::fast);
+            form_.set_auto(w[1] != "off");
+        } else if (verb == "skip") {
+            form_.set_skip(w[1] == "on");
+        } else {
+            form_.set_ctrl(w[1] == "down");
+        }
+        platform_.reading_ms = form_.reading().auto_on() ? VirtualPlatform::kNeverReads : 0;
+    }
+
     void snapshot(const std::string& path) {
         std::filesystem::path target(path);
         if (target.is_relative() && !options_.snapshots.empty())
@@ -210,6 +268,8 @@ int run_story(std::istream& script, std::ostream& out, std::ostream& err,
               const RunnerOptions& options) {
     RunnerOptions absolute = options;
     absolute.assets = std::filesystem::absolute(options.assets).lexically_normal();
+    const TemporaryFolder fresh(options.data.empty());
+    if (options.data.empty()) absolute.data = fresh.path();
     Runner runner(out, absolute);
     std::string line;
     int number = 0;

@@ -11,6 +11,7 @@ namespace hazama {
 struct RunnerOptions {
     std::filesystem::path assets;     // the folder holding gra/ and music/
     std::filesystem::path snapshots;  // where relative snapshot paths are written
+    std::filesystem::path data;       // the read record's folder; empty: a fresh temporary one
 };
 
 // Runs the commands read from `script`, writing the trace to `out` and complaints to `err`.

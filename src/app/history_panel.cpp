@@ -1,0 +1,122 @@
+// The history panel: layout of the logged messages and their painting.
+#include "app/history_panel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegion>
+#include <algorithm>
+
+#include "app/app_setup.h"
+
+namespace hazama {
+namespace {
+
+constexpr int kSceneWidth = 512;
+constexpr int kStripTop = 392;  // the message line's top (y 397) in the panel
+constexpr int kStripWidth = 627;
+constexpr int kMargin = 16;
+constexpr int kGap = 8;  // between two messages
+const QColor kBackground(12, 18, 44, 238);
+const QColor kText(Qt::white);
+const QColor kSpeaker(255, 214, 140);
+const QColor kDivider(150, 160, 190);
+
+}  // namespace
+
+HistoryPanel::HistoryPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("history"));
+    setGeometry(4, 5, kStripWidth, 457);
+    // Below the scene the panel widens to the message line, which starts under the buttons.
+    setMask(QRegion(0, 0, kSceneWidth, kStripTop) +
+            QRegion(0, kStripTop, kStripWidth, height() - kStripTop));
+    setFont(design_font(QStringLiteral("ＭＳ ゴシック"), 12));
+    line_height_ = QFontMetrics(font()).lineSpacing() + 2;
+    hide();
+}
+
+void HistoryPanel::set_entries(const std::deque<HistoryEntry>& entries) {
+    blocks_.clear();
+    int y = kMargin;
+    for (const HistoryEntry& entry : entries) {
+        Block block;
+        block.divider = entry.divider;
+        if (entry.divider) {
+            block.height = line_height_;
+        } else {
+            const std::string_view speaker = speaker_of(entry.text);
+            block.speaker =
+                QString::fromUtf8(speaker.data(), static_cast<qsizetype>(speaker.size()));
+            QString rest = QString::fromStdString(entry.text.substr(speaker.size()));
+            rest.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            block.lines = rest.split(QLatin1Char('\n'));
+            block.height = static_cast<int>(block.lines.size()) * line_height_;
+        }
+        block.y = y;
+        y += block.height + kGap;
+        blocks_.push_back(std::move(block));
+    }
+    content_height_ = y + kMargin - kGap;
+    scroll_to_end();
+}
+
+int HistoryPanel::page() const {
+    return std::max(line_height_, height() - 2 * line_height_);
+}
+
+int HistoryPanel::bottom() const {
+    return std::max(0, content_height_ - height());
+}
+
+void HistoryPanel::scroll_to(int top) {
+    top_ = std::clamp(top, 0, bottom());
+    update();
+}
+
+bool HistoryPanel::scroll_by(int dy) {
+    const int before = top_;
+    scroll_to(top_ + dy);
+    return top_ != before;
+}
+
+QStringList HistoryPanel::texts() const {
+    QStringList out;
+    for (const Block& b : blocks_) {
+        if (!b.divider) out << b.speaker + b.lines.join(QLatin1Char('\n'));
+    }
+    return out;
+}
+
+void HistoryPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kBackground);
+    const QFontMetrics metrics(font());
+    const int ascent = metrics.ascent() + 1;
+    for (const Block& b : blocks_) {
+        const int y = b.y - top_;
+        if (y + b.height < 0 || y > height()) continue;
+        if (b.divider) {
+            p.setPen(kDivider);
+            const int mid = y + b.height / 2;
+            p.drawLine(kMargin, mid, kSceneWidth - kMargin, mid);
+            const QString load = QStringLiteral(" ロード ");
+            const int w = metrics.horizontalAdvance(load);
+            const QRect label((kSceneWidth - w) / 2, y, w, b.height);
+            p.fillRect(label, kBackground);
+            p.drawText(label, Qt::AlignCenter, load);
+            continue;
+        }
+        int x = kMargin;
+        if (!b.speaker.isEmpty()) {
+            // Colour only: the continuation lines are indented to the column after 「.
+            p.setPen(kSpeaker);
+            p.drawText(x, y + ascent, b.speaker);
+            x += metrics.horizontalAdvance(b.speaker);
+        }
+        p.setPen(kText);
+        for (int i = 0; i < b.lines.size(); ++i) {
+            p.drawText(i == 0 ? x : kMargin, y + i * line_height_ + ascent, b.lines[i]);
+        }
+    }
+}
+
+}  // namespace hazama

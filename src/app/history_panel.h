@@ -1,0 +1,55 @@
+// The history panel (履歴): the messages shown so far over the scene and the message strip,
+// oldest at the top, each laid out with its own line breaks and the speaker's name set
+// apart, a divider where a saved game was loaded.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <deque>
+#include <vector>
+
+#include "reading/history.h"
+
+namespace hazama {
+
+class HistoryPanel : public QWidget {
+  public:
+    // Covers the scene (4, 5, 512 × 384) and the message strip below it (from y 397 to the
+    // right edge of the message line), and nothing of the right-hand column.
+    explicit HistoryPanel(QWidget* parent);
+
+    // Takes the log's content and scrolls to the newest message.
+    void set_entries(const std::deque<HistoryEntry>& entries);
+    // Moves the view by `dy` pixels (negative: towards the oldest); false when it was
+    // already at that end, so that moving on past it may close the panel.
+    bool scroll_by(int dy);
+    void scroll_to_start() { scroll_to(0); }
+    void scroll_to_end() { scroll_to(bottom()); }
+    int line_height() const { return line_height_; }
+    int page() const;
+    int scroll_top() const { return top_; }
+    bool at_end() const { return top_ >= bottom(); }
+    // The text of every message in the panel, as shown (for the tests).
+    QStringList texts() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    struct Block {
+        QString speaker;    // drawn in its own colour
+        QStringList lines;  // the message's lines; the first one after the speaker
+        bool divider = false;
+        int y = 0;  // top in the content
+        int height = 0;
+    };
+    int bottom() const;
+    void scroll_to(int top);
+
+    std::vector<Block> blocks_;
+    int content_height_ = 0;
+    int top_ = 0;
+    int line_height_ = 0;
+};
+
+}  // namespace hazama

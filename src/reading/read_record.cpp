@@ -1,0 +1,146 @@
+// The read record's file: "HZMREAD1", the count (32 bits), the sorted hashes (64 bits
+// each) and an FNV-1a check over everything before it, all little-endian. It is written
+// whole to a temporary name and renamed over the old one.
+#include "reading/read_record.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+namespace hazama {
+namespace {
+
+constexpr std::string_view kMagic = "HZMREAD1";
+constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
+constexpr std::uint64_t kFnvPrime = 1099511628211ull;
+
+std::uint64_t fnv(std::string_view bytes) {
+    std::uint64_t h = kFnvOffset;
+    for (unsigned char c : bytes) {
+        h ^= c;
+        h *= kFnvPrime;
+    }
+    return h;
+}
+
+void put(std::string& out, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+std::uint64_t get(std::string_view in, std::size_t at, int bytes) {
+    std::uint64_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value |= static_cast<std::uint64_t>(static_cast<unsigned char>(in[at + i])) << (8 * i);
+    return value;
+}
+
+}  // namespace
+
+std::filesystem::path default_data_folder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    // A relative XDG_DATA_HOME is to be ignored, as if it were unset.
+    if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "hazama";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0')
+        return std::filesystem::path(home) / ".local" / "share" / "hazama";
+    return {};
+}
+
+std::uint64_t ReadRecord::hash(std::string_view text) {
+    return fnv(text);
+}
+
+std::string ReadRecord::encode(const std::unordered_set<std::uint64_t>& lines) {
+    std::vector<std::uint64_t> sorted(lines.begin(), lines.end());
+    std::sort(sorted.begin(), sorted.end());
+    std::string out(kMagic);
+    put(out, sorted.size(), 4);
+    for (std::uint64_t h : sorted) put(out, h, 8);
+    put(out, fnv(out), 8);
+    return out;
+}
+
+std::optional<std::unordered_set<std::uint64_t>> ReadRecord::decode(std::string_view bytes) {
+    const std::size_t head = kMagic.size() + 4;
+    if (bytes.size() < head + 8 || bytes.substr(0, kMagic.size()) != kMagic) return {};
+    const std::uint64_t count = get(bytes, kMagic.size(), 4);
+    if (bytes.size() != head + count * 8 + 8) return {};
+    if (get(bytes, bytes.size() - 8, 8) != fnv(bytes.substr(0, bytes.size() - 8))) return {};
+    std::unordered_set<std::uint64_t> lines;
+    for (std::uint64_t i = 0; i < count; ++i) lines.insert(get(bytes, head + i * 8, 8));
+    return lines;
+}
+
+void ReadRecord::load_once() {
+    if (loaded_) return;
+    loaded_ = true;
+    if (folder_.empty()) return;
+    std::error_code error;
+    if (!std::filesystem::exists(file(), error)) return;
+    std::ifstream in(file(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto lines = in.bad() ? std::nullopt : decode(bytes);
+    if (!lines) {
+        const auto size = std::filesystem::file_size(file(), error);
+        protected_size_ = error ? UINTMAX_MAX : std::max<std::uintmax_t>(size, 1);
+        return;
+    }
+    // Lines marked before the file was read stay marked.
+    lines_.insert(lines->begin(), lines->end());
+}
+
+bool ReadRecord::contains(std::string_view text) {
+    load_once();
+    return lines_.contains(hash(text));
+}
+
+void ReadRecord::mark(std::string_view text, std::uint32_t now) {
+    load_once();
+    if (!clock_started_) {
+        clock_started_ = true;
+        last_write_ = now;
+    }
+    if (lines_.insert(hash(text)).second) dirty_ = true;
+}
+
+std::size_t ReadRecord::size() {
+    load_once();
+    return lines_.size();
+}
+
+void ReadRecord::save_if_due(std::uint32_t now) {
+    if (!dirty_ || now - last_write_ < kWriteInterval) return;
+    last_write_ = now;
+    save();
+}
+
+bool ReadRecord::save() {
+    if (!dirty_ || folder_.empty()) return !dirty_;
+    const std::string bytes = encode(lines_);
+    if (bytes.size() < protected_size_) return false;
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    const std::filesystem::path temporary = folder_ / (std::string(kFileName) + ".new");
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::filesystem::remove(temporary, error);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, file(), error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    dirty_ = false;
+    protected_size_ = 0;
+    return true;
+}
+
+}  // namespace hazama

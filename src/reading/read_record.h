@@ -1,0 +1,59 @@
+// The read record: which lines the player has ever been shown, in this play or an earlier
+// one, kept as the stable hashes of their texts in one small file in the player's data
+// folder. A missing or damaged file means nothing read yet; it never stops the game.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace hazama {
+
+// $XDG_DATA_HOME/hazama, else ~/.local/share/hazama; empty when neither can be found.
+std::filesystem::path default_data_folder();
+
+class ReadRecord {
+  public:
+    static constexpr const char* kFileName = "read.dat";
+    static constexpr std::uint32_t kWriteInterval = 5000;  // ms between two writes
+
+    // Lines hashed the same in every run and on every machine (64-bit FNV-1a of the UTF-8).
+    static std::uint64_t hash(std::string_view text);
+    // The file's bytes for a set of hashes, and back; nothing when the bytes are truncated,
+    // padded or not a record at all.
+    static std::string encode(const std::unordered_set<std::uint64_t>& lines);
+    static std::optional<std::unordered_set<std::uint64_t>> decode(std::string_view bytes);
+
+    // `folder` holds the file; an empty folder keeps the record in memory only.
+    explicit ReadRecord(std::filesystem::path folder = {}) : folder_(std::move(folder)) {}
+
+    // Whether the line was shown before; the file is read on the first question.
+    bool contains(std::string_view text);
+    void mark(std::string_view text, std::uint32_t now);
+    std::size_t size();
+    // Writes the record when something new was read and the last write (or the reading of
+    // the file) is at least kWriteInterval ago.
+    void save_if_due(std::uint32_t now);
+    // Writes whatever is new (at exit). False when the file could not be written or was
+    // kept because it could not be read and is longer than ours.
+    bool save();
+
+  private:
+    void load_once();
+    std::filesystem::path file() const { return folder_ / kFileName; }
+
+    std::filesystem::path folder_;
+    std::unordered_set<std::uint64_t> lines_;
+    bool loaded_ = false;
+    bool dirty_ = false;
+    std::uint32_t last_write_ = 0;
+    bool clock_started_ = false;
+    // The size of a file that exists but could not be read: a record shorter than that
+    // would lose what it held, so none replaces it.
+    std::uintmax_t protected_size_ = 0;
+};
+
+}  // namespace hazama

@@ -1,0 +1,104 @@
+// The read record on disk: what it keeps between runs, when it writes, and how it
+// survives files it cannot use.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "core/form_fixture.h"
+#include "reading/read_record.h"
+
+namespace hazama {
+namespace {
+
+using testing::ScratchFolder;
+
+std::string bytes_of(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(ReadRecord, KeepsWhatWasReadForTheNextRunWritingAtMostEveryFewSeconds) {
+    // The hash is FNV-1a: the same in every run and on every machine.
+    EXPECT_EQ(ReadRecord::hash(""), 0xcbf29ce484222325ull);
+    EXPECT_EQ(ReadRecord::hash("a"), 0xaf63dc4c8601ec8cull);
+
+    ScratchFolder folder("record");
+    const auto dir = folder.path() / "data" / "hazama";  // made on the first write
+    const auto file = dir / ReadRecord::kFileName;
+    {
+        ReadRecord record(dir);
+        EXPECT_FALSE(record.contains("飛沫「おはよう」"));
+        record.mark("飛沫「おはよう」", 1000);
+        record.save_if_due(1000);
+        record.mark("少年「……」", 3000);
+        record.save_if_due(5999);
+        EXPECT_FALSE(std::filesystem::exists(file));
+        record.save_if_due(6000);
+        EXPECT_TRUE(std::filesystem::exists(file));
+        EXPECT_FALSE(std::filesystem::exists(dir / "read.dat.new"));
+        record.mark("三行目", 6500);
+        EXPECT_TRUE(record.save());  // at exit, whatever the time
+    }
+    ReadRecord again(dir);
+    EXPECT_TRUE(again.contains("飛沫「おはよう」"));
+    EXPECT_TRUE(again.contains("三行目"));
+    EXPECT_FALSE(again.contains("四行目"));
+    EXPECT_EQ(again.size(), 3u);
+    EXPECT_EQ(ReadRecord::decode(bytes_of(file))->size(), 3u);
+}
+
+TEST(ReadRecord, DamagedFilesCountAsEmptyAndAreNotReplacedByAShorterRecord) {
+    std::unordered_set<std::uint64_t> many;
+    for (std::uint64_t i = 0; i < 50; ++i) many.insert(i * 7919);
+    const std::string good = ReadRecord::encode(many);
+    std::string flipped = good;
+    flipped[20] ^= 0x01;
+    const std::string damaged[] = {good.substr(0, good.size() - 3), good + "x", flipped,
+                                   std::string(600, '\x5a')};
+    for (const std::string& bytes : damaged) {
+        ScratchFolder folder("record");
+        const auto file = folder.path() / ReadRecord::kFileName;
+        std::ofstream(file, std::ios::binary) << bytes;
+        ReadRecord record(folder.path());
+        EXPECT_EQ(record.size(), 0u) << bytes.size();
+        record.mark("一行目", 0);
+        EXPECT_FALSE(record.save()) << bytes.size();
+        EXPECT_EQ(bytes_of(file), bytes);
+        // Once ours holds more than the damaged one could have, it takes its place.
+        for (int i = 0; i < 80; ++i) record.mark("行 " + std::to_string(i), 0);
+        EXPECT_TRUE(record.save());
+        EXPECT_EQ(ReadRecord(folder.path()).size(), 81u);
+    }
+}
+
+TEST(ReadRecord, AFolderThatCannotBeWrittenLeavesTheRecordInMemory) {
+    ScratchFolder folder("record");
+    folder.write("blocker", "a file where the folder should be");
+    ReadRecord record(folder.path() / "blocker" / "hazama");
+    record.mark("一行目", 0);
+    EXPECT_FALSE(record.save());
+    EXPECT_TRUE(record.contains("一行目"));
+    record.save_if_due(10000);  // tries again later, quietly
+    EXPECT_TRUE(record.contains("一行目"));
+
+    // The data folder: XDG first, then the home folder.
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const bool had_xdg = xdg != nullptr;
+    const std::string saved = had_xdg ? xdg : "";
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    setenv("XDG_DATA_HOME", "/somewhere/data", 1);
+    EXPECT_EQ(default_data_folder(), std::filesystem::path("/somewhere/data/hazama"));
+    setenv("XDG_DATA_HOME", "relative", 1);
+    setenv("HOME", "/home/reader", 1);
+    EXPECT_EQ(default_data_folder(), std::filesystem::path("/home/reader/.local/share/hazama"));
+    setenv("HOME", home.c_str(), 1);
+    if (had_xdg) {
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+}
+
+}  // namespace
+}  // namespace hazama
