@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/scaling.h"
 #include "form/main_form.h"
 #include "platform/platform.h"
 
@@ -44,6 +45,12 @@ class MainWindow : public QWidget, public Platform {
     int exit_status() const { return exit_status_; }
     // Whether Ctrl is held down in the window (every line is skipped meanwhile).
     bool ctrl_held() const;
+    // Fullscreen (fullscreen.cpp): the client area scaled to the screen, centred on black;
+    // leaving it brings back the fixed window where it was.
+    void set_fullscreen(bool on);
+    bool fullscreen() const { return fullscreen_; }
+    // The fit the controls are drawn at now (factor 1 and no offset in the window).
+    const Fit& fit() const { return scaling_.fit(); }
 
     // ---- Platform ----
     std::uint32_t now_ms() override;
@@ -77,6 +84,7 @@ class MainWindow : public QWidget, public Platform {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -104,6 +112,11 @@ class MainWindow : public QWidget, public Platform {
     void close_history();
     void close_reading_overlays();
 
+    // Fullscreen (fullscreen.cpp).
+    bool fullscreen_key(QKeyEvent* key);
+    void apply_fit(const Fit& fit);
+    void scale_dialog(QWidget* dialog) const;
+
     std::filesystem::path root_;
     std::unique_ptr<MediaDevice> own_media_;
     MediaDevice& media_;
@@ -113,6 +126,10 @@ class MainWindow : public QWidget, public Platform {
     int exit_status_ = 0;
 
     QPixmap frame_;
+    QPixmap scaled_frame_;  // fullscreen: the frame at the fit's factor
+    Scaling scaling_{this};
+    bool fullscreen_ = false;
+    QPoint windowed_at_;  // where the window was before fullscreen
     std::array<QWidget*, kControlCount> controls_{};
     ScreenView* screen_ = nullptr;
     QLabel* labmain_ = nullptr;

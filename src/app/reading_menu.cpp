@@ -21,8 +21,8 @@ constexpr Speed kSpeeds[] = {
 
 }  // namespace
 
-ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, std::function<void()> open_history)
-    : QMenu(parent), form_(form), open_history_(std::move(open_history)) {
+ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, WindowActions window)
+    : QMenu(parent), form_(form), window_(std::move(window)) {
     setObjectName(QStringLiteral("reading_menu"));
     // The click that closes the menu is not passed on: it must not release a line.
     setAttribute(Qt::WA_NoMouseReplay);
@@ -32,7 +32,8 @@ ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, std::function<void()> 
 }
 
 void ReadingMenu::build() {
-    history_ = addAction(QStringLiteral("履歴(&H)\tPgUp"), this, [this] { open_history_(); });
+    history_ =
+        addAction(QStringLiteral("履歴(&H)\tPgUp"), this, [this] { window_.open_history(); });
 
     auto_ =
         addAction(QStringLiteral("オート(&A)\tF2"), this, [this](bool on) { form_.set_auto(on); });
@@ -54,9 +55,11 @@ void ReadingMenu::build() {
                       [this](bool on) { form_.set_skip(on); });
     skip_->setCheckable(true);
 
-    // Kept for what comes next: the window at full screen and the loudness of the music.
     addSeparator();
-    addAction(QStringLiteral("全画面(&U)\tF11"))->setEnabled(false);
+    fullscreen_ = addAction(QStringLiteral("全画面(&U)\tF11"), this,
+                            [this](bool on) { window_.set_fullscreen(on); });
+    fullscreen_->setCheckable(true);
+    // Kept for what comes next: the loudness of the music.
     addMenu(QStringLiteral("音量(&M)"))->setEnabled(false);
 }
 
@@ -67,6 +70,7 @@ void ReadingMenu::refresh() {
     for (QAction* a : speeds_->actions())
         a->setChecked(a->data().toInt() == static_cast<int>(reading.auto_speed()));
     skip_->setChecked(reading.skip_on());
+    fullscreen_->setChecked(window_.fullscreen());
 }
 
 void ReadingMenu::open_at(const QPoint& global) {
