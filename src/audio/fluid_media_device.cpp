@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "audio/fluid_setup.h"
 #include "audio/media_command.h"
 #include "audio/media_errors.h"
 #include "platform/asset_path.h"
@@ -56,15 +57,6 @@ class QuietLog {
     AlsaSetErrorHandler set_alsa_ = nullptr;
 };
 
-// FluidR3 sounds best; TimGM6mb is small. The .sf3 fonts load far too slowly to use.
-std::filesystem::path choose_soundfont(const std::filesystem::path& folder) {
-    for (const char* name : {"FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
-        const auto path = folder / name;
-        if (std::filesystem::is_regular_file(path)) return path;
-    }
-    return {};
-}
-
 }  // namespace
 
 struct FluidMediaDevice::Impl {
@@ -89,6 +81,7 @@ struct FluidMediaDevice::Impl {
     std::string path;  // the file the player plays, as found on disk
     bool started = false;
     int total_ticks = 0;  // the piece's length, once the player has read it
+    int volume = 100;     // percent, kept for a synthesizer not yet started
 
     explicit Impl(Options o) : options(std::move(o)) {}
 
@@ -112,15 +105,11 @@ struct FluidMediaDevice::Impl {
         if (synth != nullptr) return true;
         const auto font = choose_soundfont(options.soundfont_folder);
         if (font.empty()) return false;
-        if (settings == nullptr) settings = new_fluid_settings();
+        if (settings == nullptr) settings = new_game_settings();
         if (settings == nullptr) return false;
-        // Only the instruments a piece selects are read into memory (FluidR3 is 140 MB;
-        // even TimGM6mb saves a few MB this way), and no piece of ours needs more than 64
-        // voices at once.
-        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-        fluid_settings_setint(settings, "synth.polyphony", 64);
         synth = new_fluid_synth(settings);
         if (synth == nullptr) return false;
+        fluid_synth_set_gain(synth, static_cast<float>(gain_for_volume(volume)));
         if (fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED) {
             delete_fluid_synth(synth);
             synth = nullptr;
@@ -304,6 +293,18 @@ std::uint32_t FluidMediaDevice::send(const std::string& command, std::string& re
 
 bool FluidMediaDevice::error_text(std::uint32_t code, std::string& text) {
     return media_error::text_of(code, text);
+}
+
+void FluidMediaDevice::set_volume(int percent) {
+    impl_->volume = std::clamp(percent, 0, 100);
+    // The synthesizer guards its own settings; the sounding notes follow at once.
+    if (impl_->synth != nullptr) {
+        fluid_synth_set_gain(impl_->synth, static_cast<float>(gain_for_volume(impl_->volume)));
+    }
+}
+
+double FluidMediaDevice::gain() const {
+    return impl_->synth != nullptr ? fluid_synth_get_gain(impl_->synth) : 0.0;
 }
 
 std::string FluidMediaDevice::output() const {
