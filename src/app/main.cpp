@@ -1,4 +1,6 @@
 // hazama: the game in its window.
+#include <malloc.h>
+
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
@@ -52,6 +54,9 @@ class FirstPaintReport : public QObject {
 
 int main(int argc, char** argv) {
     const auto main_start = Clock::now();
+    // One malloc arena for every thread: the synthesizer's thread would otherwise keep a
+    // heap of its own, some 0.7 MB more resident for no speed we could notice.
+    mallopt(M_ARENA_MAX, 1);
     QApplication app(argc, argv);
     hazama::install_font_substitutions();
     hazama::install_translator(app);
