@@ -9,7 +9,7 @@ hazama_packages=(
   librsvg2-bin imagemagick abcmidi
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool python3-xlib
 )
 
 hazama_install_deps() {
