@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/app_setup.h"
+#include "app/close_request.h"
 #include "app/widgets.h"
 #include "app/window_art.h"
 #include "audio/fluid_media_device.h"
@@ -80,9 +81,12 @@ MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
     // Keys are seen here before any control gets them (see filter_key).
     qApp->installEventFilter(this);
     form_ = std::make_unique<MainForm>(*this, root_);
+    close_request_ = std::make_unique<CloseRequestFilter>(this, [this] { close_game(); });
+    qApp->installNativeEventFilter(close_request_.get());
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeNativeEventFilter(close_request_.get());
     qApp->removeEventFilter(this);
     for (QTimer* t : timers_) t->stop();
 }

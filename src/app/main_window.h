@@ -22,6 +22,7 @@ class QTimer;
 
 namespace hazama {
 
+class CloseRequestFilter;
 class ScreenView;
 
 class MainWindow : public QWidget, public Platform {
@@ -85,6 +86,8 @@ class MainWindow : public QWidget, public Platform {
     // Runs a nested loop until it is told to end; false when the game is closing.
     bool run_loop(QEventLoop& loop);
     void fail(const QString& text);
+    // The player closes the window: the game ends, whatever it was waiting for.
+    void close_game();
 
     std::filesystem::path root_;
     std::unique_ptr<MediaDevice> own_media_;
@@ -112,6 +115,7 @@ class MainWindow : public QWidget, public Platform {
     QPointer<QWidget> modal_;  // the dialog now open, closed when the game ends
 
     std::unique_ptr<MainForm> form_;
+    std::unique_ptr<CloseRequestFilter> close_request_;
 };
 
 }  // namespace hazama
