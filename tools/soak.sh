@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer into build-soak/, plays it at random for SECONDS under a
 # private Xvfb (tools/soak/drive.py), and closes it through the window manager protocol.
 # Fails on a sanitizer report, a crash, a window that stops repainting for 10 s, or a
-# close slower than one second. The seed is printed; give it again to replay a failure.
+# close slower than one second (to the end of main; the leak check after it is timed too). The seed is printed; give it again to replay a failure.
 # Uses the pictures and music of build/ (built here when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
