@@ -3,13 +3,13 @@
 # Sourced by run.sh and test.sh; does nothing (and needs no network) when all are present.
 hazama_packages=(
   cmake ninja-build g++ pkg-config git python3
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-ipafont-gothic fonts-ipafont-mincho
   librsvg2-bin imagemagick abcmidi
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool python3-xlib
 )
 
 hazama_install_deps() {
