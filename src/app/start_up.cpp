@@ -78,7 +78,7 @@ QString missing_data_text(const std::vector<std::filesystem::path>& tried) {
     QStringList places;
     for (const auto& folder : tried) places << QString::fromStdString(folder.string());
     const QString list = QStringLiteral("\n    ") + places.join(QStringLiteral("\n    "));
-    return QStringLiteral("ゲームのデータ (gra と music) が見つかりません。探した場所:") + list +
+    return QStringLiteral("ゲームのデータ (gra と music) が見つかりません。\n探した場所:") + list +
            QStringLiteral("\n\nThe game's data (gra and music) was not found in:") + list;
 }
 

@@ -11,7 +11,7 @@ scratch=$(mktemp -d /tmp/hazama-install-XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 
 if [ "${1:-}" = "--installed" ]; then
-  root=$2 bindir=games reference=""
+  root=$2 prefix=/usr bindir=games reference=""
 else
   build=$(cd "$1" && pwd)
   prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
@@ -20,7 +20,7 @@ else
   root=$scratch/dest$prefix reference=$build/hazama
 fi
 
-check_metadata "$root"
+check_metadata "$root" "$prefix"
 check_installed_game "$root" "$bindir" "$reference"
 check_no_display "$root/$bindir/hazama"
 echo "install check passed: $root"

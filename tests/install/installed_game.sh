@@ -9,14 +9,18 @@ fail() {
   exit 1
 }
 
-# Desktop entry, AppStream metadata, icons and manual page.
+# Desktop entry, AppStream metadata, icons and manual page of the tree installed below
+# ROOT for PREFIX (ROOT ends in PREFIX).
 check_metadata() {
-  local root=$1 share=$1/share
+  local root=$1 prefix=$2 share=$1/share
   local desktop=$share/applications/$hazama_id.desktop
   desktop-file-validate "$desktop" || fail "desktop-file-validate: $desktop"
   grep -qx "Icon=$hazama_id" "$desktop" || fail "the desktop entry names another icon"
   grep -qx "Name\[en\]=Hazama" "$desktop" || fail "the desktop entry has no English name"
-  grep -q "^Exec=.*/hazama$" "$desktop" || fail "the desktop entry starts another program"
+  local exec
+  exec=$(sed -n 's/^Exec=//p' "$desktop")
+  [ "${exec##*/}" = hazama ] && [ -x "${root%"$prefix"}$exec" ] ||
+    fail "the desktop entry starts $exec, which is not the installed program"
 
   local metainfo=$share/metainfo/$hazama_id.metainfo.xml
   appstreamcli validate --no-net "$metainfo" >"$scratch/appstream.txt" 2>&1 ||
@@ -86,6 +90,14 @@ check_installed_game() {
     fail "the copy beside the program was not preferred (corner $corner)"
 }
 
+# Runs PROGRAM in FOLDER with core dumps allowed, so an abort would leave one there.
+run_allowing_core() {
+  local folder=$1
+  shift
+  (cd "$folder" && { ulimit -c unlimited 2>/dev/null || ulimit -c "$(ulimit -H -c)"; } &&
+    exec "$@")
+}
+
 # Without a display: the one line, status 1, no core dump; also when a display is named
 # but cannot be reached.
 check_no_display() {
@@ -93,13 +105,11 @@ check_no_display() {
   local cwd=$scratch/no-display
   mkdir -p "$cwd"
   status=0
-  (cd "$cwd" && ulimit -c unlimited &&
-    exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program") \
+  run_allowing_core "$cwd" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" \
     >/dev/null 2>"$scratch/no-display.txt" || status=$?
   expect_no_display_line "$status" "no DISPLAY"
   status=0
-  (cd "$cwd" && ulimit -c unlimited &&
-    exec env -u WAYLAND_DISPLAY DISPLAY=:4242 QT_QPA_PLATFORM=xcb "$program") \
+  run_allowing_core "$cwd" env -u WAYLAND_DISPLAY DISPLAY=:4242 QT_QPA_PLATFORM=xcb "$program" \
     >/dev/null 2>"$scratch/no-display.txt" || status=$?
   expect_no_display_line "$status" "an unreachable DISPLAY"
   [ -z "$(ls "$cwd")" ] || fail "files left behind without a display: $(ls "$cwd")"
