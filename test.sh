@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the CTest suites
-# (core, story, window, audio, assets, formatting), the core once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run of the loader.
+# (core, story, window, audio, assets, formatting, a scratch install), the core once more
+# under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz run of the loader,
+# and the Debian package: built, checked by lintian, unpacked and its game started.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install_deps.sh
@@ -26,6 +27,12 @@ if [ -x tools/fuzz.sh ]; then
   tools/fuzz.sh
   suites=$((suites + 1))
 fi
+
+echo "== the Debian package"
+started=$SECONDS
+tools/package.sh
+echo "package built and checked in $((SECONDS - started)) s"
+suites=$((suites + 1))
 
 # Every step above stops the script on failure, so reaching here means all passed.
 echo "suites: $suites passed, 0 failed"
