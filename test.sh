@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the CTest suites
-# (core, story, window, audio, assets, formatting), the core once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz runs of the file and command
-# readers, and a minute of random play in the sanitized window (HAZAMA_SOAK_SECONDS).
+# (core, story, window, audio, assets, formatting, a scratch install), the core once more
+# under AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz runs of the file and
+# command readers, a minute of random play in the sanitized window (HAZAMA_SOAK_SECONDS),
+# and the Debian package: built, checked by lintian, unpacked and its game started.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install_deps.sh
@@ -30,6 +31,12 @@ fi
 
 echo "== random play in the window under AddressSanitizer and UndefinedBehaviorSanitizer"
 tools/soak.sh "${HAZAMA_SOAK_SECONDS:-60}"
+suites=$((suites + 1))
+
+echo "== the Debian package"
+started=$SECONDS
+tools/package.sh
+echo "package built and checked in $((SECONDS - started)) s"
 suites=$((suites + 1))
 
 # Every step above stops the script on failure, so reaching here means all passed.

@@ -10,11 +10,15 @@ hazama_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth xdotool python3-xlib
+  desktop-file-utils appstream man-db
 )
+# Building the Debian package as well (tools/package.sh).
+hazama_package_packages=(debhelper dpkg-dev fakeroot lintian)
 
+# hazama_install_deps [MORE...]: the packages above and MORE.
 hazama_install_deps() {
   local missing=()
-  for p in "${hazama_packages[@]}"; do
+  for p in "${hazama_packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ "${#missing[@]}" -eq 0 ] && return 0
