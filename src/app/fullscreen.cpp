@@ -43,7 +43,10 @@ bool MainWindow::fullscreen_key(QKeyEvent* key) {
     const int k = key->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
     if (k != Qt::Key_F11 && !(enter && key->modifiers().testFlag(Qt::AltModifier))) return false;
-    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) set_fullscreen(!fullscreen_);
+    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+        set_fullscreen(!fullscreen_);
+        remember();
+    }
     return true;
 }
 

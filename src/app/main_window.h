@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/scaling.h"
+#include "app/settings.h"
 #include "form/main_form.h"
 #include "platform/platform.h"
 
@@ -50,6 +51,12 @@ class MainWindow : public QWidget, public Platform {
     // leaving it brings back the fixed window where it was.
     void set_fullscreen(bool on);
     bool fullscreen() const { return fullscreen_; }
+    // The music's loudness in percent (one of kVolumeSteps), applied at once.
+    void set_volume(int percent);
+    int volume() const { return volume_; }
+    // The player's choices (player_choices.cpp): those in the file at `path` are applied,
+    // and every later choice is written there. Without a call nothing is kept.
+    void use_settings(const QString& path);
     // The fit the controls are drawn at now (factor 1 and no offset in the window).
     const Fit& fit() const { return scaling_.fit(); }
 
@@ -119,6 +126,8 @@ class MainWindow : public QWidget, public Platform {
     bool fullscreen_key(QKeyEvent* key);
     void apply_fit(const Fit& fit);
     void scale_dialog(QWidget* dialog) const;
+    // Writes the choices now in force to the settings file when they have changed.
+    void remember();
 
     std::filesystem::path root_;
     std::unique_ptr<MediaDevice> own_media_;
@@ -133,6 +142,9 @@ class MainWindow : public QWidget, public Platform {
     Scaling scaling_{this};
     bool fullscreen_ = false;
     QPoint windowed_at_;  // where the window was before fullscreen
+    int volume_ = 100;
+    QString settings_path_;  // empty: the choices are not kept
+    Settings remembered_;    // what the file holds
     std::array<QWidget*, kControlCount> controls_{};
     ScreenView* screen_ = nullptr;
     QLabel* labmain_ = nullptr;

@@ -42,7 +42,10 @@ void MainWindow::build_reading_controls() {
     menu_ = new ReadingMenu(this, *form_,
                             {.open_history = [this] { open_history(); },
                              .fullscreen = [this] { return fullscreen_; },
-                             .set_fullscreen = [this](bool on) { set_fullscreen(on); }});
+                             .set_fullscreen = [this](bool on) { set_fullscreen(on); },
+                             .volume = [this] { return volume_; },
+                             .set_volume = [this](int percent) { set_volume(percent); },
+                             .remember = [this] { remember(); }});
 }
 
 bool MainWindow::ctrl_held() const {
@@ -138,9 +141,11 @@ bool MainWindow::reading_key(QKeyEvent* key) {
             return true;
         case Qt::Key_F2:
             form_->set_auto(!form_->reading().auto_on());
+            remember();
             return true;
         case Qt::Key_F3:
             form_->set_skip(!form_->reading().skip_on());
+            remember();
             return true;
         default:
             return false;

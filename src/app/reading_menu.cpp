@@ -4,6 +4,7 @@
 
 #include <QActionGroup>
 
+#include "app/settings.h"
 #include "form/main_form.h"
 
 namespace hazama {
@@ -29,6 +30,9 @@ ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, WindowActions window)
     connect(this, &QMenu::aboutToShow, this, [this] { form_.set_menu_open(true); });
     connect(this, &QMenu::aboutToHide, this, [this] { form_.set_menu_open(false); });
     build();
+    // Every entry's choice is kept for the next run, once it has been made.
+    for (QMenu* menu : {static_cast<QMenu*>(this), speeds_, volumes_})
+        connect(menu, &QMenu::triggered, this, [this] { window_.remember(); });
 }
 
 void ReadingMenu::build() {
@@ -59,8 +63,18 @@ void ReadingMenu::build() {
     fullscreen_ = addAction(QStringLiteral("全画面(&U)\tF11"), this,
                             [this](bool on) { window_.set_fullscreen(on); });
     fullscreen_->setCheckable(true);
-    // Kept for what comes next: the loudness of the music.
-    addMenu(QStringLiteral("音量(&M)"))->setEnabled(false);
+
+    volumes_ = addMenu(QStringLiteral("音量(&M)"));
+    auto* loudness = new QActionGroup(volumes_);
+    for (const int percent : kVolumeSteps) {
+        const QString caption =
+            percent == 0 ? QStringLiteral("消音") : QStringLiteral("%1 %").arg(percent);
+        QAction* a =
+            volumes_->addAction(caption, this, [this, percent] { window_.set_volume(percent); });
+        a->setCheckable(true);
+        a->setData(percent);
+        loudness->addAction(a);
+    }
 }
 
 void ReadingMenu::refresh() {
@@ -71,6 +85,7 @@ void ReadingMenu::refresh() {
         a->setChecked(a->data().toInt() == static_cast<int>(reading.auto_speed()));
     skip_->setChecked(reading.skip_on());
     fullscreen_->setChecked(window_.fullscreen());
+    for (QAction* a : volumes_->actions()) a->setChecked(a->data().toInt() == window_.volume());
 }
 
 void ReadingMenu::open_at(const QPoint& global) {

@@ -1,5 +1,5 @@
-// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, and the place kept
-// for 音量. Every entry is built in build(), in the order shown.
+// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面 and 音量. Every
+// entry is built in build(), in the order shown.
 #pragma once
 
 #include <QMenu>
@@ -14,6 +14,9 @@ struct WindowActions {
     std::function<void()> open_history;  // the same as Page Up
     std::function<bool()> fullscreen;
     std::function<void(bool)> set_fullscreen;
+    std::function<int()> volume;  // in percent, one of kVolumeSteps
+    std::function<void(int)> set_volume;
+    std::function<void()> remember;  // after any choice: the settings are kept
 };
 
 class ReadingMenu : public QMenu {
@@ -34,6 +37,7 @@ class ReadingMenu : public QMenu {
     QMenu* speeds_ = nullptr;
     QAction* skip_ = nullptr;
     QAction* fullscreen_ = nullptr;
+    QMenu* volumes_ = nullptr;
 };
 
 }  // namespace hazama
