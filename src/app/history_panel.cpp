@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <cmath>
 
 #include "app/app_setup.h"
 
@@ -14,6 +15,7 @@ namespace {
 constexpr int kSceneWidth = 512;
 constexpr int kStripTop = 392;  // the message line's top (y 397) in the panel
 constexpr int kStripWidth = 627;
+constexpr int kHeight = 457;
 constexpr int kMargin = 16;
 constexpr int kGap = 8;  // between two messages
 const QColor kBackground(12, 18, 44, 238);
@@ -25,10 +27,8 @@ const QColor kDivider(150, 160, 190);
 
 HistoryPanel::HistoryPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("history"));
-    setGeometry(4, 5, kStripWidth, 457);
-    // Below the scene the panel widens to the message line, which starts under the buttons.
-    setMask(QRegion(0, 0, kSceneWidth, kStripTop) +
-            QRegion(0, kStripTop, kStripWidth, height() - kStripTop));
+    setGeometry(4, 5, kStripWidth, kHeight);
+    set_factor(1.0);
     setFont(design_font(QStringLiteral("ＭＳ ゴシック"), 12));
     line_height_ = QFontMetrics(font()).lineSpacing() + 2;
     hide();
@@ -59,12 +59,23 @@ void HistoryPanel::set_entries(const std::deque<HistoryEntry>& entries) {
     scroll_to_end();
 }
 
+void HistoryPanel::set_factor(double factor) {
+    factor_ = factor;
+    const auto scaled = [factor](int design) {
+        return static_cast<int>(std::lround(design * factor));
+    };
+    // Below the scene the panel widens to the message line, which starts under the buttons.
+    setMask(QRegion(0, 0, scaled(kSceneWidth), scaled(kStripTop)) +
+            QRegion(0, scaled(kStripTop), scaled(kStripWidth), scaled(kHeight - kStripTop)));
+    update();
+}
+
 int HistoryPanel::page() const {
-    return std::max(line_height_, height() - 2 * line_height_);
+    return std::max(line_height_, kHeight - 2 * line_height_);
 }
 
 int HistoryPanel::bottom() const {
-    return std::max(0, content_height_ - height());
+    return std::max(0, content_height_ - kHeight);
 }
 
 void HistoryPanel::scroll_to(int top) {
@@ -89,11 +100,13 @@ QStringList HistoryPanel::texts() const {
 void HistoryPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), kBackground);
+    // Text under a scaled painter is drawn from the font's outlines at the size shown.
+    p.scale(factor_, factor_);
     const QFontMetrics metrics(font());
     const int ascent = metrics.ascent() + 1;
     for (const Block& b : blocks_) {
         const int y = b.y - top_;
-        if (y + b.height < 0 || y > height()) continue;
+        if (y + b.height < 0 || y > kHeight) continue;
         if (b.divider) {
             p.setPen(kDivider);
             const int mid = y + b.height / 2;

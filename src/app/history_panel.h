@@ -29,6 +29,9 @@ class HistoryPanel : public QWidget {
     int page() const;
     int scroll_top() const { return top_; }
     bool at_end() const { return top_ >= bottom(); }
+    // Fullscreen: the panel is drawn this many times its size; its layout and scrolling
+    // stay in the design's pixels.
+    void set_factor(double factor);
     // The text of every message in the panel, as shown (for the tests).
     QStringList texts() const;
 
@@ -50,6 +53,7 @@ class HistoryPanel : public QWidget {
     int content_height_ = 0;
     int top_ = 0;
     int line_height_ = 0;
+    double factor_ = 1.0;
 };
 
 }  // namespace hazama

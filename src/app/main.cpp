@@ -12,6 +12,7 @@
 
 #include "app/app_setup.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "app/start_up.h"
 #include "audio/fluid_media_device.h"
 #include "platform/data_folder.h"
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
     // The read record is kept in the player's data folder; it is read with the first line.
     window.form().reading().set_data_folder(hazama::default_data_folder());
     window.form().Form_Load();
+    // The choices of the last run: fullscreen, volume, auto-advance and skip.
+    window.use_settings(hazama::settings_path());
     window.show();
     const int status = app.exec();
     return window.exit_status() != 0 ? window.exit_status() : status;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -31,6 +32,9 @@ QString display_text(const std::string& text) {
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return out;
 }
+
+// Where the notice under the logo starts.
+constexpr QPoint kNoticeAt(528, 64);
 
 QFont gothic(double points) {
     return design_font(QStringLiteral("ＭＳ ゴシック"), points);
@@ -99,7 +103,7 @@ MainWindow::~MainWindow() {
 void MainWindow::build_controls() {
     screen_ = new ScreenView(this);
     screen_->setObjectName(QStringLiteral("picmain0"));
-    screen_->setGeometry(4, 5, 512, 384);
+    scaling_.place(screen_, QRect(4, 5, 512, 384));
     screen_->hide();
     controls_[static_cast<int>(Control::picmain0)] = screen_;
     clickable(screen_, &MainForm::picmain_Click);
@@ -107,7 +111,7 @@ void MainWindow::build_controls() {
     for (int i = 0; i < 11; ++i) {
         auto* label = new QLabel(screen_);
         label->setObjectName(QStringLiteral("labstaff%1").arg(i));
-        label->setFont(design_font(QStringLiteral("ＭＳ 明朝"), 9));
+        scaling_.set_font(label, design_font(QStringLiteral("ＭＳ 明朝"), 9));
         label->setTextFormat(Qt::PlainText);
         // A click on a credit is a click on the picture under it.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -117,7 +121,7 @@ void MainWindow::build_controls() {
 
     auto* picface = new QLabel(this);
     picface->setObjectName(QStringLiteral("picface"));
-    picface->setGeometry(32, 396, 65, 65);
+    scaling_.place(picface, QRect(32, 396, 65, 65));
     picface->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picface->hide();
     controls_[static_cast<int>(Control::picface)] = picface;
@@ -125,8 +129,8 @@ void MainWindow::build_controls() {
 
     labmain_ = new QLabel(this);
     labmain_->setObjectName(QStringLiteral("labmain"));
-    labmain_->setGeometry(112, 397, 513, 65);
-    labmain_->setFont(gothic(14.25));
+    scaling_.place(labmain_, QRect(112, 397, 513, 65));
+    scaling_.set_font(labmain_, gothic(14.25));
     labmain_->setTextFormat(Qt::PlainText);
     labmain_->setWordWrap(true);
     labmain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -137,16 +141,18 @@ void MainWindow::build_controls() {
     for (int i = 0; i < 2; ++i) {
         imamou[i] = new QLabel(this);
         imamou[i]->setObjectName(QStringLiteral("imamou%1").arg(i));
-        imamou[i]->setPixmap(
-            window_picture(root_, i == 0 ? WindowArt::imamou0 : WindowArt::imamou1));
+        scaling_.set_pixmap(
+            imamou[i], window_picture(root_, i == 0 ? WindowArt::imamou0 : WindowArt::imamou1));
         imamou[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         imamou[i]->hide();
     }
-    imamou[0]->setGeometry(599, 428, 32, 32);
-    imamou[1]->setGeometry(567, 428, 32, 32);
+    const QRect first(599, 428, 32, 32);
+    QRect second(567, 428, 32, 32);
     // The two frames share one square: the second is moved onto the first, x then y.
-    imamou[1]->move(imamou[0]->x(), imamou[1]->y());
-    imamou[1]->move(imamou[1]->x(), imamou[0]->y());
+    second.moveTo(first.x(), second.y());
+    second.moveTo(second.x(), first.y());
+    scaling_.place(imamou[0], first);
+    scaling_.place(imamou[1], second);
     controls_[static_cast<int>(Control::imamou0)] = imamou[0];
     controls_[static_cast<int>(Control::imamou1)] = imamou[1];
     clickable(imamou[0], &MainForm::imamou0_Click);
@@ -154,15 +160,16 @@ void MainWindow::build_controls() {
 
     piclogo_ = new QLabel(this);
     piclogo_->setObjectName(QStringLiteral("piclogo"));
-    piclogo_->setGeometry(520, 9, 106, 52);
+    scaling_.place(piclogo_, QRect(520, 9, 106, 52));
     piclogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    piclogo_->setPixmap(window_picture(root_, WindowArt::logo));
+    scaling_.set_pixmap(piclogo_, window_picture(root_, WindowArt::logo));
     clickable(piclogo_, &MainForm::piclogo_Click);
 
     labcopy_ = new QLabel(this);
     labcopy_->setObjectName(QStringLiteral("labcopy"));
-    labcopy_->move(528, 64);
-    labcopy_->setFont(gothic(9));
+    // Until the first notice the label keeps a new widget's size.
+    scaling_.place(labcopy_, QRect(kNoticeAt, labcopy_->size()));
+    scaling_.set_font(labcopy_, gothic(9));
     labcopy_->setTextFormat(Qt::PlainText);
     set_text_colour(labcopy_, Qt::black);
     clickable(labcopy_, &MainForm::labcopy_Click);
@@ -200,7 +207,7 @@ void MainWindow::build_controls() {
             new PictureButton(this, window_picture(root_, f.normal), window_picture(root_, f.down),
                               window_picture(root_, f.off));
         button->setObjectName(QString::fromLatin1(f.name));
-        button->setGeometry(529, f.y, 97, 41);
+        scaling_.place(button, QRect(529, f.y, 97, 41));
         button->setAttribute(Qt::WA_NoMousePropagation);
         button->hide();
         button->setEnabled(false);
@@ -215,8 +222,8 @@ QPushButton* MainWindow::small_button(Control control, const char* name, const Q
                                       int x, int y, void (MainForm::*handler)()) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, y, 97, 17);
-    button->setFont(gothic(9));
+    scaling_.place(button, QRect(x, y, 97, 17));
+    scaling_.set_font(button, gothic(9));
     QPalette p = button->palette();
     p.setColor(QPalette::Button, QColor(217, 222, 231));
     button->setPalette(p);
@@ -232,9 +239,17 @@ void MainWindow::clickable(QWidget* target, void (MainForm::*handler)()) {
     release_inputs_[target] = handler;
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawPixmap(0, 0, frame_);
+    if (!scaling_.scaled()) {
+        p.drawPixmap(0, 0, frame_);
+        return;
+    }
+    const QRect client = fit().map(QRect(QPoint(), kClientSize));
+    for (const QRect& r : QRegion(event->rect()) - QRegion(client)) p.fillRect(r, Qt::black);
+    // The frame is larger than the client area: only the client area's part shows.
+    p.setClipRect(client);
+    p.drawPixmap(client.topLeft(), scaled_frame_);
 }
 
 // ---------------------------------------------------------------- what the core shows
@@ -260,23 +275,23 @@ void MainWindow::set_face(const Plane* portrait) {
                       portrait->height, portrait->width * 4, QImage::Format_RGB32);
     // The box keeps its own copy (a pixmap would share the buffer): the plane is reused
     // for the next portrait.
-    static_cast<QLabel*>(widget(Control::picface))->setPixmap(QPixmap::fromImage(view.copy()));
+    scaling_.set_pixmap(static_cast<QLabel*>(widget(Control::picface)),
+                        QPixmap::fromImage(view.copy()));
 }
 
 void MainWindow::set_staff(int index, const StaffLabel& label) {
     if (index < 0 || index >= static_cast<int>(labstaff_.size())) return;
     QLabel* l = labstaff_[index];
     l->setText(display_text(label.text));
-    l->setFont(design_font(QStringLiteral("ＭＳ 明朝"), label.point_size, label.bold));
+    scaling_.set_font(l, design_font(QStringLiteral("ＭＳ 明朝"), label.point_size, label.bold));
     set_text_colour(l, label.white ? Qt::white : Qt::black);
-    l->move(label.x, label.y);
-    l->adjustSize();
+    scaling_.move(l, QPoint(label.x, label.y));  // and sized to its text
     l->setVisible(label.visible);
 }
 
 void MainWindow::set_notice(const std::string& text) {
     labcopy_->setText(display_text(text));
-    labcopy_->adjustSize();
+    scaling_.move(labcopy_, kNoticeAt);  // sized to its text
 }
 
 void MainWindow::refresh_screen(const Plane& screen) {

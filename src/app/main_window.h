@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/scaling.h"
+#include "app/settings.h"
 #include "form/main_form.h"
 #include "platform/platform.h"
 
@@ -45,6 +47,18 @@ class MainWindow : public QWidget, public Platform {
     int exit_status() const { return exit_status_; }
     // Whether Ctrl is held down in the window (every line is skipped meanwhile).
     bool ctrl_held() const;
+    // Fullscreen (fullscreen.cpp): the client area scaled to the screen, centred on black;
+    // leaving it brings back the fixed window where it was.
+    void set_fullscreen(bool on);
+    bool fullscreen() const { return fullscreen_; }
+    // The music's loudness in percent (one of kVolumeSteps), applied at once.
+    void set_volume(int percent);
+    int volume() const { return volume_; }
+    // The player's choices (player_choices.cpp): those in the file at `path` are applied,
+    // and every later choice is written there. Without a call nothing is kept.
+    void use_settings(const QString& path);
+    // The fit the controls are drawn at now (factor 1 and no offset in the window).
+    const Fit& fit() const { return scaling_.fit(); }
 
     // ---- Platform ----
     std::uint32_t now_ms() override;
@@ -78,6 +92,7 @@ class MainWindow : public QWidget, public Platform {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +122,13 @@ class MainWindow : public QWidget, public Platform {
     void close_history();
     void close_reading_overlays();
 
+    // Fullscreen (fullscreen.cpp).
+    bool fullscreen_key(QKeyEvent* key);
+    void apply_fit(const Fit& fit);
+    void scale_dialog(QWidget* dialog) const;
+    // Writes the choices now in force to the settings file when they have changed.
+    void remember();
+
     std::filesystem::path root_;
     std::unique_ptr<MediaDevice> own_media_;
     MediaDevice& media_;
@@ -116,6 +138,13 @@ class MainWindow : public QWidget, public Platform {
     int exit_status_ = 0;
 
     QPixmap frame_;
+    QPixmap scaled_frame_;  // fullscreen: the frame at the fit's factor
+    Scaling scaling_{this};
+    bool fullscreen_ = false;
+    QPoint windowed_at_;  // where the window was before fullscreen
+    int volume_ = 100;
+    QString settings_path_;  // empty: the choices are not kept
+    Settings remembered_;    // what the file holds
     std::array<QWidget*, kControlCount> controls_{};
     ScreenView* screen_ = nullptr;
     QLabel* labmain_ = nullptr;

@@ -32,6 +32,7 @@ QString qt_filter(const std::string& game_filter) {
 int MainWindow::choose(const std::array<std::string, 3>& captions) {
     if (closing_) return -1;
     GoPosition chooser(this, captions);
+    scale_dialog(&chooser);
     modal_ = &chooser;
     chooser.exec();
     modal_ = nullptr;
@@ -52,6 +53,7 @@ std::optional<std::string> MainWindow::ask_file(const FileRequest& request) {
     // by the load itself.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(request.default_extension));
+    scale_dialog(&dialog);
     modal_ = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     modal_ = nullptr;
@@ -63,6 +65,7 @@ void MainWindow::message_box(const std::string& text) {
     if (closing_) return;
     QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok,
                     this);
+    scale_dialog(&box);
     modal_ = &box;
     box.exec();
     modal_ = nullptr;

@@ -154,6 +154,8 @@ void MainWindow::fail(const QString& text) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Skip may have stopped by itself since the last choice.
+    remember();
     // Closing is never cancelled.
     close_game();
     event->accept();

@@ -18,11 +18,11 @@
 namespace hazama {
 namespace {
 
-QLabel* mark(QWidget* parent, const char* name, const QString& text, int y) {
+QLabel* mark(QWidget* parent, Scaling& scaling, const char* name, const QString& text, int y) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(540, y, 56, 13);
-    label->setFont(design_font(QStringLiteral("ＭＳ ゴシック"), 8));
+    scaling.place(label, QRect(540, y, 56, 13));
+    scaling.set_font(label, design_font(QStringLiteral("ＭＳ ゴシック"), 8));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, QColor(255, 214, 140));
@@ -35,10 +35,17 @@ QLabel* mark(QWidget* parent, const char* name, const QString& text, int y) {
 }  // namespace
 
 void MainWindow::build_reading_controls() {
-    auto_mark_ = mark(this, "auto_mark", QStringLiteral("オート"), 431);
-    skip_mark_ = mark(this, "skip_mark", QStringLiteral("スキップ"), 445);
+    auto_mark_ = mark(this, scaling_, "auto_mark", QStringLiteral("オート"), 431);
+    skip_mark_ = mark(this, scaling_, "skip_mark", QStringLiteral("スキップ"), 445);
     history_ = new HistoryPanel(this);
-    menu_ = new ReadingMenu(this, *form_, [this] { open_history(); });
+    scaling_.place(history_, history_->geometry());
+    menu_ = new ReadingMenu(this, *form_,
+                            {.open_history = [this] { open_history(); },
+                             .fullscreen = [this] { return fullscreen_; },
+                             .set_fullscreen = [this](bool on) { set_fullscreen(on); },
+                             .volume = [this] { return volume_; },
+                             .set_volume = [this](int percent) { set_volume(percent); },
+                             .remember = [this] { remember(); }});
 }
 
 bool MainWindow::ctrl_held() const {
@@ -96,6 +103,7 @@ bool MainWindow::reading_key(QKeyEvent* key) {
         form_->set_ctrl(press);
         return true;
     }
+    if (fullscreen_key(key)) return true;
     if (!press) return false;
     if (history_->isVisible()) {
         const int line = history_->line_height();
@@ -133,9 +141,11 @@ bool MainWindow::reading_key(QKeyEvent* key) {
             return true;
         case Qt::Key_F2:
             form_->set_auto(!form_->reading().auto_on());
+            remember();
             return true;
         case Qt::Key_F3:
             form_->set_skip(!form_->reading().skip_on());
+            remember();
             return true;
         default:
             return false;

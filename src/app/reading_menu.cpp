@@ -4,6 +4,7 @@
 
 #include <QActionGroup>
 
+#include "app/settings.h"
 #include "form/main_form.h"
 
 namespace hazama {
@@ -21,18 +22,22 @@ constexpr Speed kSpeeds[] = {
 
 }  // namespace
 
-ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, std::function<void()> open_history)
-    : QMenu(parent), form_(form), open_history_(std::move(open_history)) {
+ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, WindowActions window)
+    : QMenu(parent), form_(form), window_(std::move(window)) {
     setObjectName(QStringLiteral("reading_menu"));
     // The click that closes the menu is not passed on: it must not release a line.
     setAttribute(Qt::WA_NoMouseReplay);
     connect(this, &QMenu::aboutToShow, this, [this] { form_.set_menu_open(true); });
     connect(this, &QMenu::aboutToHide, this, [this] { form_.set_menu_open(false); });
     build();
+    // Every entry's choice is kept for the next run, once it has been made.
+    for (QMenu* menu : {static_cast<QMenu*>(this), speeds_, volumes_})
+        connect(menu, &QMenu::triggered, this, [this] { window_.remember(); });
 }
 
 void ReadingMenu::build() {
-    history_ = addAction(QStringLiteral("履歴(&H)\tPgUp"), this, [this] { open_history_(); });
+    history_ =
+        addAction(QStringLiteral("履歴(&H)\tPgUp"), this, [this] { window_.open_history(); });
 
     auto_ =
         addAction(QStringLiteral("オート(&A)\tF2"), this, [this](bool on) { form_.set_auto(on); });
@@ -54,10 +59,22 @@ void ReadingMenu::build() {
                       [this](bool on) { form_.set_skip(on); });
     skip_->setCheckable(true);
 
-    // Kept for what comes next: the window at full screen and the loudness of the music.
     addSeparator();
-    addAction(QStringLiteral("全画面(&U)\tF11"))->setEnabled(false);
-    addMenu(QStringLiteral("音量(&M)"))->setEnabled(false);
+    fullscreen_ = addAction(QStringLiteral("全画面(&U)\tF11"), this,
+                            [this](bool on) { window_.set_fullscreen(on); });
+    fullscreen_->setCheckable(true);
+
+    volumes_ = addMenu(QStringLiteral("音量(&M)"));
+    auto* loudness = new QActionGroup(volumes_);
+    for (const int percent : kVolumeSteps) {
+        const QString caption =
+            percent == 0 ? QStringLiteral("消音") : QStringLiteral("%1 %").arg(percent);
+        QAction* a =
+            volumes_->addAction(caption, this, [this, percent] { window_.set_volume(percent); });
+        a->setCheckable(true);
+        a->setData(percent);
+        loudness->addAction(a);
+    }
 }
 
 void ReadingMenu::refresh() {
@@ -67,6 +84,8 @@ void ReadingMenu::refresh() {
     for (QAction* a : speeds_->actions())
         a->setChecked(a->data().toInt() == static_cast<int>(reading.auto_speed()));
     skip_->setChecked(reading.skip_on());
+    fullscreen_->setChecked(window_.fullscreen());
+    for (QAction* a : volumes_->actions()) a->setChecked(a->data().toInt() == window_.volume());
 }
 
 void ReadingMenu::open_at(const QPoint& global) {

@@ -1,5 +1,5 @@
-// The right-click menu: 履歴, オート with its speeds, 既読スキップ, and the places kept for
-// 全画面 and 音量. Every entry is built in build(), in the order shown.
+// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面 and 音量. Every
+// entry is built in build(), in the order shown.
 #pragma once
 
 #include <QMenu>
@@ -9,10 +9,19 @@ namespace hazama {
 
 class MainForm;
 
+// What the menu asks of the window itself.
+struct WindowActions {
+    std::function<void()> open_history;  // the same as Page Up
+    std::function<bool()> fullscreen;
+    std::function<void(bool)> set_fullscreen;
+    std::function<int()> volume;  // in percent, one of kVolumeSteps
+    std::function<void(int)> set_volume;
+    std::function<void()> remember;  // after any choice: the settings are kept
+};
+
 class ReadingMenu : public QMenu {
   public:
-    // `open_history` opens the history panel (the same as Page Up).
-    ReadingMenu(QWidget* parent, MainForm& form, std::function<void()> open_history);
+    ReadingMenu(QWidget* parent, MainForm& form, WindowActions window);
 
     // Brings the checks and the greyed entries up to date and opens the menu at `global`.
     void open_at(const QPoint& global);
@@ -22,11 +31,13 @@ class ReadingMenu : public QMenu {
     void refresh();
 
     MainForm& form_;
-    std::function<void()> open_history_;
+    WindowActions window_;
     QAction* history_ = nullptr;
     QAction* auto_ = nullptr;
     QMenu* speeds_ = nullptr;
     QAction* skip_ = nullptr;
+    QAction* fullscreen_ = nullptr;
+    QMenu* volumes_ = nullptr;
 };
 
 }  // namespace hazama

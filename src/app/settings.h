@@ -6,9 +6,9 @@
 #include <QString>
 #include <array>
 
-namespace hazama {
+#include "reading/reading.h"  // AutoSpeed
 
-enum class AutoSpeed { slow, normal, fast };
+namespace hazama {
 
 // The volume steps the player chooses from, in percent; 0 is mute.
 inline constexpr std::array<int, 5> kVolumeSteps = {100, 75, 50, 25, 0};

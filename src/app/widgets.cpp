@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <cmath>
 
 namespace hazama {
 
@@ -24,9 +25,21 @@ void ScreenView::paintEvent(QPaintEvent* event) {
     const QImage view(reinterpret_cast<const uchar*>(plane_->pixels.data()), plane_->width,
                       plane_->height, plane_->width * 4, QImage::Format_RGB32);
     const QRect dirty = event->rect();
-    p.drawImage(dirty.topLeft(), view, dirty);
+    QRect picture(0, 0, plane_->width, plane_->height);
+    if (factor_ == 1.0) {
+        p.drawImage(dirty.topLeft(), view, dirty);
+    } else {
+        // Only the dirty part is scaled: the clip bounds the raster engine's work.
+        picture.setSize(QSize(static_cast<int>(std::lround(plane_->width * factor_)),
+                              static_cast<int>(std::lround(plane_->height * factor_)))
+                            .boundedTo(size()));
+        p.setClipRect(dirty);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(picture, view);
+        p.setClipping(false);
+    }
     // A plane smaller than the box leaves black around it.
-    const QRegion rest = QRegion(dirty) - QRegion(0, 0, plane_->width, plane_->height);
+    const QRegion rest = QRegion(dirty) - QRegion(picture);
     for (const QRect& r : rest) p.fillRect(r, Qt::black);
 }
 
@@ -41,7 +54,14 @@ PictureButton::PictureButton(QWidget* parent, QPixmap normal, QPixmap down, QPix
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    p.drawPixmap(0, 0, !isEnabled() ? off_ : isDown() ? down_ : normal_);
+    const QPixmap& face = !isEnabled() ? off_ : isDown() ? down_ : normal_;
+    if (size() == face.size()) {
+        p.drawPixmap(0, 0, face);
+    } else {
+        // Fullscreen: the face fills the scaled button.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(rect(), face);
+    }
 }
 
 }  // namespace hazama

@@ -16,12 +16,15 @@ class ScreenView : public QWidget {
     explicit ScreenView(QWidget* parent);
     // The plane to paint from now on; it must outlive the view or be replaced.
     void set_plane(const Plane* plane) { plane_ = plane; }
+    // Fullscreen: the plane is drawn this many times its size, smoothly.
+    void set_factor(double factor) { factor_ = factor; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     const Plane* plane_ = nullptr;
+    double factor_ = 1.0;
 };
 
 // A command button drawn with three pictures: normal, pressed and disabled. It takes no

@@ -55,4 +55,5 @@ def summary(dissolve):
         "made_max": max(asked - due for _, due, asked, _ in frames),
         "paint_max": max(shown - asked for _, _, asked, shown in frames),
         "over_2ms": sum(1 for _, due, _, shown in frames if shown - due > 2),
+        "paints": [shown - asked for _, _, asked, shown in frames],
     }

@@ -23,10 +23,11 @@ CONTROLS = {
 class XServer:
     """An Xvfb of our own, so the figures do not depend on a desktop."""
 
-    def __init__(self):
+    def __init__(self, size="1024x768"):
         read_end, write_end = os.pipe()
+        self.size = size
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
              "-nolisten", "tcp"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
@@ -41,12 +42,22 @@ class XServer:
         self.process.wait()
 
 
+def fit_into(size):
+    """The window's fullscreen fit on a screen of `size` ("WxH"): the factor and the top-left
+    corner of the scaled 634 x 463 client area, as the window computes them."""
+    width, height = (int(n) for n in size.split("x"))
+    factor = min(width / 634, height / 463)
+    return factor, (width - round(634 * factor)) // 2, (height - round(463 * factor)) // 2
+
+
 class Game:
     """One run of build/hazama, its standard error collected line by line with the
-    monotonic time each line arrived."""
+    monotonic time each line arrived. Its settings folder is a fresh one (the defaults: a
+    window, full volume) unless `env` names another XDG_CONFIG_HOME."""
 
     def __init__(self, build, display, env=None, log_frames=True):
-        self.env = dict(os.environ, DISPLAY=display)
+        self.config = tempfile.mkdtemp(prefix="hazama-config-")
+        self.env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=self.config)
         if log_frames:
             self.env["HAZAMA_LOG_FRAMES"] = "1"
         self.env.update(env or {})
@@ -60,6 +71,7 @@ class Game:
         self._reader = threading.Thread(target=self._read, daemon=True)
         self._reader.start()
         self.window = None
+        self.fit = (1.0, 0, 0)  # see fit_into
 
     def _read(self):
         for line in self.process.stderr:
@@ -86,13 +98,13 @@ class Game:
                              env=self.env, capture_output=True, text=True).stdout
         return [w for w in out.split()]
 
-    def find_window(self, timeout=10.0):
+    def find_window(self, timeout=10.0, size="634x463"):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             for w in self.visible_windows():
                 geometry = subprocess.run(["xdotool", "getwindowgeometry", w], env=self.env,
                                           capture_output=True, text=True).stdout
-                if "634x463" in geometry:
+                if size in geometry:
                     self.window = w
                     return w
             if self.process.poll() is not None:
@@ -104,8 +116,10 @@ class Game:
         subprocess.run(["xdotool", *args], env=self.env, check=True)
 
     def click(self, control):
+        factor, left, top = self.fit
         x, y = CONTROLS[control]
-        self.xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
+        x, y = str(round(left + x * factor)), str(round(top + y * factor))
+        self.xdotool("mousemove", "--window", self.window, x, y, "click", "1")
 
     def load(self, save_path, timeout=10.0):
         """Presses load, answers the file dialog with `save_path` and waits until the
@@ -132,6 +146,7 @@ class Game:
         if self.process.poll() is None:
             self.process.terminate()
         self.process.wait()
+        shutil.rmtree(self.config, ignore_errors=True)
 
 
 def thread_cpu(pid):

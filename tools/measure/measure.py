@@ -22,7 +22,8 @@ import time
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import frames  # noqa: E402
-from game import Game, SoundFontFolder, XServer, memory, smaps_groups, thread_cpu  # noqa: E402
+from game import (Game, SoundFontFolder, XServer, fit_into, memory, smaps_groups,  # noqa: E402
+                  thread_cpu)
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SOUNDFONTS = "/usr/share/sounds/sf2"
@@ -143,13 +144,25 @@ def idle(args, x, saves):
            own <= 1.0, f"window {shares['window']:.2f} ({wakes:.0f} wakes/s), Qt {shares['Qt']:.2f}")
 
 
-def loaded_dissolves(args, x, save):
-    """The fade(1000, 0) of each of `args.runs` loads of `save`, summarised."""
-    game = Game(args.build, x.display)
-    game.find_window()
+def loaded_dissolves(args, x, save, fullscreen=False):
+    """The fade(1000, 0) of each of `args.runs` loads of `save`, summarised; `fullscreen`
+    starts the game at full screen (its remembered choice) on the whole of `x`."""
+    config = tempfile.mkdtemp(prefix="hazama-config-")
+    if fullscreen:
+        os.makedirs(os.path.join(config, "hazama"))
+        with open(os.path.join(config, "hazama", "settings.ini"), "w") as f:
+            f.write("[General]\nfullscreen=true\n")
+    game = Game(args.build, x.display, {"XDG_CONFIG_HOME": config})
+    if fullscreen:
+        game.find_window(size=x.size)
+        game.fit = fit_into(x.size)
+        time.sleep(1)  # the window is mapped before it is laid out at the screen's size
+    else:
+        game.find_window()
     for _ in range(args.runs):
         game.load(save)
     game.close()
+    shutil.rmtree(config)
     runs = [frames.summary(d) for d in frames.dissolves(game.lines)
             if d["span"] == 1000 and d["op"] == 0]
     if len(runs) != args.runs:
@@ -174,6 +187,31 @@ def dissolve(args, x, saves):
         count = sum(r["frames"] for r in runs)
         report(f"each frame on screen within 2 ms, {label}", f"worst {late:.2f}, mean {mean:.2f} ms",
                over == 0, f"{over} of {count} frames later than 2 ms")
+
+
+def fullscreen(args, x, saves):
+    print(f"fullscreen: the fade(1000, 0) of a loaded scene, {args.runs} loads, beside the window")
+    rows = [("window 634x463", loaded_dissolves(args, x, saves.quiet))]
+    for size in ("3840x2160", "1920x1080"):
+        screen = XServer(size)
+        try:
+            rows.append((f"fullscreen {size}", loaded_dissolves(args, screen, saves.quiet, True)))
+        finally:
+            screen.close()
+    for label, runs in rows:
+        frames_all = [f for r in runs for f in r["paints"]]
+        print(f"    {label:<20} frames {sum(r['frames'] for r in runs)}, late worst "
+              f"{max(r['late_max'] for r in runs):.2f} ms, CPU worst "
+              f"{max(r['cpu_ms'] for r in runs) / 1000:.3f} s, paint of one frame median "
+              f"{statistics.median(frames_all):.2f} ms, worst {max(frames_all):.2f} ms")
+    for label, runs in rows[1:]:
+        late = max(r["late_max"] for r in runs)
+        over = sum(r["over_2ms"] for r in runs)
+        count = sum(r["frames"] for r in runs)
+        report(f"{label}: each frame within 2 ms", f"worst {late:.2f} ms", over == 0,
+               f"{over} of {count} frames later than 2 ms")
+        cpu = max(r["cpu_ms"] for r in runs)
+        report(f"{label}: dissolve under 0.1 CPU-s", f"{cpu / 1000:.3f} CPU-s (worst)", cpu < 100)
 
 
 def print_groups(pid, top=8):
@@ -235,7 +273,8 @@ def runner(args, x, saves):
            max(cpu) < 2, "user + system")
 
 
-MEASURES = {"startup": startup, "idle": idle, "dissolve": dissolve, "memory": memory_figures,
+MEASURES = {"startup": startup, "idle": idle, "dissolve": dissolve, "fullscreen": fullscreen,
+            "memory": memory_figures,
             "runner": runner}
 
 
