@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the CTest suites
-# (core, story, window, audio, assets, formatting), the core once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run of the loader.
+# (core, story, window, audio, assets, formatting, a scratch install), the core once more
+# under AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz runs of the file and
+# command readers, a minute of random play in the sanitized window (HAZAMA_SOAK_SECONDS),
+# and the Debian package: built, checked by lintian, unpacked and its game started.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install_deps.sh
@@ -22,10 +24,20 @@ suites=$(( $(ctest --test-dir build -N | sed -n 's/^Total Tests: //p') +
             $(ctest --test-dir build-asan -N | sed -n 's/^Total Tests: //p') ))
 
 if [ -x tools/fuzz.sh ]; then
-  echo "== fuzzing the save-file loader"
+  echo "== fuzzing the save-file loader, the staff file reader and the media command parser"
   tools/fuzz.sh
   suites=$((suites + 1))
 fi
+
+echo "== random play in the window under AddressSanitizer and UndefinedBehaviorSanitizer"
+tools/soak.sh "${HAZAMA_SOAK_SECONDS:-60}"
+suites=$((suites + 1))
+
+echo "== the Debian package"
+started=$SECONDS
+tools/package.sh
+echo "package built and checked in $((SECONDS - started)) s"
+suites=$((suites + 1))
 
 # Every step above stops the script on failure, so reaching here means all passed.
 echo "suites: $suites passed, 0 failed"

@@ -1,29 +1,17 @@
 // Fuzz target for the save-file loader: any bytes, read as a save file, must be refused or
 // give a state the game can use, and loading them from disk must agree with decoding them.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz_support.h"
 #include "save/save_file.h"
 
 namespace {
 
-void expect(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
+using hazama::fuzz::expect;
 
-// A file in memory-backed /dev/shm when there is one: rewriting a disk file per input
-// would make the disk, not the loader, the bottleneck.
-const std::string& scratch_file() {
-    static const std::string path =
-        std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
-        "/hazama-load-fuzzer-" + std::to_string(::getpid()) + ".hzm";
+const std::string& scratch() {
+    static const std::string path = hazama::fuzz::scratch_file("load-fuzzer.hzm");
     return path;
 }
 
@@ -45,13 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expect(decode_save(*again) == state, "round trip");
     }
 
-    std::FILE* out = std::fopen(scratch_file().c_str(), "wb");
-    expect(out != nullptr, "scratch file");
-    expect(std::fwrite(data, 1, size, out) == size, "scratch write");
-    std::fclose(out);
+    hazama::fuzz::write_input(scratch(), data, size);
     SavedState loaded{77, 88, "untouched", 99};
     const int result =
-        loadgame(scratch_file(), loaded.game, loaded.position, loaded.music_file, loaded.light);
+        loadgame(scratch(), loaded.game, loaded.position, loaded.music_file, loaded.light);
     expect(result == (state ? 0 : 1), "loadgame agrees with the decoder");
     expect(state ? loaded == *state : loaded == SavedState{77, 88, "untouched", 99},
            "outputs only on success");

@@ -1,25 +1,50 @@
 #!/usr/bin/env bash
-# Builds the save-file loader's fuzz target into build-fuzz/ and runs it for about 30
-# seconds (HAZAMA_FUZZ_SECONDS) from a corpus seeded with a few valid saves. A crash
-# leaves its input in build-fuzz/ as crash-*; turn it into a test case in
-# tests/core/save_file_test.cpp.
+# Builds the fuzz targets into build-fuzz/ and runs each for about 20 seconds
+# (HAZAMA_FUZZ_SECONDS): the save-file loader from a few valid saves, the staff file reader
+# from the game's own staff file, the media command parser from the commands the game
+# sends. A crash leaves its input in build-fuzz/ as NAME-crash-*; turn it into a test case
+# beside the module's other tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 out=build-fuzz
-module=(src/save/save_file.cpp src/save/save_name.cpp)
 flags=(-std=c++20 -g -O1 -Isrc -Wall -Wextra)
-mkdir -p "$out/corpus"
+mkdir -p "$out"
 
-clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  "${module[@]}" fuzz/load_fuzzer.cpp -o "$out/load_fuzzer"
-clang++ "${flags[@]}" "${module[@]}" fuzz/make_seeds.cpp -o "$out/make_seeds"
-"$out/make_seeds" "$out/corpus"
+# fuzz NAME MAX_LEN SOURCES...: builds fuzz/NAME.cpp with SOURCES and runs it on
+# build-fuzz/NAME-corpus.
+fuzz() {
+  local name=$1 max_len=$2
+  shift 2
+  clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+    "$@" "fuzz/$name.cpp" -o "$out/$name"
+  echo "-- $name"
+  if "$out/$name" -max_total_time="${HAZAMA_FUZZ_SECONDS:-20}" -max_len="$max_len" \
+    -print_final_stats=1 -artifact_prefix="$out/$name-" "$out/$name-corpus" \
+    >"$out/$name.log" 2>&1; then
+    grep -E '^(Done|stat::(number_of_executed_units|new_units_added))' "$out/$name.log"
+  else
+    cat "$out/$name.log"
+    exit 1
+  fi
+}
 
-if "$out/load_fuzzer" -max_total_time="${HAZAMA_FUZZ_SECONDS:-30}" -max_len=400 \
-  -print_final_stats=1 -artifact_prefix="$out/" "$out/corpus" >"$out/fuzz.log" 2>&1; then
-  grep -E '^(Done|stat::(number_of_executed_units|new_units_added))' "$out/fuzz.log"
-else
-  cat "$out/fuzz.log"
-  exit 1
-fi
+save=(src/save/save_file.cpp src/save/save_name.cpp)
+mkdir -p "$out/load_fuzzer-corpus"
+clang++ "${flags[@]}" "${save[@]}" fuzz/make_seeds.cpp -o "$out/make_seeds"
+"$out/make_seeds" "$out/load_fuzzer-corpus"
+fuzz load_fuzzer 400 "${save[@]}"
+
+mkdir -p "$out/staff_fuzzer-corpus"
+cp assets/staff.txt "$out/staff_fuzzer-corpus/staff.txt"
+printf '"a, b" , c\r\nrole\n\xe3\x80\x80name,\n\n' >"$out/staff_fuzzer-corpus/quoted.txt"
+fuzz staff_fuzzer 4096 src/sequences/staff_file.cpp
+
+mkdir -p "$out/media_command_fuzzer-corpus"
+i=0
+for command in 'open "/usr/share/hazama/music/mind.mid" alias x1 notify' 'play x1' \
+  'status x1 mode' 'seek x1 to start' 'close x1' 'open "a b" alias x1'; do
+  printf '%s' "$command" >"$out/media_command_fuzzer-corpus/seed$i"
+  i=$((i + 1))
+done
+fuzz media_command_fuzzer 256 src/audio/media_command.cpp

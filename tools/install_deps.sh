@@ -3,18 +3,22 @@
 # Sourced by run.sh and test.sh; does nothing (and needs no network) when all are present.
 hazama_packages=(
   cmake ninja-build g++ pkg-config git python3
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-ipafont-gothic fonts-ipafont-mincho
   librsvg2-bin imagemagick abcmidi
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool python3-xlib
+  desktop-file-utils appstream man-db
 )
+# Building the Debian package as well (tools/package.sh).
+hazama_package_packages=(debhelper dpkg-dev fakeroot lintian)
 
+# hazama_install_deps [MORE...]: the packages above and MORE.
 hazama_install_deps() {
   local missing=()
-  for p in "${hazama_packages[@]}"; do
+  for p in "${hazama_packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ "${#missing[@]}" -eq 0 ] && return 0

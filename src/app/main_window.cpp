@@ -16,6 +16,7 @@
 
 #include "app/app_setup.h"
 #include "app/reading_menu.h"
+#include "app/close_request.h"
 #include "app/widgets.h"
 #include "app/window_art.h"
 #include "audio/fluid_media_device.h"
@@ -82,9 +83,12 @@ MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
     qApp->installEventFilter(this);
     form_ = std::make_unique<MainForm>(*this, root_);
     build_reading_controls();
+    close_request_ = std::make_unique<CloseRequestFilter>(this, [this] { close_game(); });
+    qApp->installNativeEventFilter(close_request_.get());
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeNativeEventFilter(close_request_.get());
     qApp->removeEventFilter(this);
     delete menu_;  // it tells the form when it hides, so it goes while the form is there
     for (QTimer* t : timers_) t->stop();

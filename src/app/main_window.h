@@ -25,6 +25,7 @@ namespace hazama {
 
 class HistoryPanel;
 class ReadingMenu;
+class CloseRequestFilter;
 class ScreenView;
 
 class MainWindow : public QWidget, public Platform {
@@ -93,6 +94,8 @@ class MainWindow : public QWidget, public Platform {
     // Runs a nested loop until it is told to end; false when the game is closing.
     bool run_loop(QEventLoop& loop);
     void fail(const QString& text);
+    // The player closes the window: the game ends, whatever it was waiting for.
+    void close_game();
 
     // The reading controls (reading_input.cpp).
     void build_reading_controls();
@@ -136,6 +139,7 @@ class MainWindow : public QWidget, public Platform {
     QLabel* skip_mark_ = nullptr;
 
     std::unique_ptr<MainForm> form_;
+    std::unique_ptr<CloseRequestFilter> close_request_;
 };
 
 }  // namespace hazama

@@ -155,8 +155,12 @@ void MainWindow::fail(const QString& text) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing is never cancelled.
-    if (!closing_) run_script([this] { form_->Form_Unload(); });
+    close_game();
     event->accept();
+}
+
+void MainWindow::close_game() {
+    if (!closing_) run_script([this] { form_->Form_Unload(); });
 }
 
 void MainWindow::exit_game() {

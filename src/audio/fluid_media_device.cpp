@@ -4,6 +4,7 @@
 
 #include <dlfcn.h>
 #include <fluidsynth.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <array>
@@ -13,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "audio/fluid_setup.h"
 #include "audio/media_command.h"
 #include "audio/media_errors.h"
 #include "platform/asset_path.h"
@@ -56,15 +58,6 @@ class QuietLog {
     AlsaSetErrorHandler set_alsa_ = nullptr;
 };
 
-// FluidR3 sounds best; TimGM6mb is small. The .sf3 fonts load far too slowly to use.
-std::filesystem::path choose_soundfont(const std::filesystem::path& folder) {
-    for (const char* name : {"FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
-        const auto path = folder / name;
-        if (std::filesystem::is_regular_file(path)) return path;
-    }
-    return {};
-}
-
 }  // namespace
 
 struct FluidMediaDevice::Impl {
@@ -89,6 +82,7 @@ struct FluidMediaDevice::Impl {
     std::string path;  // the file the player plays, as found on disk
     bool started = false;
     int total_ticks = 0;  // the piece's length, once the player has read it
+    int volume = 100;     // percent, kept for a synthesizer not yet started
 
     explicit Impl(Options o) : options(std::move(o)) {}
 
@@ -112,20 +106,19 @@ struct FluidMediaDevice::Impl {
         if (synth != nullptr) return true;
         const auto font = choose_soundfont(options.soundfont_folder);
         if (font.empty()) return false;
-        if (settings == nullptr) settings = new_fluid_settings();
+        if (settings == nullptr) settings = new_game_settings();
         if (settings == nullptr) return false;
-        // Only the instruments a piece selects are read into memory (FluidR3 is 140 MB;
-        // even TimGM6mb saves a few MB this way), and no piece of ours needs more than 64
-        // voices at once.
-        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-        fluid_settings_setint(settings, "synth.polyphony", 64);
         synth = new_fluid_synth(settings);
         if (synth == nullptr) return false;
+        fluid_synth_set_gain(synth, static_cast<float>(gain_for_volume(volume)));
         if (fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED) {
             delete_fluid_synth(synth);
             synth = nullptr;
             return false;
         }
+        // Reading the SoundFont frees some 2 MB of working memory amid what it keeps;
+        // give those pages back rather than hold them for the rest of the run.
+        malloc_trim(0);
         start_output();
         return true;
     }
@@ -216,6 +209,9 @@ struct FluidMediaDevice::Impl {
         if (!std::filesystem::is_regular_file(found)) return media_error::kFileNotFound;
         if (!fluid_is_midifile(found.c_str())) return media_error::kBadFile;
         if (!start_synth()) return media_error::kNoSynthesizer;
+        // The instruments of earlier pieces have been freed by now: give the pages back so
+        // that playing one piece after another does not keep adding to what stays resident.
+        malloc_trim(0);
         std::lock_guard guard(lock);
         path = found.string();
         player = make_player();
@@ -304,6 +300,18 @@ std::uint32_t FluidMediaDevice::send(const std::string& command, std::string& re
 
 bool FluidMediaDevice::error_text(std::uint32_t code, std::string& text) {
     return media_error::text_of(code, text);
+}
+
+void FluidMediaDevice::set_volume(int percent) {
+    impl_->volume = std::clamp(percent, 0, 100);
+    // The synthesizer guards its own settings; the sounding notes follow at once.
+    if (impl_->synth != nullptr) {
+        fluid_synth_set_gain(impl_->synth, static_cast<float>(gain_for_volume(impl_->volume)));
+    }
+}
+
+double FluidMediaDevice::gain() const {
+    return impl_->synth != nullptr ? fluid_synth_get_gain(impl_->synth) : 0.0;
 }
 
 std::string FluidMediaDevice::output() const {

@@ -27,6 +27,10 @@ class FluidMediaDevice : public MediaDevice {
 
     std::uint32_t send(const std::string& command, std::string& reply) override;
     bool error_text(std::uint32_t code, std::string& text) override;
+    void set_volume(int percent) override;
+
+    // The synthesizer's output gain now; 0 until the synthesizer has started.
+    double gain() const;
 
     // Where the sound goes: "pulseaudio", "alsa", "sdl2" or "silent"; empty until the
     // synthesizer has started.

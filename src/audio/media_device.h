@@ -15,6 +15,11 @@ class MediaDevice {
     virtual std::uint32_t send(const std::string& command, std::string& reply) = 0;
     // The text of an error code; false when the code is unknown.
     virtual bool error_text(std::uint32_t code, std::string& text) = 0;
+    // The loudness of everything played, in percent: 100 is full, 0 is silent. It changes
+    // only what is heard; the commands, their replies and the end of a piece stay as they
+    // are, so a silent piece still plays, ends and loops. A device without sound has
+    // nothing to change.
+    virtual void set_volume(int /*percent*/) {}
 };
 
 }  // namespace hazama

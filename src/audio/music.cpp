@@ -62,4 +62,8 @@ void MainForm::set_timer1_interval(int interval_ms) {
     platform_.set_timer_interval(TimerId::Timer1, interval_ms);
 }
 
+void MainForm::set_volume(int percent) {
+    platform_.media().set_volume(percent);
+}
+
 }  // namespace hazama

@@ -101,6 +101,9 @@ class MainForm {
     void music(int zero) { music(std::to_string(zero)); }
     void Timer1_Timer();
     void set_timer1_interval(int interval_ms);
+    // The player's volume in percent (0 mutes). Only the sound changes: no command is sent
+    // and nothing is traced, so a muted piece plays, ends and loops as before.
+    void set_volume(int percent);
 
     // ---- pictures ----
     // Loads "gra/<file>" into picmain(plane); plane 5 takes the picture's size.

@@ -63,7 +63,9 @@ void MainForm::comsave_Click() {
             refusal(*this, "書き込みエラー");
         }
     } catch (const SaveFileError&) {
-        // The file could not be written: the command ends without a word.
+        // Not created, written or renamed into place: the player must not believe the game
+        // is saved. An older file of that name is still whole.
+        refusal(*this, "書き込みエラー");
     }
 }
 
@@ -77,7 +79,8 @@ void MainForm::comload_Click() {
     try {
         result = loadgame(*path, game, position, MusicFile, light);
     } catch (const SaveFileError&) {
-        return;  // unreadable: ends without a word, and the music stays stopped
+        // A file that exists but cannot be read is told like a refused one, and the music
+        // comes back rather than staying stopped.
     }
     if (result == 1) {
         refusal(*this, "読み込みエラー");

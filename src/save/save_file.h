@@ -29,7 +29,8 @@ struct SavedState {
     bool operator==(const SavedState&) const = default;
 };
 
-// The save file cannot be opened, read or written. The commands end quietly on it.
+// The save file cannot be opened, read or written. The commands tell the player so with
+// the same message boxes as for a refused file.
 class SaveFileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

@@ -1,5 +1,6 @@
 // Saving and loading through the real window: the buttons, the file dialog typed into as a
 // player would, the arrival scene replayed after a load, and the refusal of a bad file.
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -112,6 +113,38 @@ TEST_F(SaveLoadTest, ABadFileIsRefusedAndTheOldMusicStartsAgain) {
     click("comload");
     EXPECT_TRUE(commands().empty());
     EXPECT_EQ(form->MusicFile, "verdure");
+}
+
+TEST_F(SaveLoadTest, FilesThatCannotBeWrittenOrReadAreTold) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile plain(folder.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    // Reading the unmapped start of this process's memory fails in the kernel: a file that
+    // is there and cannot be read, not a file refused for its contents.
+    const QString unreadable = folder.filePath(QStringLiteral("memory.hzm"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), unreadable));
+
+    enter_play();
+    form->game = 12;
+    form->position = 5;
+    form->music("verdure");
+    {
+        FileAnswer saved(folder.filePath(QStringLiteral("plain/slot.hzm")));
+        press_with_file("comsave", saved);
+        EXPECT_EQ(saved.message_boxes, QStringList{QStringLiteral("書き込みエラー")});
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System).size(), 2);
+    }
+
+    media.clear();
+    FileAnswer loaded(unreadable);
+    press_with_file("comload", loaded);
+    EXPECT_EQ(loaded.message_boxes, QStringList{QStringLiteral("読み込みエラー")});
+    EXPECT_EQ(form->game, 12);
+    EXPECT_EQ(form->MusicFile, "verdure");
+    EXPECT_EQ(commands().front(), "close x1");
+    EXPECT_EQ(commands().back(), "play x1") << "the music starts again";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "audio/fluid_media_device.h"
+#include "audio/fluid_setup.h"
 #include "audio/media_errors.h"
 
 namespace hazama {
@@ -114,6 +115,34 @@ TEST(FluidDevice, PlaysEndsRestartsAndCloses) {
     EXPECT_EQ(f.send("play x1"), 0u);
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(f.status(), "playing");
+}
+
+TEST(FluidDevice, VolumeSetsTheGainAndAMutedPieceStillLoops) {
+    DeviceFixture f;
+    f.device.set_volume(50);
+    EXPECT_EQ(f.device.gain(), 0.0) << "no synthesizer before the first piece";
+    ASSERT_EQ(f.send(f.open_command("Tune.mid")), 0u);
+    EXPECT_NEAR(f.device.gain(), kFullGain / 2, 1e-6) << "the volume chosen before it started";
+    for (int percent : {100, 75, 50, 25, 0}) {
+        f.device.set_volume(percent);
+        EXPECT_NEAR(f.device.gain(), kFullGain * percent / 100, 1e-6) << percent << " %";
+    }
+
+    // Muted, the piece runs its full length, says "stopped" and starts again.
+    ASSERT_EQ(f.send("play x1"), 0u);
+    EXPECT_EQ(f.status(), "playing");
+    EXPECT_GT(f.play_to_end(), 700ms);
+    EXPECT_EQ(f.status(), "stopped");
+    EXPECT_EQ(f.send("seek x1 to start"), 0u);
+    EXPECT_EQ(f.send("play x1"), 0u);
+    EXPECT_EQ(f.status(), "playing");
+    EXPECT_GT(f.play_to_end(), 700ms);
+    EXPECT_NEAR(f.device.gain(), 0.0, 1e-9) << "a restart keeps the volume";
+
+    f.device.set_volume(130);
+    EXPECT_NEAR(f.device.gain(), kFullGain, 1e-6) << "never louder than full";
+    f.device.set_volume(-5);
+    EXPECT_NEAR(f.device.gain(), 0.0, 1e-9);
 }
 
 TEST(FluidDevice, RefusesWhatItCannotDo) {

@@ -194,6 +194,29 @@ TEST(Music, AWatcherAtIntervalZeroLetsAPiecePlayOnce) {
     EXPECT_EQ(traced, timers);
 }
 
+TEST(Music, VolumeReachesTheDeviceAndAMutedPieceStillLoops) {
+    MusicFixture f;
+    EXPECT_EQ(f.device.volume(), 100) << "full volume until the player picks another";
+    for (int percent : {75, 50, 25, 0}) {
+        f.form.set_volume(percent);
+        EXPECT_EQ(f.device.volume(), percent);
+    }
+    EXPECT_TRUE(f.device.commands().empty()) << "the volume is no media command";
+    EXPECT_TRUE(f.notes.empty()) << "and leaves the trace alone";
+
+    // Muted, a piece is opened and played by the same commands, and restarted at its end.
+    f.form.music("mind");
+    EXPECT_EQ(f.sent(), f.start_commands("mind"));
+    EXPECT_TRUE(f.device.is_playing());
+    f.device.clear();
+    f.device.end_piece();
+    f.platform.advance(10);
+    EXPECT_EQ(f.sent(), (Commands{"seek x1 to start", "play x1"}));
+    EXPECT_EQ(f.form.errStr, "");
+    EXPECT_TRUE(f.device.is_playing());
+    EXPECT_EQ(f.device.volume(), 0) << "a restart keeps the player's volume";
+}
+
 // A device that answers every command with a fixed code and reply.
 class ScriptedDevice : public MediaDevice {
   public:

@@ -86,13 +86,52 @@ TEST(SaveCommands, SaveAsksForAFileAndWritesTheState) {
     EXPECT_EQ(f.notes, Lines{"msgbox 書き込みエラー"});
     EXPECT_FALSE(fs::exists(f.path("refused.hzm")));
 
-    // A path that cannot be written, or a cancelled dialog: nothing at all.
+    // A cancelled dialog: nothing at all.
     f.notes.clear();
     f.form.game = 7;
-    f.save(f.path("no/such/folder/slot.hzm"));
     f.save(std::nullopt);
     EXPECT_EQ(f.platform.message_boxes().size(), 1u);
     EXPECT_TRUE(f.notes.empty());
+}
+
+TEST(SaveCommands, ASaveThatCannotBeWrittenIsTold) {
+    SaveFixture f;
+    f.playing(7, 3, 1, "mind");
+    std::ofstream(f.path("plain")) << "a file, not a folder";
+    ASSERT_EQ(savegame(f.path("old.hzm"), 2, 1, "0", 0), 0);
+    fs::create_directory(f.path("old.hzm.new"));  // the new file cannot be created beside it
+    f.notes.clear();
+
+    for (const std::string& file :
+         {f.path("plain/slot.hzm"), f.path("no/such/folder/slot.hzm"), f.path("old.hzm")}) {
+        f.save(file);
+        EXPECT_EQ(f.notes.back(), "msgbox 書き込みエラー") << file;
+    }
+    EXPECT_EQ(f.notes.size(), 3u) << "nothing but the message box";
+    EXPECT_EQ(f.platform.message_boxes().size(), 3u);
+    EXPECT_FALSE(fs::exists(f.path("no/such/folder")));
+    SavedState s;
+    ASSERT_EQ(loadgame(f.path("old.hzm"), s.game, s.position, s.music_file, s.light), 0);
+    EXPECT_EQ(s, (SavedState{2, 1, "0", 0})) << "the older file stays whole";
+    EXPECT_EQ(f.form.game, 7);
+    EXPECT_EQ(f.form.MusicFile, "mind");
+}
+
+TEST(SaveCommands, ASaveIntoAFolderWithoutWritePermissionIsTold) {
+    SaveFixture f;
+    const fs::path locked = f.root / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    struct Unlock {
+        fs::path p;
+        ~Unlock() { fs::permissions(p, fs::perms::owner_all); }
+    } unlock{locked};
+    if (std::ofstream(locked / "probe")) {
+        GTEST_SKIP() << "this user writes even where permission is withheld (root)";
+    }
+    f.save((locked / "slot.hzm").string());
+    EXPECT_EQ(f.platform.message_boxes(), Lines{"書き込みエラー"});
+    EXPECT_TRUE(fs::is_empty(locked));
 }
 
 TEST(SaveCommands, LoadRestoresTheStateAndReplaysTheArrival) {
@@ -146,7 +185,10 @@ TEST(SaveCommands, RefusedLoadRestartsTheOldMusic) {
     SaveFixture f;
     f.playing(9, 5, 0, "water2");
     std::ofstream(f.path("bad.hzm")) << "not a save file";
-    for (const std::string& file : {f.path("bad.hzm"), f.path("missing.hzm")}) {
+    // A file that exists but fails while being read (the kernel refuses to read the
+    // unmapped start of this process's memory) is told like a refused one.
+    for (const std::string& file :
+         {f.path("bad.hzm"), f.path("missing.hzm"), std::string("/proc/self/mem")}) {
         f.load(file);
         EXPECT_EQ(f.form.game, 9);
         EXPECT_EQ(f.form.position, 5);
@@ -154,7 +196,7 @@ TEST(SaveCommands, RefusedLoadRestartsTheOldMusic) {
         EXPECT_EQ(f.notes, (Lines{"mci close x1", "msgbox 読み込みエラー", "mci close x1",
                                   f.piece("water2"), "mci play x1"}));
     }
-    EXPECT_EQ(f.platform.message_boxes(), (Lines{"読み込みエラー", "読み込みエラー"}));
+    EXPECT_EQ(f.platform.message_boxes(), Lines(3, "読み込みエラー"));
 
     // In silence, the refusal leaves silence.
     f.form.music(0);
@@ -166,7 +208,7 @@ TEST(SaveCommands, RefusedLoadRestartsTheOldMusic) {
     f.form.music("water2");
     f.load(std::nullopt);
     EXPECT_TRUE(f.notes.empty());
-    EXPECT_EQ(f.platform.message_boxes().size(), 3u);
+    EXPECT_EQ(f.platform.message_boxes().size(), 4u);
     EXPECT_TRUE(f.device.is_playing());
 }
 

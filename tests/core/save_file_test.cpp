@@ -213,6 +213,10 @@ TEST(SaveFile, TruncatedAndMissingFiles) {
     EXPECT_FALSE(load(tmp / "missing.hzm"));
     EXPECT_FALSE(load(tmp.dir.string()));  // a folder is no save file
     EXPECT_FALSE(load(""));
+    // A file that is there but fails while being read is no refusal: the caller hears of it.
+    SavedState s;
+    EXPECT_THROW(loadgame("/proc/self/mem", s.game, s.position, s.music_file, s.light),
+                 SaveFileError);
 }
 
 TEST(SaveFile, ReplacingAnOldFile) {

@@ -1,5 +1,8 @@
 // The story runner's own promises: the command language, refusals, the state line after
 // every command, and what happens at a position no routine answers.
+#include <filesystem>
+#include <fstream>
+
 #include "harness.h"
 
 namespace hazama::testing {
@@ -51,6 +54,29 @@ TEST(Runner, QuitClosesTheMusicAndStopsReading) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "mci close x1");
     EXPECT_EQ(played.trace.find("> look"), std::string::npos);
+}
+
+TEST(Runner, SavesAndLoadsThatFailAreTold) {
+    // A save under a plain file cannot be created; this process's own memory cannot be read
+    // from its unmapped start.
+    const std::string folder = ::testing::TempDir() + "runner_failures";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/plain") << "a file, not a folder";
+    const std::string save = "save " + folder + "/plain/slot.hzm";
+    const Played played = play("new\n" + save + "\nload /proc/self/mem\n");
+    ASSERT_EQ(played.status, 0) << played.errors;
+
+    const std::string state = "state game=1 position=1 light=0 f00=0 x00=0 music=up_mode2";
+    EXPECT_EQ(played.after(save).lines(),
+              (std::vector<std::string>{"msgbox 書き込みエラー", state}));
+    const Played loaded = played.after("load /proc/self/mem");
+    EXPECT_EQ(loaded.of("msgbox"), std::vector<std::string>{"msgbox 読み込みエラー"});
+    const auto mci = loaded.of("mci");
+    ASSERT_EQ(mci.size(), 4u) << loaded.trace;
+    EXPECT_EQ(mci[0], "mci close x1");
+    EXPECT_NE(mci[2].find("up_mode2.mid"), std::string::npos) << "the music starts again";
+    EXPECT_EQ(mci[3], "mci play x1");
+    EXPECT_EQ(loaded.lines().back(), state);
 }
 
 }  // namespace

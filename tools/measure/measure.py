@@ -188,6 +188,8 @@ def memory_run(args, x, saves, env, label):
     game.load(saves.music)
     time.sleep(5)
     playing = memory(game.pid)
+    print(f"    after the first piece: {playing['VmRSS']:.1f} MB, "
+          f"peak so far {playing['VmHWM']:.1f} MB")
     print_groups(game.pid)
     for piece in saves.pieces:
         game.load(piece)

@@ -1,0 +1,33 @@
+// The game's FluidSynth settings and SoundFont choice.
+#include "audio/fluid_setup.h"
+
+#include <algorithm>
+
+namespace hazama {
+
+std::filesystem::path choose_soundfont(const std::filesystem::path& folder) {
+    for (const char* name : {"FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
+        const auto path = folder / name;
+        if (std::filesystem::is_regular_file(path)) return path;
+    }
+    return {};
+}
+
+fluid_settings_t* new_game_settings() {
+    fluid_settings_t* settings = new_fluid_settings();
+    if (settings == nullptr) return nullptr;
+    fluid_settings_setnum(settings, "synth.gain", kFullGain);
+    fluid_settings_setnum(settings, "synth.sample-rate", 44100.0);
+    // Only the instruments a piece selects are read into memory (FluidR3 is 140 MB; even
+    // TimGM6mb saves a few MB this way), and no piece of ours needs more than 64 voices
+    // at once.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(settings, "synth.polyphony", 64);
+    return settings;
+}
+
+double gain_for_volume(int percent) {
+    return kFullGain * std::clamp(percent, 0, 100) / 100.0;
+}
+
+}  // namespace hazama

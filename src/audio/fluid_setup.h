@@ -1,0 +1,26 @@
+// How the game sets up FluidSynth: the SoundFont it picks and the synthesizer's settings.
+// The media device plays with these, and the loudness check renders with them, so the two
+// cannot drift apart.
+#pragma once
+
+#include <fluidsynth.h>
+
+#include <filesystem>
+
+namespace hazama {
+
+// The synthesizer's output gain at full volume (FluidSynth's own default). With TimGM6mb
+// the pieces play at about -30 dB RMS and peak below -12 dBFS at this gain.
+constexpr double kFullGain = 0.2;
+
+// FluidR3 sounds best; TimGM6mb is small. The .sf3 fonts load far too slowly to use.
+// Empty when `folder` holds neither.
+std::filesystem::path choose_soundfont(const std::filesystem::path& folder);
+
+// New settings for the game's synthesizer (the caller deletes them).
+fluid_settings_t* new_game_settings();
+
+// The gain for a volume in percent (0 is silence; 100 and above is full).
+double gain_for_volume(int percent);
+
+}  // namespace hazama

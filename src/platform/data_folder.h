@@ -1,0 +1,25 @@
+// Where the game's data (gra/ and music/) lies: beside the program, or installed.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace hazama {
+
+// The installed data, relative to the program's folder: /usr/games/hazama reads
+// /usr/share/games/hazama.
+inline constexpr std::string_view kInstalledData = "../share/games/hazama";
+
+// The folders that may hold the data, in the order they are tried: the program's own
+// folder first (the build tree, and a player's own copy beside an installed program),
+// then `installed` taken relative to it.
+std::vector<std::filesystem::path> data_folder_candidates(
+    const std::filesystem::path& program_folder, std::string_view installed = kInstalledData);
+
+// The first candidate that holds a gra/ folder, or nothing when none does.
+std::optional<std::filesystem::path> find_data_folder(const std::filesystem::path& program_folder,
+                                                      std::string_view installed = kInstalledData);
+
+}  // namespace hazama
