@@ -15,8 +15,8 @@
 #include <utility>
 
 #include "app/app_setup.h"
-#include "app/reading_menu.h"
 #include "app/close_request.h"
+#include "app/reading_menu.h"
 #include "app/widgets.h"
 #include "app/window_art.h"
 #include "audio/fluid_media_device.h"

@@ -62,7 +62,9 @@ TEST(Settings, MissingOrUnreadableFilesGiveTheDefaults) {
     const QString locked = dir.filePath("locked.ini");
     ASSERT_TRUE(Settings{.fullscreen = true}.save(locked));
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
-    if (!QFileInfo(locked).isReadable()) EXPECT_EQ(Settings::load(locked), defaults);
+    if (!QFileInfo(locked).isReadable()) {
+        EXPECT_EQ(Settings::load(locked), defaults);
+    }
 }
 
 TEST(Settings, AnUnwritablePlaceRefusesTheSaveAndKeepsWhatWasThere) {
