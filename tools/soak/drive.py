@@ -83,6 +83,7 @@ class Driver:
         self.closed_in_dialog = False
         self.closed_in_menu = False
         self.menus = 0
+        self.right_clicks = 0
         self.window_hidden = None
         self.window_destroyed = None
 
@@ -130,6 +131,12 @@ class Driver:
                 return x, y, width, height, popup
         return None
 
+    def cancel(self):
+        """Escape for a dialog, with Ctrl let go first: Ctrl+Escape cancels nothing, and a
+        dialog left open takes every later input until the end of the run."""
+        self.set_ctrl(False)
+        self.key("Escape")
+
     # ---------------------------------------------------------------- input
 
     def key(self, name):
@@ -176,14 +183,14 @@ class Driver:
             if r < 0.6:
                 self.click(*self.point_in((0, 0, width, height), x, y))
             elif r < 0.8:
-                self.key("Escape")
+                self.cancel()
             else:
                 self.click(*self.anywhere(*self.origin(game)))
         elif (width, height) == CHOOSER_SIZE:
             i = self.rng.randrange(4)
             self.click(*self.point_in((7, 36 + 40 * i, 289, 33), x, y))
         else:
-            self.key("Escape")
+            self.cancel()
 
     def act(self, game):
         """One random input. While a dialog is open only the dialog is answered, so a file
@@ -197,6 +204,7 @@ class Driver:
         if r < 0.30:
             self.click(*self.anywhere(ox, oy))
         elif r < 0.38:
+            self.right_clicks += 1
             self.click(*self.anywhere(ox, oy), button=3)
         elif r < 0.50:
             self.click(*self.point_in(self.rng.choice(COMMAND_BUTTONS), ox, oy))
@@ -219,7 +227,7 @@ class Driver:
             while time.monotonic() < deadline and self.dialog(game) is None:
                 time.sleep(0.05)
             if self.dialog(game) is not None:
-                self.key("Escape")
+                self.cancel()
 
     # ---------------------------------------------------------------- watching
 
@@ -368,9 +376,9 @@ def main():
                          " inside a dialog" if driver.closed_in_dialog else
                          " inside the menu" if driver.closed_in_menu else "",
                          (driver.window_hidden or close_s) * 1000, exit_s * 1000)
-        print("soak: passed, seed %d, %d inputs, %d runs, %d menus answered, %d repaint checks"
-              " (slowest %.0f ms), %s"
-              % (args.seed, driver.inputs, runs, driver.menus, driver.probes,
+        print("soak: passed, seed %d, %d inputs, %d runs, %d right clicks, %d menus answered,"
+              " %d repaint checks (slowest %.0f ms), %s"
+              % (args.seed, driver.inputs, runs, driver.right_clicks, driver.menus, driver.probes,
                  driver.slowest_repaint * 1000, closed))
         return 0
     except Failure as failure:
