@@ -56,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expect(kept->contains(ReadRecord::hash("新しい行")), "the new line is kept");
         if (lines)
             for (std::uint64_t h : *lines) expect(kept->contains(h), "old lines are kept");
+        expect(lines || after.size() >= size, "an unreadable file gives way only to no less");
     } else {
         expect(!lines && after == bytes, "a refused write leaves the file as it was");
         expect(ReadRecord::encode({ReadRecord::hash("新しい行")}).size() < size,
