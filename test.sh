@@ -24,7 +24,7 @@ suites=$(( $(ctest --test-dir build -N | sed -n 's/^Total Tests: //p') +
             $(ctest --test-dir build-asan -N | sed -n 's/^Total Tests: //p') ))
 
 if [ -x tools/fuzz.sh ]; then
-  echo "== fuzzing the save-file loader, the staff file reader and the media command parser"
+  echo "== fuzzing the save-file loader, the staff file reader, the media command parser and the read record"
   tools/fuzz.sh
   suites=$((suites + 1))
 fi

@@ -2,7 +2,7 @@
 # Builds the fuzz targets into build-fuzz/ and runs each for about 20 seconds
 # (HAZAMA_FUZZ_SECONDS): the save-file loader from a few valid saves, the staff file reader
 # from the game's own staff file, the media command parser from the commands the game
-# sends. A crash leaves its input in build-fuzz/ as NAME-crash-*; turn it into a test case
+# sends, the read record's loader from a few valid records. A crash leaves its input in build-fuzz/ as NAME-crash-*; turn it into a test case
 # beside the module's other tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,3 +48,9 @@ for command in 'open "/usr/share/hazama/music/mind.mid" alias x1 notify' 'play x
   i=$((i + 1))
 done
 fuzz media_command_fuzzer 256 src/audio/media_command.cpp
+
+record=(src/reading/read_record.cpp)
+mkdir -p "$out/read_record_fuzzer-corpus"
+clang++ "${flags[@]}" "${record[@]}" fuzz/make_read_seeds.cpp -o "$out/make_read_seeds"
+"$out/make_read_seeds" "$out/read_record_fuzzer-corpus"
+fuzz read_record_fuzzer 1024 "${record[@]}"

@@ -1,6 +1,7 @@
 // Closing the window inside each kind of wait the game has besides a line and a pause
-// (those are in closing_test.cpp): a dissolve, the opening, the staff roll and the game's
-// modal windows. Each sends "close x1" once and ends the script that was waiting.
+// (those are in closing_test.cpp): a dissolve, the opening, the staff roll, the game's
+// modal windows, and the history panel and the right-click menu open over a waiting line.
+// Each sends "close x1" once and ends the script that was waiting.
 #include <QApplication>
 #include <QTimer>
 #include <functional>
@@ -14,7 +15,15 @@ struct Wait {
     const char* name;
     std::function<void(MainForm&)> enter;  // runs until the wait it enters is left
     bool modal;                            // a dialog is open while it waits
+    const char* overlay = nullptr;         // the reading control open over it, by name
 };
+
+// Shows a line and, once it waits, lets `open` put a reading control over it.
+void over_a_waiting_line(MainForm& f, void (*open)(QWidget& window)) {
+    auto& window = dynamic_cast<QWidget&>(f.platform());
+    QTimer::singleShot(0, &window, [&window, open] { open(window); });
+    f.message("閉じる前の行");
+}
 
 const Wait kWaits[] = {
     {"Fade",
@@ -29,6 +38,18 @@ const Wait kWaits[] = {
     {"SaveDialog", [](MainForm& f) { f.comsave_Click(); }, true},
     {"LoadDialog", [](MainForm& f) { f.comload_Click(); }, true},
     {"MessageBox", [](MainForm& f) { f.platform().message_box("読み込みエラー"); }, true},
+    {"HistoryPanel",
+     [](MainForm& f) {
+         over_a_waiting_line(f, [](QWidget& w) { QTest::keyClick(&w, Qt::Key_PageUp); });
+     },
+     false, "history"},
+    {"ReadingMenu",
+     [](MainForm& f) {
+         over_a_waiting_line(f, [](QWidget& w) {
+             QTest::mouseClick(w.findChild<QWidget*>(QStringLiteral("picmain0")), Qt::RightButton);
+         });
+     },
+     false, "reading_menu"},
 };
 
 class ClosingInsideAWait : public WindowTest, public ::testing::WithParamInterface<Wait> {};
@@ -43,11 +64,14 @@ TEST_P(ClosingInsideAWait, SendsCloseOnceAndEndsTheScript) {
     // Close once the wait is surely entered: its dialog is up, or a few frames have passed.
     int ticks = 0;
     bool dialog_seen = false;
+    QWidget* overlay = wait.overlay ? control(wait.overlay) : nullptr;
+    bool overlay_open = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         dialog_seen = dialog_seen || QApplication::activeModalWidget() != nullptr;
         if (++ticks < 10 || (wait.modal && !dialog_seen)) return;
         closer.stop();
+        overlay_open = overlay && overlay->isVisible();
         window->close();
     });
     closer.start(10);
@@ -61,6 +85,10 @@ TEST_P(ClosingInsideAWait, SendsCloseOnceAndEndsTheScript) {
     });
     EXPECT_FALSE(went_on);
     EXPECT_EQ(dialog_seen, wait.modal);
+    if (overlay) {
+        EXPECT_TRUE(overlay_open) << wait.overlay << " was open when the window closed";
+        EXPECT_FALSE(overlay->isVisible()) << wait.overlay << " is closed too";
+    }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the dialog is closed too";
     EXPECT_TRUE(window->closing());
     EXPECT_FALSE(window->isVisible());

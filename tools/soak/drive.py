@@ -2,9 +2,10 @@
 """Plays the game at random under a private Xvfb and watches it.
 
 Started by tools/soak.sh. Sends left and right clicks anywhere in the window (never on the
-quit button), the command buttons, Space, Enter and other keys, the wheel, Ctrl held and
-released, F11, the save and load dialogs opened and cancelled, and answers to the move
-chooser, all drawn from one seed. Every few seconds it covers part of the window and checks
+quit button), the command buttons, Space, Enter and other keys (the history's and F2, F3
+among them), the wheel, Ctrl held and released, F11, the save and load dialogs opened and
+cancelled, answers to the move chooser, and to the right-click menu an entry chosen or the
+menu dismissed, all drawn from one seed. Every few seconds it covers part of the window and checks
 that the game paints it again. At the end it closes the window through the window manager
 protocol, in half the runs while a file dialog is open, and times the close: from the
 request to the end of main (the window destroyed), and to the end of the process, which
@@ -30,7 +31,8 @@ COMMAND_BUTTONS = [(529, 257, 97, 41), (529, 305, 97, 41), (529, 355, 97, 41),
 SAVE_BUTTON, LOAD_BUTTON = COMMAND_BUTTONS[3], COMMAND_BUTTONS[4]
 CHOOSER_SIZE = (308, 201)
 OTHER_KEYS = ["a", "z", "q", "1", "Escape", "Tab", "BackSpace", "Left", "Up", "Down",
-              "Right", "Home", "Page_Down", "F1", "F5", "Shift_L", "Super_L"]
+              "Right", "Home", "End", "Prior", "Page_Down", "F1", "F2", "F3", "F5", "Shift_L",
+              "Super_L"]
 REPAINT_LIMIT_S = 10.0
 CLOSE_LIMIT_S = 1.0
 REPORT = re.compile(r"ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:|"
@@ -79,13 +81,17 @@ class Driver:
         self.probes = 0
         self.slowest_repaint = 0.0
         self.closed_in_dialog = False
+        self.closed_in_menu = False
+        self.menus = 0
+        self.right_clicks = 0
         self.window_hidden = None
         self.window_destroyed = None
 
     # ---------------------------------------------------------------- windows
 
     def top_windows(self):
-        """The game's mapped top-level windows: (window, x, y, width, height)."""
+        """The game's mapped top-level windows: (window, x, y, width, height, popup); a popup
+        (the right-click menu and its submenu) is placed by the game itself."""
         found = []
         for w in self.root.query_tree().children:
             try:
@@ -94,8 +100,9 @@ class Driver:
                 cls = w.get_wm_class()
                 if not cls or cls[1].lower() != "hazama":
                     continue
+                popup = bool(w.get_attributes().override_redirect)
                 g = w.get_geometry()
-                found.append((w, g.x, g.y, g.width, g.height))
+                found.append((w, g.x, g.y, g.width, g.height, popup))
             except error.BadWindow:
                 continue
         return found
@@ -103,8 +110,8 @@ class Driver:
     def wait_for_window(self, game):
         deadline = time.monotonic() + 60
         while time.monotonic() < deadline:
-            for w, x, y, width, height in self.top_windows():
-                if (width, height) == (WIDTH, HEIGHT):
+            for w, x, y, width, height, popup in self.top_windows():
+                if (width, height) == (WIDTH, HEIGHT) and not popup:
                     game.window = w
                     return
             if game.exited():
@@ -118,10 +125,17 @@ class Driver:
         return at.x, at.y
 
     def dialog(self, game):
-        for w, x, y, width, height in self.top_windows():
+        """The first window of the game's besides its main one: (x, y, width, height, popup)."""
+        for w, x, y, width, height, popup in self.top_windows():
             if w.id != game.window.id:
-                return x, y, width, height
+                return x, y, width, height, popup
         return None
+
+    def cancel(self):
+        """Escape for a dialog, with Ctrl let go first: Ctrl+Escape cancels nothing, and a
+        dialog left open takes every later input until the end of the run."""
+        self.set_ctrl(False)
+        self.key("Escape")
 
     # ---------------------------------------------------------------- input
 
@@ -159,27 +173,38 @@ class Driver:
             if not (qx <= x < qx + qw and qy <= y < qy + qh):
                 return ox + x, oy + y
 
-    def answer_dialog(self, box):
-        """A chooser gets one of its buttons; any other dialog is cancelled with Escape."""
-        x, y, width, height = box
-        if (width, height) == CHOOSER_SIZE:
+    def answer_dialog(self, box, game):
+        """A chooser gets one of its buttons; the menu a click on an entry (or a submenu, or a
+        greyed one), Escape, or a click beside it; any other dialog is cancelled with Escape."""
+        x, y, width, height, popup = box
+        if popup:
+            self.menus += 1
+            r = self.rng.random()
+            if r < 0.6:
+                self.click(*self.point_in((0, 0, width, height), x, y))
+            elif r < 0.8:
+                self.cancel()
+            else:
+                self.click(*self.anywhere(*self.origin(game)))
+        elif (width, height) == CHOOSER_SIZE:
             i = self.rng.randrange(4)
             self.click(*self.point_in((7, 36 + 40 * i, 289, 33), x, y))
         else:
-            self.key("Escape")
+            self.cancel()
 
     def act(self, game):
         """One random input. While a dialog is open only the dialog is answered, so a file
         is never saved or loaded by chance."""
         box = self.dialog(game)
         if box is not None:
-            self.answer_dialog(box)
+            self.answer_dialog(box, game)
             return
         ox, oy = self.origin(game)
         r = self.rng.random()
         if r < 0.30:
             self.click(*self.anywhere(ox, oy))
         elif r < 0.38:
+            self.right_clicks += 1
             self.click(*self.anywhere(ox, oy), button=3)
         elif r < 0.50:
             self.click(*self.point_in(self.rng.choice(COMMAND_BUTTONS), ox, oy))
@@ -202,7 +227,7 @@ class Driver:
             while time.monotonic() < deadline and self.dialog(game) is None:
                 time.sleep(0.05)
             if self.dialog(game) is not None:
-                self.key("Escape")
+                self.cancel()
 
     # ---------------------------------------------------------------- watching
 
@@ -248,7 +273,9 @@ class Driver:
             deadline = time.monotonic() + 2.0
             while time.monotonic() < deadline and self.dialog(game) is None:
                 time.sleep(0.05)
-        self.closed_in_dialog = self.dialog(game) is not None
+        box = self.dialog(game)
+        self.closed_in_dialog = box is not None and not box[4]
+        self.closed_in_menu = box is not None and box[4]
         protocols = self.d.intern_atom("WM_PROTOCOLS")
         delete = self.d.intern_atom("WM_DELETE_WINDOW")
         event = protocol.event.ClientMessage(window=game.window, client_type=protocols,
@@ -345,11 +372,14 @@ def main():
         if close_s is not None:
             closed = "close %.0f ms%s (window hidden after %.0f ms, process gone after %.0f ms" \
                      " with the leak check)" % (
-                         close_s * 1000, " inside a dialog" if driver.closed_in_dialog else "",
+                         close_s * 1000,
+                         " inside a dialog" if driver.closed_in_dialog else
+                         " inside the menu" if driver.closed_in_menu else "",
                          (driver.window_hidden or close_s) * 1000, exit_s * 1000)
-        print("soak: passed, seed %d, %d inputs, %d runs, %d repaint checks (slowest %.0f ms), %s"
-              % (args.seed, driver.inputs, runs, driver.probes, driver.slowest_repaint * 1000,
-                 closed))
+        print("soak: passed, seed %d, %d inputs, %d runs, %d right clicks, %d menus answered,"
+              " %d repaint checks (slowest %.0f ms), %s"
+              % (args.seed, driver.inputs, runs, driver.right_clicks, driver.menus, driver.probes,
+                 driver.slowest_repaint * 1000, closed))
         return 0
     except Failure as failure:
         print("soak: FAILED with seed %d after %d runs: %s" % (args.seed, runs, failure))
