@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the working tree into build/package/, runs lintian on
 # it, unpacks it with dpkg -x and checks the installed game there as ./test.sh checks a
-# scratch install. Takes several minutes (it builds the game and its data from scratch),
-# so ./test.sh does not run it.
+# scratch install. It builds the game and its data from scratch (a minute or two);
+# ./test.sh runs it last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/install_deps.sh
