@@ -16,7 +16,6 @@
 #include "app/start_up.h"
 #include "audio/fluid_media_device.h"
 #include "platform/data_folder.h"
-#include "reading/read_record.h"
 
 namespace {
 

@@ -1,13 +1,12 @@
 // mainform's remembered choices: fullscreen, the volume, auto-advance and skip, read from
 // the settings file at start and written back whenever one changes.
 #include "app/main_window.h"
-#include "audio/media_device.h"
 
 namespace hazama {
 
 void MainWindow::set_volume(int percent) {
     volume_ = percent;
-    media_.set_volume(percent);
+    form_->set_volume(percent);
 }
 
 void MainWindow::use_settings(const QString& path) {

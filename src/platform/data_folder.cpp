@@ -1,6 +1,8 @@
-// Where the game's data (gra/ and music/) lies: beside the program, or installed.
+// Where the game's data (gra/ and music/) lies, beside the program or installed, and where
+// the player's own files go.
 #include "platform/data_folder.h"
 
+#include <cstdlib>
 #include <system_error>
 
 #include "platform/asset_path.h"
@@ -36,6 +38,16 @@ std::optional<std::filesystem::path> find_data_folder(const std::filesystem::pat
         if (std::filesystem::is_directory(find_asset(folder, "gra"), ec)) return folder;
     }
     return std::nullopt;
+}
+
+std::filesystem::path default_data_folder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    // A relative XDG_DATA_HOME is to be ignored, as if it were unset.
+    if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "hazama";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0')
+        return std::filesystem::path(home) / ".local" / "share" / "hazama";
+    return {};
 }
 
 }  // namespace hazama

@@ -1,4 +1,5 @@
-// Where the game's data (gra/ and music/) lies: beside the program, or installed.
+// Where the game's data (gra/ and music/) lies, beside the program or installed, and where
+// the player's own files go.
 #pragma once
 
 #include <filesystem>
@@ -21,5 +22,9 @@ std::vector<std::filesystem::path> data_folder_candidates(
 // The first candidate that holds a gra/ folder, or nothing when none does.
 std::optional<std::filesystem::path> find_data_folder(const std::filesystem::path& program_folder,
                                                       std::string_view installed = kInstalledData);
+
+// The player's own folder for the game: $XDG_DATA_HOME/hazama, else
+// ~/.local/share/hazama; empty when neither can be found.
+std::filesystem::path default_data_folder();
 
 }  // namespace hazama

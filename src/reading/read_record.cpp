@@ -4,7 +4,6 @@
 #include "reading/read_record.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -38,16 +37,6 @@ std::uint64_t get(std::string_view in, std::size_t at, int bytes) {
 }
 
 }  // namespace
-
-std::filesystem::path default_data_folder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    // A relative XDG_DATA_HOME is to be ignored, as if it were unset.
-    if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "hazama";
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0')
-        return std::filesystem::path(home) / ".local" / "share" / "hazama";
-    return {};
-}
 
 std::uint64_t ReadRecord::hash(std::string_view text) {
     return fnv(text);

@@ -10,10 +10,9 @@
 #include <string_view>
 #include <unordered_set>
 
-namespace hazama {
+#include "platform/data_folder.h"  // default_data_folder, where the record goes
 
-// $XDG_DATA_HOME/hazama, else ~/.local/share/hazama; empty when neither can be found.
-std::filesystem::path default_data_folder();
+namespace hazama {
 
 class ReadRecord {
   public:

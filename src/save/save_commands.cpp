@@ -2,9 +2,8 @@
 // how play resumes at the loaded location.
 #include <unistd.h>
 
-#include <cstdlib>
-
 #include "form/main_form.h"
+#include "platform/data_folder.h"
 #include "save/save_file.h"
 
 namespace hazama {
@@ -13,24 +12,12 @@ namespace {
 constexpr char kFilter[] = "ハザマセーブデータ(*.hzm)|*.hzm|";
 constexpr char kExtension[] = "hzm";
 
-// The player's own data folder for the game: $XDG_DATA_HOME/hazama or
-// ~/.local/share/hazama.
-std::filesystem::path user_data_folder() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data != nullptr && data[0] == '/') return std::filesystem::path(data) / "hazama";
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return std::filesystem::path(home) / ".local" / "share" / "hazama";
-    }
-    return {};
-}
-
 // Where the dialog opens: the program's folder, ending in "/". An installed game cannot
 // write there, so its saves go to the player's data folder, created on first use.
 std::string initial_dir(const std::filesystem::path& root) {
     std::filesystem::path folder = root;
     if (::access(root.c_str(), W_OK) != 0) {
-        const std::filesystem::path data = user_data_folder();
+        const std::filesystem::path data = default_data_folder();
         std::error_code ec;
         if (!data.empty() && (std::filesystem::create_directories(data, ec) ||
                               std::filesystem::is_directory(data, ec))) {
