@@ -8,7 +8,7 @@
 
 #include "app/history_panel.h"
 #include "app/main_window.h"
-#include "app/widgets.h"
+#include "app/screen_view.h"
 
 namespace hazama {
 namespace {

@@ -17,8 +17,9 @@
 
 #include "app/app_setup.h"
 #include "app/close_request.h"
+#include "app/picture_button.h"
 #include "app/reading_menu.h"
-#include "app/widgets.h"
+#include "app/screen_view.h"
 #include "app/window_art.h"
 #include "audio/fluid_media_device.h"
 #include "platform/qt_picture_decoder.h"
@@ -296,13 +297,15 @@ void MainWindow::set_notice(const std::string& text) {
 
 void MainWindow::refresh_screen(const Plane& screen) {
     const qint64 asked_ns = clock_.nsecsElapsed();
-    screen_->set_plane(&screen);
-    // Scripts run without returning to the event loop between frames: paint now.
-    screen_->repaint();
+    screen_->refresh(screen);
     if (log_frames_) {
         std::fprintf(stderr, "frame %.3f %.3f cpu %.3f\n", asked_ns * 1e-6,
                      clock_.nsecsElapsed() * 1e-6, process_cpu_ms());
     }
+}
+
+void MainWindow::dissolve_begins(const Plane& incoming) {
+    screen_->dissolve_to(incoming);
 }
 
 void MainWindow::note(const std::string& line) {

@@ -80,6 +80,7 @@ class MainWindow : public QWidget, public Platform {
     void set_notice(const std::string& text) override;
     void show_reading_marks(bool auto_on, bool skipping) override;
     void refresh_screen(const Plane& screen) override;
+    void dissolve_begins(const Plane& incoming) override;
     int choose(const std::array<std::string, 3>& captions) override;
     std::optional<std::string> ask_file(const FileRequest& request) override;
     void message_box(const std::string& text) override;

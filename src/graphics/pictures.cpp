@@ -75,6 +75,7 @@ void MainForm::fade(int scrolltime, int op) {
     if (op == 1) fill_box(picmain[1], 0, 0, kStageWidth, kStageHeight, kBlack);
     if (op == 2) fill_box(picmain[1], 0, 0, kStageWidth, kStageHeight, kWhite);
     bit_blt(picmain[2], 0, 0, kStageWidth, kStageHeight, picmain[0], 0, 0);
+    platform().dissolve_begins(picmain[1]);
 
     // Step k (0..15) of the 16 follows from the elapsed time; step 0 is never drawn. A frame
     // is drawn when the step changes, so a slow machine skips steps but keeps the duration.

@@ -97,8 +97,12 @@ class Platform {
         (void)auto_on;
         (void)skipping;
     }
-    // Repaints the visible scene picture from the screen plane (no copy is kept).
+    // Shows the screen plane in the visible scene picture.
     virtual void refresh_screen(const Plane& screen) = 0;
+    // A dissolve begins: until the screen plane equals `incoming`, each refresh shows more
+    // of its pixels turned to `incoming`'s. A platform that scales the picture may scale
+    // `incoming` once now instead of the whole screen at every frame; nothing else changes.
+    virtual void dissolve_begins(const Plane& incoming) { (void)incoming; }
 
     // --- modal windows ---
     // The move chooser: returns the pressed button 0..3, or -1 when closed by its close box.

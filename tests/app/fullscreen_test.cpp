@@ -4,12 +4,16 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
+#include "app/scaled_dissolve.h"
 #include "window_fixture.h"
 
 namespace hazama {
@@ -149,6 +153,59 @@ TEST_F(FullscreenTest, TheMenuSwitchesFullscreenAndShowsIt) {
     QTest::qWait(50);
     EXPECT_FALSE(window->fullscreen());
     EXPECT_EQ(window->size(), QSize(634, 463));
+}
+
+// A dissolve at full screen is drawn from the two pictures scaled once; what reaches the
+// screen (the offscreen screen grabs the window's backing store) ends as the incoming
+// picture scaled, exactly, and passes through frames that show both.
+TEST_F(FullscreenTest, ADissolveEndsOnScreenAsTheIncomingPictureScaled) {
+    enter_play();
+    toggle_with_f11();
+    ASSERT_GT(window->fit().factor, 1.0);
+    const auto plane = [](std::uint32_t colour, std::uint32_t stripe) {
+        Plane p(512, 384, colour);
+        for (int y = 0; y < 384; y += 16)
+            for (int x = 0; x < 512; ++x) p.row(y)[x] = stripe;
+        return p;
+    };
+    QWidget* scene = control("picmain0");
+    const auto on_screen = [&] {
+        return window->screen()
+            ->grabWindow(window->winId())
+            .toImage()
+            .copy(QRect(scene->mapTo(window.get(), QPoint()), scene->size()))
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    form->set_visible(Control::picmain0, true);
+    form->picmain[0] = plane(0x203040, 0xFFFFFF);
+    form->refresh();
+    std::vector<QImage> frames;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] { frames.push_back(on_screen()); });
+    sampler.start(60);
+    window->run_script([&] {
+        form->picmain[1] = plane(0xC08020, 0x000000);
+        form->fade(600, 0);
+    });
+    sampler.stop();
+    // The picture is the plane times the factor, cut to the box; black beside it.
+    const double f = window->fit().factor;
+    const QSize picture =
+        QSize(std::lround(512 * f), std::lround(384 * f)).boundedTo(scene->size());
+    QImage want(scene->size(), QImage::Format_RGB32);
+    want.fill(Qt::black);
+    QPainter(&want).drawImage(0, 0, scaled_plane(form->picmain[1], picture));
+    EXPECT_EQ(on_screen(), want);
+    // Some frame between showed both pictures.
+    const QRgb old_colour = scaled_plane(plane(0x203040, 0xFFFFFF), picture).pixel(40, 40);
+    EXPECT_TRUE(std::any_of(frames.begin(), frames.end(), [&](const QImage& f) {
+        bool old_seen = false, new_seen = false;
+        for (int x = 0; x < 200; ++x) {
+            old_seen |= f.pixel(x, 40) == old_colour;
+            new_seen |= f.pixel(x, 40) == want.pixel(x, 40);
+        }
+        return old_seen && new_seen;
+    }));
 }
 
 // Run with QT_SCALE_FACTOR=2 (ctest's app_tests_density): the window keeps its size in the

@@ -1,0 +1,135 @@
+// The scene picture (screen_view.h).
+#include "app/screen_view.h"
+
+#include "app/scaled_dissolve.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace hazama {
+namespace {
+
+// The plane's pixels are 0x00RRGGBB; RGB32 ignores the top byte, so the buffer is painted
+// as it is, wrapped without a copy.
+QImage view_of(const Plane& plane) {
+    return QImage(reinterpret_cast<const uchar*>(plane.pixels.data()), plane.width, plane.height,
+                  plane.width * 4, QImage::Format_RGB32);
+}
+
+}  // namespace
+
+ScreenView::ScreenView(QWidget* parent) : QWidget(parent) {
+    // Every pixel is painted on each refresh; nothing behind needs drawing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ahead_.setSingleShot(true);
+    connect(&ahead_, &QTimer::timeout, this, [this] {
+        if (dissolve_) dissolve_->prepare_next();
+    });
+}
+
+ScreenView::~ScreenView() = default;
+
+void ScreenView::set_factor(double factor) {
+    if (factor == factor_) return;
+    factor_ = factor;
+    dissolve_.reset();
+    shown_ = Plane();  // the next refresh paints everything
+}
+
+void ScreenView::dissolve_to(const Plane& incoming) {
+    dissolve_.reset();
+    if (factor_ == 1.0 || shown_.empty() || incoming.width != shown_.width ||
+        incoming.height != shown_.height)
+        return;
+    dissolve_ = std::make_unique<ScaledDissolve>(shown_, incoming, picture_rect().size());
+}
+
+void ScreenView::refresh(const Plane& plane) {
+    plane_ = &plane;
+    std::optional<QRegion> dirty;
+    if (dissolve_) dirty = follow_dissolve(plane);
+    if (!dirty) {
+        dissolve_.reset();
+        dirty = QRegion(changed_rect(plane));
+    }
+    shown_.width = plane.width;
+    shown_.height = plane.height;
+    shown_.pixels = plane.pixels;
+    // Scripts run without returning to the event loop between frames: paint now.
+    if (!dirty->isEmpty()) repaint(*dirty);
+    // The next frame's blocks are turned while the game waits for it.
+    if (dissolve_ && !dissolve_->done()) ahead_.start(0);
+}
+
+std::optional<QRegion> ScreenView::follow_dissolve(const Plane& plane) {
+    if (dissolve_->picture().size() != picture_rect().size()) return std::nullopt;
+    std::optional<QRegion> rows = dissolve_->follow(plane, shown_);
+    if (!rows) return std::nullopt;
+    rows->translate(picture_rect().topLeft());
+    return rows;
+}
+
+QRect ScreenView::picture_rect() const {
+    if (plane_ == nullptr) return {};
+    const QSize scaled(static_cast<int>(std::lround(plane_->width * factor_)),
+                       static_cast<int>(std::lround(plane_->height * factor_)));
+    return QRect(QPoint(), scaled.boundedTo(size()));
+}
+
+QRect ScreenView::changed_rect(const Plane& plane) const {
+    if (shown_.width != plane.width || shown_.height != plane.height) return rect();
+    int top = plane.height, bottom = -1, left = plane.width, right = -1;
+    for (int y = 0; y < plane.height; ++y) {
+        const std::uint32_t* now = plane.row(y);
+        const std::uint32_t* was = shown_.row(y);
+        if (std::memcmp(now, was, static_cast<std::size_t>(plane.width) * 4) == 0) continue;
+        top = std::min(top, y);
+        bottom = y;
+        int x = 0;
+        while (now[x] == was[x]) ++x;
+        left = std::min(left, x);
+        x = plane.width - 1;
+        while (now[x] == was[x]) --x;
+        right = std::max(right, x);
+    }
+    if (bottom < 0) return {};
+    if (factor_ == 1.0) return QRect(QPoint(left, top), QPoint(right, bottom));
+    // A scaled pixel blends its neighbours: one more source pixel on every side.
+    const auto scaled = [this](int n) { return static_cast<int>(std::floor(n * factor_)); };
+    return QRect(QPoint(scaled(left - 1), scaled(top - 1)),
+                 QPoint(scaled(right + 2), scaled(bottom + 2)))
+        .intersected(rect());
+}
+
+void ScreenView::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    if (plane_ == nullptr || plane_->empty()) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    const QRegion& dirty = event->region();
+    const QRect picture = picture_rect();
+    if (factor_ == 1.0) {
+        const QImage view = view_of(*plane_);
+        for (const QRect& r : dirty) p.drawImage(r.topLeft(), view, r);
+    } else if (dissolve_ && dissolve_->picture().size() == picture.size()) {
+        for (const QRect& r : dirty) p.drawImage(r.topLeft(), dissolve_->picture(), r);
+    } else {
+        // Only the dirty part is scaled: the clip bounds the raster engine's work.
+        p.setClipRegion(dirty);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(picture, view_of(*plane_));
+        p.setClipping(false);
+    }
+    // A plane smaller than the box leaves black around it.
+    const QRegion rest = dirty - QRegion(picture);
+    for (const QRect& r : rest) p.fillRect(r, Qt::black);
+}
+
+}  // namespace hazama
