@@ -310,6 +310,7 @@ void MainWindow::dissolve_begins(const Plane& incoming) {
 
 void MainWindow::note(const std::string& line) {
     if (!log_frames_) return;
+    clock_after_note_ = true;
     std::fprintf(stderr, "note %.3f cpu %.3f %s\n", clock_.nsecsElapsed() * 1e-6, process_cpu_ms(),
                  line.c_str());
 }

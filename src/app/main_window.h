@@ -136,6 +136,7 @@ class MainWindow : public QWidget, public Platform {
     QElapsedTimer clock_;
     bool closing_ = false;
     bool log_frames_ = false;
+    bool clock_after_note_ = false;  // the frame log awaits the clock's next reading
     int exit_status_ = 0;
 
     QPixmap frame_;

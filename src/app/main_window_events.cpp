@@ -12,6 +12,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <utility>
 
@@ -178,7 +179,10 @@ void MainWindow::exit_game() {
 // ---------------------------------------------------------------- time and waits
 
 std::uint32_t MainWindow::now_ms() {
-    return static_cast<std::uint32_t>(clock_.elapsed());
+    const auto ms = static_cast<std::uint32_t>(clock_.elapsed());
+    // The frame log names the first reading after a step: a dissolve's start, exactly.
+    if (std::exchange(clock_after_note_, false)) std::fprintf(stderr, "clock %u\n", ms);
+    return ms;
 }
 
 bool MainWindow::run_loop(QEventLoop& loop) {

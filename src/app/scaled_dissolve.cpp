@@ -66,7 +66,6 @@ ScaledDissolve::ScaledDissolve(const Plane& old, const Plane& incoming, QSize si
         turn_blocks(y, kTurning, kTurned);
     }
     left_ = static_cast<int>(std::count(state_.begin(), state_.end(), kOld));
-    if (done()) release();
     prepare_next();
 }
 
@@ -74,7 +73,7 @@ std::optional<QRegion> ScaledDissolve::follow(const Plane& plane, const Plane& s
     if (plane.width != incoming_.width || plane.height != incoming_.height ||
         shown.pixels.size() != plane.pixels.size())
         return std::nullopt;
-    QRegion changed;
+    std::vector<QRect> changed;  // bands from top to bottom, as a region is made of
     for (int y = 0; y < plane.height; ++y) {
         const std::uint32_t* now = plane.row(y);
         const std::uint32_t* was = shown.row(y);
@@ -99,18 +98,15 @@ std::optional<QRegion> ScaledDissolve::follow(const Plane& plane, const Plane& s
         if (turning == 0) continue;
         left_ -= turning;
         turn_blocks(y, kTurning, kTurned);
-        changed += QRect(0, rows_[y], picture_.width(), rows_[y + 1] - rows_[y]);
+        const QRect band(0, rows_[y], picture_.width(), rows_[y + 1] - rows_[y]);
+        if (!changed.empty() && changed.back().bottom() + 1 == band.top())
+            changed.back().setBottom(band.bottom());
+        else
+            changed.push_back(band);
     }
-    if (done()) release();
-    return changed;
-}
-
-void ScaledDissolve::release() {
-    // The picture is the incoming one scaled: the rest is no longer needed. The plane's
-    // size stays, to tell a later refresh's plane apart.
-    std::vector<std::uint32_t>().swap(incoming_.pixels);
-    target_ = QImage();
-    std::vector<State>().swap(state_);
+    QRegion region;
+    region.setRects(changed.data(), static_cast<int>(changed.size()));
+    return region;
 }
 
 void ScaledDissolve::prepare_next() {

@@ -40,7 +40,6 @@ class ScaledDissolve {
 
   private:
     enum State : std::uint8_t { kOld, kTurning, kAhead, kTurned };
-    void release();
     // Copies the blocks of row y's pixels in state `from` from the scaled incoming
     // picture, and sets them to state `to`.
     void turn_blocks(int y, State from, State to);

@@ -1,16 +1,13 @@
 // The scene picture (screen_view.h).
 #include "app/screen_view.h"
 
-#include "app/scaled_dissolve.h"
-
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <optional>
-#include <vector>
+
+#include "app/scaled_dissolve.h"
 
 namespace hazama {
 namespace {
@@ -28,8 +25,15 @@ ScreenView::ScreenView(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted on each refresh; nothing behind needs drawing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     ahead_.setSingleShot(true);
+    // The pause after a dissolve's frame prepares the next one; after the last, the view
+    // paints the plane itself again (its scaling is the finished picture), and the
+    // dissolve's pictures are freed here rather than in a frame.
     connect(&ahead_, &QTimer::timeout, this, [this] {
-        if (dissolve_) dissolve_->prepare_next();
+        if (!dissolve_) return;
+        if (dissolve_->done())
+            dissolve_.reset();
+        else
+            dissolve_->prepare_next();
     });
 }
 
@@ -63,8 +67,7 @@ void ScreenView::refresh(const Plane& plane) {
     shown_.pixels = plane.pixels;
     // Scripts run without returning to the event loop between frames: paint now.
     if (!dirty->isEmpty()) repaint(*dirty);
-    // The next frame's blocks are turned while the game waits for it.
-    if (dissolve_ && !dissolve_->done()) ahead_.start(0);
+    if (dissolve_) ahead_.start(0);
 }
 
 std::optional<QRegion> ScreenView::follow_dissolve(const Plane& plane) {

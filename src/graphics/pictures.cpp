@@ -95,16 +95,17 @@ void MainForm::fade(int scrolltime, int op) {
         refresh();
         yield();
     }
+    bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
+    refresh();
     if (last_drawn > 0) {
         // Leave the scratch planes as the transfers of the last frame leave them: plane 3
-        // the inverted mask, plane 4 the new picture masked by it.
+        // the inverted mask, plane 4 the new picture masked by it. (Done once the whole
+        // picture is on screen: nothing shows them.)
         build_mask(picmain[3], pictile, last_drawn);
         bit_blt(picmain[3], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::NOTSRCCOPY);
         bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
         bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::SRCAND);
     }
-    bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
-    refresh();
 }
 
 void MainForm::lay(int cha_x, int cha_y) {

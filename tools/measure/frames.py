@@ -2,7 +2,9 @@
 each was due, when it was drawn and when it was on screen, and the CPU the dissolve took.
 
 The log's lines, times in ms on the window's clock (the clock the game's waits use):
-    note TIME cpu CPU_MS fade SPAN OP     a dissolve begins (its start is TIME in whole ms)
+    note TIME cpu CPU_MS fade SPAN OP     a dissolve begins
+    clock MS                               the game's first clock reading after a note: the
+                                           dissolve's start, from which its frames are due
     frame ASKED SHOWN cpu CPU_MS           a refresh was asked for, and was on screen at SHOWN
 """
 
@@ -24,6 +26,9 @@ def dissolves(lines):
         if len(parts) >= 7 and parts[0] == "note" and parts[4] == "fade":
             current = {"start": math.floor(float(parts[1])), "cpu_start": float(parts[3]),
                        "span": int(parts[5]), "op": int(parts[6]), "frames": []}
+            continue
+        if current is not None and len(parts) == 2 and parts[0] == "clock" and not current["frames"]:
+            current["start"] = int(parts[1])
             continue
         if current is None or len(parts) != 5 or parts[0] != "frame":
             continue

@@ -42,6 +42,12 @@ class XServer:
         self.process.wait()
 
 
+def pin(pid, cpu):
+    """Keeps every thread of process `pid` on processor `cpu`."""
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        os.sched_setaffinity(int(tid), {cpu})
+
+
 def fit_into(size):
     """The window's fullscreen fit on a screen of `size` ("WxH"): the factor and the top-left
     corner of the scaled 634 x 463 client area, as the window computes them."""

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Measures the game against its performance goals and prints each figure beside its goal.
 
-    tools/measure/measure.py [--build DIR] [--runs N] [startup|idle|dissolve|memory|runner|all]...
+    tools/measure/measure.py [--build DIR] [--runs N] [--pin]
+                             [startup|idle|dissolve|fullscreen|memory|runner|all]...
 
 The window runs on a private Xvfb and is driven with xdotool; it reports through its opt-in
 logs (HAZAMA_REPORT_FIRST_PAINT, HAZAMA_LOG_FRAMES) and is read from /proc. The saves it
@@ -22,8 +23,8 @@ import time
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import frames  # noqa: E402
-from game import (Game, SoundFontFolder, XServer, fit_into, memory, smaps_groups,  # noqa: E402
-                  thread_cpu)
+from game import (Game, SoundFontFolder, XServer, fit_into, memory, pin,  # noqa: E402
+                  smaps_groups, thread_cpu)
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SOUNDFONTS = "/usr/share/sounds/sf2"
@@ -164,9 +165,17 @@ def loaded_dissolves(args, x, pair, fullscreen=False):
         time.sleep(1)  # the window is mapped before it is laid out at the screen's size
     else:
         game.find_window()
+    if args.pin:
+        # The game on one processor, the X server and this script on the other, as on a
+        # desktop whose display server does not take turns with the game.
+        pin(game.pid, 0)
+        pin(x.process.pid, 1)
+        os.sched_setaffinity(0, {1})
     for run in range(args.runs):
         game.load(pair[run % 2])
     game.close()
+    if args.pin:
+        os.sched_setaffinity(0, range(os.cpu_count()))
     shutil.rmtree(config)
     runs = [frames.summary(d) for d in frames.dissolves(game.lines)
             if d["span"] == 1000 and d["op"] == 0]
@@ -288,6 +297,8 @@ def main():
     parser.add_argument("--build", default=os.path.join(REPO, "build"),
                         help="the build folder with hazama, hazama-story, gra/ and music/")
     parser.add_argument("--runs", type=int, default=5, help="repeats where a figure varies")
+    parser.add_argument("--pin", action="store_true",
+                        help="dissolves: the game on processor 0, the X server on processor 1")
     parser.add_argument("measures", nargs="*", metavar="MEASURE",
                         help="any of " + ", ".join(MEASURES) + "; all when none is named")
     args = parser.parse_args()

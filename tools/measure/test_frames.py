@@ -6,11 +6,14 @@ import unittest
 import frames
 
 
-def fade_log(start, span, shown_after_due, cpu=(100.0, 112.5), skip=()):
-    """A log of one dissolve from `start` (ms, fractional): every step but those in `skip`
-    made 0.2 ms after it is due and on screen `shown_after_due` ms after it is due."""
+def fade_log(start, span, shown_after_due, cpu=(100.0, 112.5), skip=(), clock=None):
+    """A log of one dissolve noted at `start` (ms, fractional): every step but those in
+    `skip` made 0.2 ms after it is due and on screen `shown_after_due` ms after it is due.
+    The game reads its start as `clock` (logged) or, without one, as `start` truncated."""
     lines = [f"note {start:.3f} cpu {cpu[0]:.3f} fade {span} 0"]
-    t0 = int(start)
+    t0 = int(start) if clock is None else clock
+    if clock is not None:
+        lines.append(f"clock {clock}")
     for step in range(1, 17):
         if step in skip:
             continue
@@ -47,6 +50,12 @@ class DissolveTest(unittest.TestCase):
         found = frames.dissolves(lines)
         self.assertEqual([(d["span"], len(d["frames"])) for d in found], [(500, 16), (1000, 16)])
         self.assertAlmostEqual(found[1]["cpu_ms"], 10.0)
+
+    def test_the_games_own_clock_reading_is_the_start(self):
+        # The note came at the very end of a ms; the game read its start in the next one.
+        [d] = frames.dissolves(fade_log(4999.98, 1000, 0.5, clock=5000))
+        self.assertEqual(d["frames"][0][1], 5063)
+        self.assertAlmostEqual(frames.summary(d)["late_max"], 0.5)
 
     def test_an_unfinished_dissolve_is_not_reported(self):
         self.assertEqual(frames.dissolves(fade_log(0.0, 1000, 0.5)[:-1]), [])
