@@ -14,8 +14,9 @@ namespace hazama {
 
 class ScaledDissolve;
 
-// Paints the screen plane on black. Each refresh repaints only the part of the picture that
-// changed since the one before.
+// Paints the screen plane on black. In the window each refresh repaints the whole picture,
+// which costs less than a copy kept to compare with; at full screen only the part that
+// changed since the refresh before.
 //
 // At full screen the plane is drawn `factor` times its size, smoothly. A dissolve changes
 // pixels all over the picture at every frame, and scaling the whole plane again each time
@@ -26,8 +27,7 @@ class ScreenView : public QWidget {
     explicit ScreenView(QWidget* parent);
     ~ScreenView() override;
 
-    // Shows `plane`, which must outlive the view or be replaced: the part that changed since
-    // the last refresh is painted at once.
+    // Shows `plane`, which must outlive the view or be replaced, painting at once.
     void refresh(const Plane& plane);
     // A dissolve from what is shown towards `incoming` begins (full screen only; the window
     // paints the plane as it is).
@@ -49,7 +49,7 @@ class ScreenView : public QWidget {
 
     const Plane* plane_ = nullptr;
     double factor_ = 1.0;
-    Plane shown_;  // the plane's pixels at the last refresh
+    Plane shown_;  // full screen: the plane's pixels at the last refresh
     std::unique_ptr<ScaledDissolve> dissolve_;
     QTimer ahead_;  // prepares the dissolve's next frame once the game waits
 };
