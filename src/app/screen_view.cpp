@@ -62,13 +62,13 @@ void ScreenView::refresh(const Plane& plane) {
         dissolve_.reset();
         dirty = QRegion(changed_rect(plane));
     }
+    // Scripts run without returning to the event loop between frames: paint now.
+    if (!dirty->isEmpty()) repaint(*dirty);
     if (factor_ != 1.0) {
         shown_.width = plane.width;
         shown_.height = plane.height;
         shown_.pixels = plane.pixels;
     }
-    // Scripts run without returning to the event loop between frames: paint now.
-    if (!dirty->isEmpty()) repaint(*dirty);
     if (dissolve_) ahead_.start(0);
 }
 

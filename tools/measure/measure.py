@@ -171,9 +171,16 @@ def loaded_dissolves(args, x, pair, fullscreen=False):
         pin(game.pid, 0)
         pin(x.process.pid, 1)
         os.sched_setaffinity(0, {1})
+    # This script reads every frame's line as it comes: it gives way to what it measures.
+    priority = os.getpriority(os.PRIO_PROCESS, 0)
+    os.setpriority(os.PRIO_PROCESS, 0, 15)
     for run in range(args.runs):
         game.load(pair[run % 2])
     game.close()
+    try:
+        os.setpriority(os.PRIO_PROCESS, 0, priority)
+    except PermissionError:
+        pass  # only the superuser may raise it again; the rest is not timed so finely
     if args.pin:
         os.sched_setaffinity(0, range(os.cpu_count()))
     shutil.rmtree(config)
