@@ -48,8 +48,10 @@ void ScreenView::set_factor(double factor) {
 
 void ScreenView::dissolve_to(const Plane& incoming) {
     dissolve_.reset();
-    if (factor_ == 1.0 || shown_.empty() || incoming.width != shown_.width ||
-        incoming.height != shown_.height)
+    // On a high-density screen the plane is scaled straight to the device's pixels; the
+    // dissolve's pictures, in the design's pixels, would be scaled a second time.
+    if (factor_ == 1.0 || devicePixelRatioF() != 1.0 || shown_.empty() ||
+        incoming.width != shown_.width || incoming.height != shown_.height)
         return;
     dissolve_ = std::make_unique<ScaledDissolve>(shown_, incoming, picture_rect().size());
 }
@@ -63,7 +65,11 @@ void ScreenView::refresh(const Plane& plane) {
         dirty = QRegion(changed_rect(plane));
     }
     // Scripts run without returning to the event loop between frames: paint now.
-    if (!dirty->isEmpty()) repaint(*dirty);
+    if (!dirty->isEmpty()) {
+        painting_frame_ = true;
+        repaint(*dirty);
+        painting_frame_ = false;
+    }
     if (factor_ != 1.0) {
         shown_.width = plane.width;
         shown_.height = plane.height;
@@ -118,6 +124,10 @@ void ScreenView::paintEvent(QPaintEvent* event) {
         p.fillRect(rect(), Qt::black);
         return;
     }
+    // Any other paint (the window uncovered, a credit over the picture) ends a dissolve: the
+    // blocks turned ahead of their frame must not show, and the frames go on painting the
+    // plane as it is.
+    if (dissolve_ && !painting_frame_) dissolve_.reset();
     const QRegion& dirty = event->region();
     const QRect picture = picture_rect();
     if (factor_ == 1.0) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "app/scaled_dissolve.h"
@@ -155,49 +156,68 @@ TEST_F(FullscreenTest, TheMenuSwitchesFullscreenAndShowsIt) {
     EXPECT_EQ(window->size(), QSize(634, 463));
 }
 
-// A dissolve at full screen is drawn from the two pictures scaled once; what reaches the
-// screen (the offscreen screen grabs the window's backing store) ends as the incoming
-// picture scaled, exactly, and passes through frames that show both.
-TEST_F(FullscreenTest, ADissolveEndsOnScreenAsTheIncomingPictureScaled) {
-    enter_play();
-    toggle_with_f11();
-    ASSERT_GT(window->fit().factor, 1.0);
-    const auto plane = [](std::uint32_t colour, std::uint32_t stripe) {
+// A dissolve at full screen, from a dark picture with white stripes to an amber one with
+// black stripes. What reaches the screen is read back from the window's backing store (the
+// offscreen screen's grab).
+struct FullscreenDissolveTest : FullscreenTest {
+    static Plane striped(std::uint32_t colour, std::uint32_t stripe) {
         Plane p(512, 384, colour);
         for (int y = 0; y < 384; y += 16)
             for (int x = 0; x < 512; ++x) p.row(y)[x] = stripe;
         return p;
-    };
-    QWidget* scene = control("picmain0");
-    const auto on_screen = [&] {
+    }
+    void SetUp() override {
+        FullscreenTest::SetUp();
+        enter_play();
+        toggle_with_f11();
+        ASSERT_GT(window->fit().factor, 1.0);
+        scene = control("picmain0");
+        form->set_visible(Control::picmain0, true);
+        form->picmain[0] = old;
+        form->refresh();
+    }
+    // Runs the dissolve; `during` is called every 60 ms while it runs.
+    void dissolve(const std::function<void()>& during) {
+        QTimer sampler;
+        QObject::connect(&sampler, &QTimer::timeout, during);
+        sampler.start(60);
+        window->run_script([&] {
+            form->picmain[1] = incoming;
+            form->fade(600, 0);
+        });
+    }
+    QImage on_screen() const {
         return window->screen()
             ->grabWindow(window->winId())
             .toImage()
             .copy(QRect(scene->mapTo(window.get(), QPoint()), scene->size()))
             .convertToFormat(QImage::Format_RGB32);
-    };
-    form->set_visible(Control::picmain0, true);
-    form->picmain[0] = plane(0x203040, 0xFFFFFF);
-    form->refresh();
+    }
+    // The plane as the view paints it by itself: times the factor, cut to the box, black
+    // beside it.
+    QImage painted(const Plane& plane) const {
+        QImage out(scene->size(), QImage::Format_RGB32);
+        out.fill(Qt::black);
+        QPainter(&out).drawImage(0, 0, scaled_plane(plane, picture_size()));
+        return out;
+    }
+    QSize picture_size() const {
+        const double f = window->fit().factor;
+        return QSize(std::lround(512 * f), std::lround(384 * f)).boundedTo(scene->size());
+    }
+
+    Plane old = striped(0x203040, 0xFFFFFF);
+    Plane incoming = striped(0xC08020, 0x000000);
+    QWidget* scene = nullptr;
+};
+
+// The frames between show both pictures; the last is the incoming one scaled, exactly.
+TEST_F(FullscreenDissolveTest, EndsOnScreenAsTheIncomingPictureScaled) {
     std::vector<QImage> frames;
-    QTimer sampler;
-    QObject::connect(&sampler, &QTimer::timeout, [&] { frames.push_back(on_screen()); });
-    sampler.start(60);
-    window->run_script([&] {
-        form->picmain[1] = plane(0xC08020, 0x000000);
-        form->fade(600, 0);
-    });
-    sampler.stop();
-    // The picture is the plane times the factor, cut to the box; black beside it.
-    const double f = window->fit().factor;
-    const QSize picture =
-        QSize(std::lround(512 * f), std::lround(384 * f)).boundedTo(scene->size());
-    QImage want(scene->size(), QImage::Format_RGB32);
-    want.fill(Qt::black);
-    QPainter(&want).drawImage(0, 0, scaled_plane(form->picmain[1], picture));
+    dissolve([&] { frames.push_back(on_screen()); });
+    const QImage want = painted(incoming);
     EXPECT_EQ(on_screen(), want);
-    // Some frame between showed both pictures.
-    const QRgb old_colour = scaled_plane(plane(0x203040, 0xFFFFFF), picture).pixel(40, 40);
+    const QRgb old_colour = painted(old).pixel(40, 40);
     EXPECT_TRUE(std::any_of(frames.begin(), frames.end(), [&](const QImage& f) {
         bool old_seen = false, new_seen = false;
         for (int x = 0; x < 200; ++x) {
@@ -206,6 +226,19 @@ TEST_F(FullscreenTest, ADissolveEndsOnScreenAsTheIncomingPictureScaled) {
         }
         return old_seen && new_seen;
     }));
+}
+
+// A paint the dissolve did not ask for (the window uncovered) shows the plane as it is,
+// never a block turned ahead of its frame, and the dissolve still ends right.
+TEST_F(FullscreenDissolveTest, APaintFromElsewhereShowsThePlaneAsItIs) {
+    int checked = 0;
+    dissolve([&] {
+        if (checked++ != 3) return;
+        scene->repaint();
+        EXPECT_EQ(on_screen(), painted(form->picmain[0]));
+    });
+    ASSERT_GT(checked, 3);
+    EXPECT_EQ(on_screen(), painted(incoming));
 }
 
 // Run with QT_SCALE_FACTOR=2 (ctest's app_tests_density): the window keeps its size in the
