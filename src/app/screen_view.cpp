@@ -65,11 +65,7 @@ void ScreenView::refresh(const Plane& plane) {
         dirty = QRegion(changed_rect(plane));
     }
     // Scripts run without returning to the event loop between frames: paint now.
-    if (!dirty->isEmpty()) {
-        painting_frame_ = true;
-        repaint(*dirty);
-        painting_frame_ = false;
-    }
+    if (!dirty->isEmpty()) repaint(*dirty);
     if (factor_ != 1.0) {
         shown_.width = plane.width;
         shown_.height = plane.height;
@@ -124,16 +120,14 @@ void ScreenView::paintEvent(QPaintEvent* event) {
         p.fillRect(rect(), Qt::black);
         return;
     }
-    // Any other paint (the window uncovered, a credit over the picture) ends a dissolve: the
-    // blocks turned ahead of their frame must not show, and the frames go on painting the
-    // plane as it is.
-    if (dissolve_ && !painting_frame_) dissolve_.reset();
     const QRegion& dirty = event->region();
     const QRect picture = picture_rect();
     if (factor_ == 1.0) {
         const QImage view = view_of(*plane_);
         for (const QRect& r : dirty) p.drawImage(r.topLeft(), view, r);
     } else if (dissolve_ && dissolve_->picture().size() == picture.size()) {
+        // A paint between frames (the window uncovered as the file dialog closes) may show
+        // the next step's blocks, turned ahead, a frame early: they come a frame later.
         for (const QRect& r : dirty) p.drawImage(r.topLeft(), dissolve_->picture(), r);
     } else {
         // Only the dirty part is scaled: the clip bounds the raster engine's work.

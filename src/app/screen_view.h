@@ -52,7 +52,6 @@ class ScreenView : public QWidget {
     Plane shown_;  // full screen: the plane's pixels at the last refresh
     std::unique_ptr<ScaledDissolve> dissolve_;
     QTimer ahead_;                 // prepares the dissolve's next frame once the game waits
-    bool painting_frame_ = false;  // the paint under way is a refresh's
 };
 
 }  // namespace hazama
