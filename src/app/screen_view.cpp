@@ -51,7 +51,8 @@ void ScreenView::dissolve_to(const Plane& incoming) {
     // On a high-density screen the plane is scaled straight to the device's pixels; the
     // dissolve's pictures, in the design's pixels, would be scaled a second time.
     if (factor_ == 1.0 || devicePixelRatioF() != 1.0 || shown_.empty() ||
-        incoming.width != shown_.width || incoming.height != shown_.height)
+        incoming.width != shown_.width || incoming.height != shown_.height ||
+        picture_rect().isEmpty())
         return;
     dissolve_ = std::make_unique<ScaledDissolve>(shown_, incoming, picture_rect().size());
 }
