@@ -51,7 +51,7 @@ class ScreenView : public QWidget {
     double factor_ = 1.0;
     Plane shown_;  // full screen: the plane's pixels at the last refresh
     std::unique_ptr<ScaledDissolve> dissolve_;
-    QTimer ahead_;                 // prepares the dissolve's next frame once the game waits
+    QTimer ahead_;  // prepares the dissolve's next frame once the game waits
 };
 
 }  // namespace hazama
