@@ -272,12 +272,10 @@ void MainWindow::set_message(const std::string& text) {
 
 void MainWindow::set_face(const Plane* portrait) {
     if (portrait == nullptr || portrait->empty()) return;
-    const QImage view(reinterpret_cast<const uchar*>(portrait->pixels.data()), portrait->width,
-                      portrait->height, portrait->width * 4, QImage::Format_RGB32);
     // The box keeps its own copy (a pixmap would share the buffer): the plane is reused
     // for the next portrait.
     scaling_.set_pixmap(static_cast<QLabel*>(widget(Control::picface)),
-                        QPixmap::fromImage(view.copy()));
+                        QPixmap::fromImage(plane_image(*portrait).copy()));
 }
 
 void MainWindow::set_staff(int index, const StaffLabel& label) {

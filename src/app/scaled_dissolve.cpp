@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "graphics/dither.h"
+#include "platform/qt_picture_decoder.h"
 
 namespace hazama {
 namespace {
@@ -35,13 +36,10 @@ int step_of(int x, int y) {
 }  // namespace
 
 QImage scaled_plane(const Plane& plane, QSize size) {
-    // The plane's pixels are 0x00RRGGBB, which RGB32 reads as they are.
-    const QImage view(reinterpret_cast<const uchar*>(plane.pixels.data()), plane.width,
-                      plane.height, plane.width * 4, QImage::Format_RGB32);
     QImage out(size, QImage::Format_RGB32);
     QPainter p(&out);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(QPoint(), size), view);
+    p.drawImage(QRect(QPoint(), size), plane_image(plane));
     return out;
 }
 
@@ -50,7 +48,6 @@ ScaledDissolve::ScaledDissolve(const Plane& old, const Plane& incoming, QSize si
       target_(scaled_plane(incoming, size)),
       picture_(scaled_plane(old, size)),
       state_(incoming.pixels.size(), kOld),
-      left_(static_cast<int>(incoming.pixels.size())),
       columns_(block_edges(incoming.width, size.width())),
       rows_(block_edges(incoming.height, size.height())),
       mask_(static_cast<std::size_t>(size.width())) {

@@ -8,18 +8,9 @@
 #include <cstring>
 
 #include "app/scaled_dissolve.h"
+#include "platform/qt_picture_decoder.h"
 
 namespace hazama {
-namespace {
-
-// The plane's pixels are 0x00RRGGBB; RGB32 ignores the top byte, so the buffer is painted
-// as it is, wrapped without a copy.
-QImage view_of(const Plane& plane) {
-    return QImage(reinterpret_cast<const uchar*>(plane.pixels.data()), plane.width, plane.height,
-                  plane.width * 4, QImage::Format_RGB32);
-}
-
-}  // namespace
 
 ScreenView::ScreenView(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted on each refresh; nothing behind needs drawing first.
@@ -124,7 +115,7 @@ void ScreenView::paintEvent(QPaintEvent* event) {
     const QRegion& dirty = event->region();
     const QRect picture = picture_rect();
     if (factor_ == 1.0) {
-        const QImage view = view_of(*plane_);
+        const QImage view = plane_image(*plane_);
         for (const QRect& r : dirty) p.drawImage(r.topLeft(), view, r);
     } else if (dissolve_ && dissolve_->picture().size() == picture.size()) {
         // A paint between frames (the window uncovered as the file dialog closes) may show
@@ -134,7 +125,7 @@ void ScreenView::paintEvent(QPaintEvent* event) {
         // Only the dirty part is scaled: the clip bounds the raster engine's work.
         p.setClipRegion(dirty);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(picture, view_of(*plane_));
+        p.drawImage(picture, plane_image(*plane_));
         p.setClipping(false);
     }
     // A plane smaller than the box leaves black around it.

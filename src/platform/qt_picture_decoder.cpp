@@ -30,10 +30,13 @@ bool decode_picture(const std::string& path, Plane& into, std::string& error) {
     return true;
 }
 
+QImage plane_image(const Plane& plane) {
+    return QImage(reinterpret_cast<const uchar*>(plane.pixels.data()), plane.width, plane.height,
+                  plane.width * 4, QImage::Format_RGB32);
+}
+
 bool write_png(const Plane& plane, const std::string& path) {
-    const QImage view(reinterpret_cast<const uchar*>(plane.pixels.data()), plane.width,
-                      plane.height, plane.width * 4, QImage::Format_RGB32);
-    return view.save(QString::fromStdString(path), "PNG");
+    return plane_image(plane).save(QString::fromStdString(path), "PNG");
 }
 
 }  // namespace hazama

@@ -1,6 +1,7 @@
 // Decoding picture files (JPEG, GIF, PNG, BMP) into planes with Qt's image readers.
 #pragma once
 
+#include <QImage>
 #include <string>
 
 #include "graphics/plane.h"
@@ -9,6 +10,10 @@ namespace hazama {
 
 // False with a reason when the file is missing or not a picture.
 bool decode_picture(const std::string& path, Plane& into, std::string& error);
+
+// The plane's pixels as an image, without a copy: they are 0x00RRGGBB, which RGB32 reads as
+// they are. The image is valid while the plane's buffer is.
+QImage plane_image(const Plane& plane);
 
 // Writes a plane as a PNG file; false when the file cannot be written.
 bool write_png(const Plane& plane, const std::string& path);
