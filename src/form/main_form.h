@@ -231,6 +231,8 @@ class MainForm {
 
     void throw_if_closing();
     void show_reading_marks();
+    // The platform's time, with the story clock set to the speed the reader's settings ask.
+    std::uint32_t platform_now();
 
     Platform& platform_;
     std::filesystem::path root_;

@@ -56,19 +56,21 @@ void MainForm::set_menu_open(bool open) {
     if (!open) platform_.wake();
 }
 
-std::uint32_t MainForm::clock_now() {
+std::uint32_t MainForm::platform_now() {
     const std::uint32_t now = platform_.now_ms();
     clock_.set_scale(reading_.time_scale(), now);
-    return clock_.now(now);
+    return now;
+}
+
+std::uint32_t MainForm::clock_now() {
+    return clock_.now(platform_now());
 }
 
 void MainForm::wait_until(std::uint32_t deadline) {
     throw_if_closing();
     {
         const ScopedValue busy(busy_, Busy::timed);
-        const std::uint32_t now = platform_.now_ms();
-        clock_.set_scale(reading_.time_scale(), now);
-        platform_.wait_until(clock_.platform_deadline(deadline, now));
+        platform_.wait_until(clock_.platform_deadline(deadline, platform_now()));
     }
     throw_if_closing();
 }
