@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QWidget>
 #include <cmath>
 #include <memory>
 
@@ -37,6 +38,20 @@ QFont design_font(const QString& family, double points, bool bold) {
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
+}
+
+QFont gothic(double points) {
+    return design_font(QStringLiteral("ＭＳ ゴシック"), points);
+}
+
+QFont mincho(double points, bool bold) {
+    return design_font(QStringLiteral("ＭＳ 明朝"), points, bold);
+}
+
+void set_text_colour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
 }
 
 }  // namespace hazama

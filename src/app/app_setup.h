@@ -2,10 +2,12 @@
 // Japanese translation of Qt's own dialogs.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
 class QApplication;
+class QWidget;
 
 namespace hazama {
 
@@ -23,5 +25,12 @@ bool install_translator(QApplication& app);
 // A font of the design: face name and size in points, turned into the pixel size that
 // point size gives at 96 dots per inch, so the layout does not depend on the screen.
 QFont design_font(const QString& family, double points, bool bold = false);
+// The design's two faces: the gothic of the message line and the buttons, the mincho of
+// the credits.
+QFont gothic(double points);
+QFont mincho(double points, bool bold = false);
+
+// The colour a label's text is drawn in.
+void set_text_colour(QWidget* w, const QColor& colour);
 
 }  // namespace hazama

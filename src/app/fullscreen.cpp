@@ -1,6 +1,5 @@
 // mainform at full screen (全画面): F11, Alt+Enter and the menu switch it; the client area is
 // scaled whole (scaling.h) and the dialogs open centred on the screen at a readable size.
-#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
@@ -38,18 +37,6 @@ void MainWindow::set_fullscreen(bool on) {
     }
 }
 
-// F11, or Enter with Alt held (which types nothing: the line is not released).
-bool MainWindow::fullscreen_key(QKeyEvent* key) {
-    const int k = key->key();
-    const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
-    if (k != Qt::Key_F11 && !(enter && key->modifiers().testFlag(Qt::AltModifier))) return false;
-    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-        set_fullscreen(!fullscreen_);
-        remember();
-    }
-    return true;
-}
-
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (fullscreen_) apply_fit(Fit::into(size()));
@@ -75,15 +62,7 @@ void MainWindow::scale_dialog(QWidget* dialog) const {
     Fit fit;
     fit.factor = std::max(1.0, height() / kDialogScreenHeight);
     if (fit.factor == 1.0) return;
-    const auto scale_font = [&fit](QWidget* w) {
-        QFont font = w->font();
-        if (font.pixelSize() > 0) {
-            font.setPixelSize(fit.length(font.pixelSize()));
-        } else {
-            font.setPointSizeF(font.pointSizeF() * fit.factor);
-        }
-        w->setFont(font);
-    };
+    const auto scale_font = [&fit](QWidget* w) { w->setFont(fit.font(w->font())); };
     scale_font(dialog);
     const bool fixed = dialog->minimumSize() == dialog->maximumSize();
     for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "app/app_setup.h"
-#include "app/main_window.h"
+#include "app/qt_game.h"
 #include "app/settings.h"
 #include "app/start_up.h"
 #include "audio/fluid_media_device.h"
@@ -106,14 +106,15 @@ int main(int argc, char** argv) {
     const bool report = std::getenv("HAZAMA_REPORT_FIRST_PAINT") != nullptr;
     const char* snapshot = std::getenv("HAZAMA_SNAPSHOT");
     FirstPaintReport first_paint(main_start, report, snapshot);
-    hazama::MainWindow window(*data, media.get());
-    if (report || snapshot != nullptr) window.installEventFilter(&first_paint);
+    hazama::QtGame game(
+        *data, {.media = media.get(), .log_frames = std::getenv("HAZAMA_LOG_FRAMES") != nullptr});
+    if (report || snapshot != nullptr) game.window().installEventFilter(&first_paint);
     // The read record is kept in the player's data folder; it is read with the first line.
-    window.form().reading().set_data_folder(hazama::default_data_folder());
-    window.form().Form_Load();
+    game.form().reading().set_data_folder(hazama::default_data_folder());
+    game.form().Form_Load();
     // The choices of the last run: fullscreen, volume, auto-advance and skip.
-    window.use_settings(hazama::settings_path());
-    window.show();
+    game.choices().use_settings(hazama::settings_path());
+    game.window().show();
     const int status = app.exec();
-    return window.exit_status() != 0 ? window.exit_status() : status;
+    return game.platform().exit_status() != 0 ? game.platform().exit_status() : status;
 }

@@ -1,107 +1,54 @@
-// mainform on screen: building the window and its controls, and showing what the core
-// asks for.
+// mainform on screen: building the window and its controls.
 #include "app/main_window.h"
 
-#include <QApplication>
-#include <QImage>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <utility>
 
 #include "app/app_setup.h"
-#include "app/close_request.h"
+#include "app/history_panel.h"
 #include "app/picture_button.h"
-#include "app/reading_menu.h"
 #include "app/screen_view.h"
 #include "app/window_art.h"
-#include "audio/fluid_media_device.h"
-#include "platform/qt_picture_decoder.h"
+#include "form/main_form.h"
 
 namespace hazama {
-namespace {
 
-// The game writes line breaks as CR LF.
-QString display_text(const std::string& text) {
-    QString out = QString::fromStdString(text);
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return out;
-}
-
-// Where the notice under the logo starts.
-constexpr QPoint kNoticeAt(528, 64);
-
-QFont gothic(double points) {
-    return design_font(QStringLiteral("ＭＳ ゴシック"), points);
-}
-
-void set_text_colour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
-}
-
-double process_cpu_ms() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
-}
-
-}  // namespace
-
-MainWindow::MainWindow(std::filesystem::path root, MediaDevice* media)
+MainWindow::MainWindow(std::filesystem::path root)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      root_(std::move(root)),
-      own_media_(media != nullptr ? nullptr : std::make_unique<FluidMediaDevice>()),
-      media_(media != nullptr ? *media : *own_media_) {
-    clock_.start();
-    log_frames_ = std::getenv("HAZAMA_LOG_FRAMES") != nullptr;
+      root_(std::move(root)) {
     setWindowTitle(kTitle);
     setWindowIcon(window_picture(root_, WindowArt::icon));
-    setFixedSize(634, 463);
+    setFixedSize(kClientSize);
     frame_ = window_picture(root_, WindowArt::frame);
     build_controls();
-
-    for (int i = 0; i < 2; ++i) {
-        timers_[i] = new QTimer(this);
-        timers_[i]->setTimerType(Qt::PreciseTimer);
-        connect(timers_[i], &QTimer::timeout, this, [this, i] {
-            if (!closing_ && ticks_[i]) run_script(ticks_[i]);
-        });
-    }
+    build_buttons();
+    auto_mark_ = reading_mark("auto_mark", QStringLiteral("オート"), 431);
+    skip_mark_ = reading_mark("skip_mark", QStringLiteral("スキップ"), 445);
+    history_ = new HistoryPanel(this);
+    scaling_.place(history_, history_->geometry());
 
     if (QScreen* s = screen()) {
         QRect placed = frameGeometry();
         placed.moveCenter(s->availableGeometry().center());
         move(placed.topLeft());
     }
-
-    // Keys are seen here before any control gets them (see filter_key).
-    qApp->installEventFilter(this);
-    form_ = std::make_unique<MainForm>(*this, root_);
-    build_reading_controls();
-    close_request_ = std::make_unique<CloseRequestFilter>(this, [this] { close_game(); });
-    qApp->installNativeEventFilter(close_request_.get());
 }
 
-MainWindow::~MainWindow() {
-    qApp->removeNativeEventFilter(close_request_.get());
-    qApp->removeEventFilter(this);
-    delete menu_;  // it tells the form when it hides, so it goes while the form is there
-    for (QTimer* t : timers_) t->stop();
-}
+MainWindow::~MainWindow() = default;
 
 // ---------------------------------------------------------------- controls
 
 void MainWindow::build_controls() {
+    const auto clickable = [this](QWidget* w, FormHandler handler) {
+        release_inputs_[w] = handler;
+    };
     screen_ = new ScreenView(this);
     screen_->setObjectName(QStringLiteral("picmain0"));
     scaling_.place(screen_, QRect(4, 5, 512, 384));
@@ -109,10 +56,10 @@ void MainWindow::build_controls() {
     controls_[static_cast<int>(Control::picmain0)] = screen_;
     clickable(screen_, &MainForm::picmain_Click);
 
-    for (int i = 0; i < 11; ++i) {
+    for (std::size_t i = 0; i < labstaff_.size(); ++i) {
         auto* label = new QLabel(screen_);
         label->setObjectName(QStringLiteral("labstaff%1").arg(i));
-        scaling_.set_font(label, design_font(QStringLiteral("ＭＳ 明朝"), 9));
+        scaling_.set_font(label, mincho(9));
         label->setTextFormat(Qt::PlainText);
         // A click on a credit is a click on the picture under it.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -174,7 +121,9 @@ void MainWindow::build_controls() {
     labcopy_->setTextFormat(Qt::PlainText);
     set_text_colour(labcopy_, Qt::black);
     clickable(labcopy_, &MainForm::labcopy_Click);
+}
 
+void MainWindow::build_buttons() {
     // Tab order follows creation: save, load, new game, quit.
     auto* comsave = small_button(Control::comsave, "comsave", QStringLiteral("セーブ(&S)"), 529,
                                  103, &MainForm::comsave_Click);
@@ -193,7 +142,7 @@ void MainWindow::build_controls() {
         const char* name;
         int y;
         WindowArt normal, down, off;
-        void (MainForm::*handler)();
+        FormHandler handler;
     };
     const Face faces[] = {
         {Control::commove, "commove", 257, WindowArt::move, WindowArt::move_down,
@@ -212,15 +161,15 @@ void MainWindow::build_controls() {
         button->setAttribute(Qt::WA_NoMousePropagation);
         button->hide();
         button->setEnabled(false);
-        const auto handler = f.handler;
-        connect(button, &QAbstractButton::clicked, this,
-                [this, handler] { run_script([this, handler] { (form_.get()->*handler)(); }); });
+        connect(button, &QAbstractButton::clicked, this, [this, handler = f.handler] {
+            if (hooks_.command) hooks_.command(handler);
+        });
         controls_[static_cast<int>(f.control)] = button;
     }
 }
 
 QPushButton* MainWindow::small_button(Control control, const char* name, const QString& caption,
-                                      int x, int y, void (MainForm::*handler)()) {
+                                      int x, int y, FormHandler handler) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     scaling_.place(button, QRect(x, y, 97, 17));
@@ -230,14 +179,30 @@ QPushButton* MainWindow::small_button(Control control, const char* name, const Q
     button->setPalette(p);
     // A click on a button, even a disabled one, never reaches the background.
     button->setAttribute(Qt::WA_NoMousePropagation);
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { run_script([this, handler] { (form_.get()->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        if (hooks_.command) hooks_.command(handler);
+    });
     controls_[static_cast<int>(control)] = button;
     return button;
 }
 
-void MainWindow::clickable(QWidget* target, void (MainForm::*handler)()) {
-    release_inputs_[target] = handler;
+// The marks beside the waiting indicator: auto-advance on, lines being skipped.
+QLabel* MainWindow::reading_mark(const char* name, const QString& text, int y) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    scaling_.place(label, QRect(540, y, 56, 13));
+    scaling_.set_font(label, gothic(8));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    set_text_colour(label, QColor(255, 214, 140));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    return label;
+}
+
+std::optional<FormHandler> MainWindow::release_input(QWidget* w) const {
+    const auto input = release_inputs_.find(w);
+    if (input == release_inputs_.end()) return std::nullopt;
+    return input->second;
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -253,68 +218,10 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     p.drawPixmap(client.topLeft(), scaled_frame_);
 }
 
-// ---------------------------------------------------------------- what the core shows
-
-void MainWindow::set_visible(Control control, bool visible) {
-    widget(control)->setVisible(visible);
-}
-
-void MainWindow::set_enabled(Control control, bool enabled) {
-    // A command starting: the story goes on in front of the reader.
-    if (!enabled) close_reading_overlays();
-    widget(control)->setEnabled(enabled);
-}
-
-void MainWindow::set_message(const std::string& text) {
-    close_history();
-    labmain_->setText(display_text(text));
-}
-
-void MainWindow::set_face(const Plane* portrait) {
-    if (portrait == nullptr || portrait->empty()) return;
-    // The box keeps its own copy (a pixmap would share the buffer): the plane is reused
-    // for the next portrait.
-    scaling_.set_pixmap(static_cast<QLabel*>(widget(Control::picface)),
-                        QPixmap::fromImage(plane_image(*portrait).copy()));
-}
-
-void MainWindow::set_staff(int index, const StaffLabel& label) {
-    if (index < 0 || index >= static_cast<int>(labstaff_.size())) return;
-    QLabel* l = labstaff_[index];
-    l->setText(display_text(label.text));
-    scaling_.set_font(l, design_font(QStringLiteral("ＭＳ 明朝"), label.point_size, label.bold));
-    set_text_colour(l, label.white ? Qt::white : Qt::black);
-    scaling_.move(l, QPoint(label.x, label.y));  // and sized to its text
-    l->setVisible(label.visible);
-}
-
-void MainWindow::set_notice(const std::string& text) {
-    labcopy_->setText(display_text(text));
-    scaling_.move(labcopy_, kNoticeAt);  // sized to its text
-}
-
-void MainWindow::refresh_screen(const Plane& screen) {
-    const qint64 asked_ns = clock_.nsecsElapsed();
-    screen_->refresh(screen);
-    if (log_frames_) {
-        std::fprintf(stderr, "frame %.3f %.3f cpu %.3f\n", asked_ns * 1e-6,
-                     clock_.nsecsElapsed() * 1e-6, process_cpu_ms());
-    }
-}
-
-void MainWindow::dissolve_begins(const Plane& incoming) {
-    screen_->dissolve_to(incoming);
-}
-
-void MainWindow::note(const std::string& line) {
-    if (!log_frames_) return;
-    clock_after_note_ = true;
-    std::fprintf(stderr, "note %.3f cpu %.3f %s\n", clock_.nsecsElapsed() * 1e-6, process_cpu_ms(),
-                 line.c_str());
-}
-
-bool MainWindow::load_picture(const std::string& path, Plane& into, std::string& error) {
-    return decode_picture(path, into, error);
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing is never cancelled.
+    if (hooks_.close) hooks_.close();
+    event->accept();
 }
 
 }  // namespace hazama

@@ -23,6 +23,16 @@ int Fit::length(int design) const {
     return static_cast<int>(std::floor(design * factor + 1e-6));
 }
 
+QFont Fit::font(const QFont& design) const {
+    QFont font = design;
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, length(font.pixelSize())));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return font;
+}
+
 QPoint Fit::map(QPoint design) const {
     return origin + QPoint(static_cast<int>(std::lround(design.x() * factor)),
                            static_cast<int>(std::lround(design.y() * factor)));
@@ -71,15 +81,7 @@ void Scaling::apply(QWidget* w, const Design& d) const {
     Fit within = fit_;
     if (w->parentWidget() != window_) within.origin = QPoint();
 
-    if (d.font) {
-        QFont font = *d.font;
-        if (font.pixelSize() > 0) {
-            font.setPixelSize(std::max(1, fit_.length(font.pixelSize())));
-        } else {
-            font.setPointSizeF(font.pointSizeF() * fit_.factor);
-        }
-        w->setFont(font);
-    }
+    if (d.font) w->setFont(fit_.font(*d.font));
     if (d.pixmap) {
         auto* label = static_cast<QLabel*>(w);
         if (fit_.factor == 1.0 || d.pixmap->isNull()) {

@@ -31,6 +31,9 @@ struct Fit {
     QRect map(const QRect& design) const;
     // A size scaled down to whole pixels, so that scaled text never outgrows its box.
     int length(int design) const;
+    // A font at the factor: a pixel size by length(), at least one pixel; a point size
+    // times the factor.
+    QFont font(const QFont& design) const;
 };
 
 // The design of every control the window scales, and the one fit applied to them all.

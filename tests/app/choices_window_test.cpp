@@ -31,10 +31,10 @@ struct ChoicesTest : WindowTest {
     void close_menu() { window->findChild<QMenu*>(QStringLiteral("reading_menu"))->close(); }
 
     // A second window, as the next run of the game opens it.
-    std::unique_ptr<MainWindow> next_run(RecordingMediaDevice& device) {
-        auto next = std::make_unique<MainWindow>("/nonexistent", &device);
+    std::unique_ptr<QtGame> next_run(RecordingMediaDevice& device) {
+        auto next = std::make_unique<QtGame>("/nonexistent", QtGame::Options{.media = &device});
         next->form().Form_Load();
-        next->use_settings(settings_path());
+        next->choices().use_settings(settings_path());
         return next;
     }
 
@@ -42,7 +42,7 @@ struct ChoicesTest : WindowTest {
 };
 
 TEST_F(ChoicesTest, EachVolumeStepReachesTheDeviceAndShowsItsCheck) {
-    window->use_settings(settings_path());
+    game->choices().use_settings(settings_path());
     enter_play();
     QMenu* volumes = volume_menu();
     ASSERT_NE(volumes, nullptr);
@@ -65,34 +65,34 @@ TEST_F(ChoicesTest, EachVolumeStepReachesTheDeviceAndShowsItsCheck) {
 }
 
 TEST_F(ChoicesTest, AChoiceMadeInOneWindowIsThereInTheNext) {
-    window->use_settings(settings_path());
+    game->choices().use_settings(settings_path());
     enter_play();
     open_menu();
     volume_menu()->actions()[2]->trigger();  // 50 %
     close_menu();
-    QTest::keyClick(window.get(), Qt::Key_F2);  // auto on
-    QTest::keyClick(window.get(), Qt::Key_F3);  // skip on
-    QTest::keyClick(window.get(), Qt::Key_F11);
+    QTest::keyClick(window, Qt::Key_F2);  // auto on
+    QTest::keyClick(window, Qt::Key_F3);  // skip on
+    QTest::keyClick(window, Qt::Key_F11);
     ASSERT_TRUE(window->fullscreen());
 
     RecordingMediaDevice next_media;
     auto next = next_run(next_media);
-    EXPECT_EQ(next->volume(), 50);
+    EXPECT_EQ(next->choices().volume(), 50);
     EXPECT_EQ(next_media.volume(), 50);
     EXPECT_TRUE(next->form().reading().auto_on());
     EXPECT_TRUE(next->form().reading().skip_on());
-    EXPECT_TRUE(next->fullscreen());
+    EXPECT_TRUE(next->window().fullscreen());
 
     // Back to the defaults in the next window: the one after starts as a new player's.
-    next->set_fullscreen(false);
+    next->window().set_fullscreen(false);
     next->form().set_auto(false);
     next->form().set_skip(false);
-    next->set_volume(100);
-    next->close();  // closing keeps what is in force
+    next->choices().set_volume(100);
+    next->window().close();  // closing keeps what is in force
     RecordingMediaDevice third_media;
     auto third = next_run(third_media);
     EXPECT_EQ(Settings::load(settings_path()), Settings{});
-    EXPECT_FALSE(third->fullscreen());
+    EXPECT_FALSE(third->window().fullscreen());
     EXPECT_FALSE(third->form().reading().auto_on());
 }
 
@@ -102,9 +102,9 @@ TEST_F(ChoicesTest, AnUnwritableFolderKeepsNothingAndComplainsOfNothing) {
     QFile file(blocked);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    window->use_settings(blocked + "/hazama/settings.ini");
+    game->choices().use_settings(blocked + "/hazama/settings.ini");
     enter_play();
-    QTest::keyClick(window.get(), Qt::Key_F2);
+    QTest::keyClick(window, Qt::Key_F2);
     EXPECT_TRUE(form->reading().auto_on());
     EXPECT_FALSE(QFileInfo::exists(blocked + "/hazama"));
     EXPECT_FALSE(window->findChild<QDialog*>());

@@ -26,10 +26,10 @@ TEST_F(WindowTest, ClosingInsideALineWaitEndsTheScript) {
         },
         [&] { window->close(); }));
     EXPECT_FALSE(went_on);
-    EXPECT_TRUE(window->closing());
+    EXPECT_TRUE(platform->closing());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closes(media), 1);
-    EXPECT_EQ(window->exit_status(), 0);
+    EXPECT_EQ(platform->exit_status(), 0);
     // Every later wait returns at once instead of blocking.
     EXPECT_THROW(form->pause_ms(60000), GameClosed);
     EXPECT_THROW(form->message("もう一行"), GameClosed);
@@ -43,21 +43,21 @@ TEST_F(WindowTest, ClosingInsideAPauseEndsTheScript) {
     closer.setSingleShot(true);
     QObject::connect(&closer, &QTimer::timeout, [&] { window->close(); });
     closer.start(20);
-    window->run_script([&] {
+    platform->run_script([&] {
         form->pause_ms(60000);
         went_on = true;
     });
     EXPECT_FALSE(went_on);
-    EXPECT_TRUE(window->closing());
+    EXPECT_TRUE(platform->closing());
     EXPECT_EQ(closes(media), 1);
 }
 
 TEST_F(WindowTest, QuitButtonClosesOnce) {
     enter_play();
-    window->set_visible(Control::comend, true);
+    platform->set_visible(Control::comend, true);
     media.clear();
     click("comend");
-    EXPECT_TRUE(window->closing());
+    EXPECT_TRUE(platform->closing());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closes(media), 1);
 }
@@ -77,15 +77,15 @@ TEST_F(WindowTest, FatalErrorIsShownAndEndsTheProgram) {
     answer.start(10);
     media.clear();
     bool went_on = false;
-    window->run_script([&] {
+    platform->run_script([&] {
         throw FatalError("画像ファイルを読み込めません: gra/h99_none.jpg");
         went_on = true;
     });
     EXPECT_FALSE(went_on);
     EXPECT_EQ(text, QStringLiteral("画像ファイルを読み込めません: gra/h99_none.jpg"));
     EXPECT_EQ(title, QStringLiteral("ハザマ"));
-    EXPECT_EQ(window->exit_status(), 1);
-    EXPECT_TRUE(window->closing());
+    EXPECT_EQ(platform->exit_status(), 1);
+    EXPECT_TRUE(platform->closing());
     EXPECT_EQ(closes(media), 1);
 }
 

@@ -60,7 +60,7 @@ class DialogTest : public WindowTest {
     }
     int choose(const std::function<void(QDialog&)>& answer) {
         int result = -2;
-        with_chooser([&] { result = window->choose({"一", "二", "三"}); }, answer);
+        with_chooser([&] { result = platform->choose({"一", "二", "三"}); }, answer);
         return result;
     }
 
@@ -77,7 +77,7 @@ TEST_F(DialogTest, ChooserAnswers) {
     int result = -2;
     const Shown seen = with_chooser(
         [&] {
-            result = window->choose({"一", "二", ""});
+            result = platform->choose({"一", "二", ""});
         },
         [](QDialog& d) { press_key(d, Qt::Key_Return); });
     EXPECT_EQ(seen.captions, QStringList({"一", "二", "", "移動をやめる"}));
@@ -145,7 +145,7 @@ TEST_F(DialogTest, FileDialogAndMessageBox) {
 
     {
         FileAnswer answer(QStringLiteral("slot1"));
-        const auto chosen = window->ask_file(request);
+        const auto chosen = platform->ask_file(request);
         EXPECT_EQ(answer.title, QStringLiteral("ゲームデータの保存"));
         EXPECT_EQ(answer.directory, QDir(folder.path()).absolutePath());
         EXPECT_EQ(answer.filters, QStringList{QStringLiteral("ハザマセーブデータ(*.hzm)")});
@@ -161,7 +161,7 @@ TEST_F(DialogTest, FileDialogAndMessageBox) {
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.close();
         FileAnswer answer(QStringLiteral("slot2.hzm"));
-        const auto chosen = window->ask_file(request);
+        const auto chosen = platform->ask_file(request);
         EXPECT_EQ(answer.overwrite_questions, 1);
         ASSERT_TRUE(chosen.has_value());
         EXPECT_EQ(QString::fromStdString(*chosen), existing.fileName());
@@ -170,7 +170,7 @@ TEST_F(DialogTest, FileDialogAndMessageBox) {
         request.save = false;
         request.title = "ゲームデータの読み出し";
         FileAnswer answer{QString()};
-        EXPECT_FALSE(window->ask_file(request).has_value());
+        EXPECT_FALSE(platform->ask_file(request).has_value());
         EXPECT_FALSE(answer.save);
         EXPECT_EQ(answer.title, QStringLiteral("ゲームデータの読み出し"));
     }
@@ -185,7 +185,7 @@ TEST_F(DialogTest, FileDialogAndMessageBox) {
         }
     });
     driver.start(5);
-    window->message_box("書き込みエラー");
+    platform->message_box("書き込みエラー");
     EXPECT_EQ(text, QStringLiteral("書き込みエラー"));
     EXPECT_EQ(title, QStringLiteral("ハザマ"));
 }

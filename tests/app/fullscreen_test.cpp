@@ -25,7 +25,7 @@ struct FullscreenTest : WindowTest {
     std::map<QString, QRect> places() {
         std::map<QString, QRect> out;
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (!w->objectName().isEmpty() && !w->isWindow() && w->parentWidget() == window.get())
+            if (!w->objectName().isEmpty() && !w->isWindow() && w->parentWidget() == window)
                 out[w->objectName()] = w->geometry();
         }
         return out;
@@ -42,7 +42,7 @@ struct FullscreenTest : WindowTest {
     }
 
     void toggle_with_f11() {
-        QTest::keyClick(window.get(), Qt::Key_F11);
+        QTest::keyClick(window, Qt::Key_F11);
         QTest::qWait(50);  // the window system's answer
     }
 
@@ -100,7 +100,7 @@ TEST_F(FullscreenTest, EnteringAndLeavingKeepsEveryControlsPlace) {
     expect_scaled(design);
 
     // Alt+Enter leaves, and nothing of it reaches the story: no line is released, no key.
-    QTest::keyClick(window.get(), Qt::Key_Return, Qt::AltModifier);
+    QTest::keyClick(window, Qt::Key_Return, Qt::AltModifier);
     QTest::qWait(50);
     EXPECT_FALSE(window->fullscreen());
     EXPECT_EQ(window->size(), QSize(634, 463));
@@ -126,8 +126,8 @@ TEST_F(FullscreenTest, ClicksLandOnTheScaledControls) {
     EXPECT_TRUE(line_released_by([&] { click_at(centre_of("picmain0", design)); }));
     EXPECT_TRUE(line_released_by([&] { click_at(centre_of("labmain", design)); }));
     EXPECT_FALSE(line_released_by([&] {
-        QTest::keyClick(window.get(), Qt::Key_Return, Qt::AltModifier);
-        QTest::keyClick(window.get(), Qt::Key_Return, Qt::AltModifier);
+        QTest::keyClick(window, Qt::Key_Return, Qt::AltModifier);
+        QTest::keyClick(window, Qt::Key_Return, Qt::AltModifier);
     }));
     window->set_fullscreen(false);
     EXPECT_EQ(window->size(), QSize(634, 463));
@@ -181,7 +181,7 @@ struct FullscreenDissolveTest : FullscreenTest {
         QTimer sampler;
         QObject::connect(&sampler, &QTimer::timeout, during);
         sampler.start(60);
-        window->run_script([&] {
+        platform->run_script([&] {
             form->picmain[1] = incoming;
             form->fade(600, 0);
         });
@@ -190,7 +190,7 @@ struct FullscreenDissolveTest : FullscreenTest {
         return window->screen()
             ->grabWindow(window->winId())
             .toImage()
-            .copy(QRect(scene->mapTo(window.get(), QPoint()), scene->size()))
+            .copy(QRect(scene->mapTo(window, QPoint()), scene->size()))
             .convertToFormat(QImage::Format_RGB32);
     }
     // The plane as the view paints it by itself: times the factor, cut to the box, black

@@ -128,9 +128,9 @@ class PlaythroughTest : public WindowTest {
                 QTest::mouseClick(chooser->findChild<QPushButton*>(name), Qt::LeftButton);
             }
             chooser_answer = -1;
-        } else if (QApplication::activeModalWidget() == nullptr && !window->ctrl_held() &&
-                   !window->closing()) {
-            QTest::keyPress(window.get(), Qt::Key_Control);
+        } else if (QApplication::activeModalWidget() == nullptr && !form->reading().ctrl_held() &&
+                   !platform->closing()) {
+            QTest::keyPress(window, Qt::Key_Control);
         }
     }
 
@@ -163,7 +163,7 @@ TEST_F(PlaythroughTest, TheWalkthroughWithCtrlHeldLeavesTheStateTheRunnerPrints)
     for (const Command& c : commands) {
         const std::string where = "line " + std::to_string(c.line) + " (" + c.text + ")";
         ASSERT_TRUE(kPressed.contains(c.words[0])) << "no button plays " << where;
-        ASSERT_FALSE(window->closing()) << "the window closed before " << where;
+        ASSERT_FALSE(platform->closing()) << "the window closed before " << where;
         drive();
         stuck.start(60000);
         if (c.words[0] == "quit") media.clear();  // every change of music closes x1 too
@@ -171,17 +171,17 @@ TEST_F(PlaythroughTest, TheWalkthroughWithCtrlHeldLeavesTheStateTheRunnerPrints)
         stuck.stop();
         ASSERT_FALSE(timed_out) << "the story stood still at " << where;
         if (c.runner_state.empty()) {
-            EXPECT_TRUE(window->closing()) << "the runner closed the game at " << where;
+            EXPECT_TRUE(platform->closing()) << "the runner closed the game at " << where;
         } else {
             ASSERT_EQ(window_state(), c.runner_state)
                 << "the window and the runner part at " << where;
         }
     }
-    ASSERT_TRUE(window->closing()) << "the walkthrough ends with quit";
+    ASSERT_TRUE(platform->closing()) << "the walkthrough ends with quit";
     int closes = 0;
     for (const std::string& c : media.commands()) closes += c == "close x1";
     EXPECT_EQ(closes, 1);
-    EXPECT_EQ(window->exit_status(), 0);
+    EXPECT_EQ(platform->exit_status(), 0);
     std::cout << "[ played    ] " << commands.size() << " commands in " << took.elapsed()
               << " ms\n";
 }

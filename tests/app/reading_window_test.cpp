@@ -35,22 +35,22 @@ TEST_F(ReadingWindowTest, HistoryOpensOverAWaitingLineAndClosingItIsNoRelease) {
                             QStringList({QStringLiteral("飛沫「一つ目」"),
                                          QStringLiteral("二つ目の行\nその続き")}));
                   EXPECT_TRUE(panel()->at_end());
-                  QTest::keyClick(window.get(), Qt::Key_Home);
+                  QTest::keyClick(window, Qt::Key_Home);
                   EXPECT_EQ(panel()->scroll_top(), 0);
                   // A click on the panel closes it; the line still waits.
                   QTest::mouseClick(panel(), Qt::LeftButton);
                   EXPECT_FALSE(panel()->isVisible());
                   EXPECT_EQ(form->mes, 1);
                   // Page Up again, Page Down at the end closes it; still waiting.
-                  QTest::keyClick(window.get(), Qt::Key_PageUp);
+                  QTest::keyClick(window, Qt::Key_PageUp);
                   EXPECT_TRUE(panel()->isVisible());
-                  QTest::keyClick(window.get(), Qt::Key_PageDown);
+                  QTest::keyClick(window, Qt::Key_PageDown);
                   EXPECT_FALSE(panel()->isVisible());
                   wheel(control("labmain"), 120);
                   wheel(control("labmain"), -120);
                   EXPECT_FALSE(panel()->isVisible());
                   waited_through = form->mes == 1;
-                  QTest::keyClick(window.get(), Qt::Key_Space);
+                  QTest::keyClick(window, Qt::Key_Space);
               });
     EXPECT_TRUE(waited_through);
     EXPECT_EQ(form->mes, 0);
@@ -87,8 +87,8 @@ TEST_F(ReadingWindowTest, RightClickOpensTheMenuAndReleasesNothing) {
 
 TEST_F(ReadingWindowTest, CtrlHeldSkipsEveryLineUntilItIsLetGo) {
     enter_play();
-    QTest::keyPress(window.get(), Qt::Key_Control);
-    EXPECT_TRUE(window->ctrl_held());
+    QTest::keyPress(window, Qt::Key_Control);
+    EXPECT_TRUE(form->reading().ctrl_held());
     EXPECT_TRUE(shown("skip_mark"));
     // Neither line waits: the script ends without the watchdog.
     EXPECT_TRUE(run_while(
@@ -97,28 +97,28 @@ TEST_F(ReadingWindowTest, CtrlHeldSkipsEveryLineUntilItIsLetGo) {
             form->message("二");
         },
         [] {}));
-    QTest::keyRelease(window.get(), Qt::Key_Control);
-    EXPECT_FALSE(window->ctrl_held());
+    QTest::keyRelease(window, Qt::Key_Control);
+    EXPECT_FALSE(form->reading().ctrl_held());
     EXPECT_FALSE(shown("skip_mark"));
     // Pressed while a line waits, Ctrl releases it.
-    EXPECT_TRUE(run_while([&] { form->message("三"); },
-                          [&] { QTest::keyPress(window.get(), Qt::Key_Control); }));
-    QTest::keyRelease(window.get(), Qt::Key_Control);
+    EXPECT_TRUE(
+        run_while([&] { form->message("三"); }, [&] { QTest::keyPress(window, Qt::Key_Control); }));
+    QTest::keyRelease(window, Qt::Key_Control);
     EXPECT_FALSE(form->reading().skip_on());
 }
 
 TEST_F(ReadingWindowTest, CharacterKeysStillDoNothingAndSpaceAndEnterStillRelease) {
     enter_play();
     for (Qt::Key key : {Qt::Key_A, Qt::Key_1, Qt::Key_Escape, Qt::Key_Backspace}) {
-        EXPECT_FALSE(line_released_by([&] { QTest::keyClick(window.get(), key); })) << key;
+        EXPECT_FALSE(line_released_by([&] { QTest::keyClick(window, key); })) << key;
     }
-    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window.get(), Qt::Key_Space); }));
-    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window.get(), Qt::Key_Return); }));
+    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window, Qt::Key_Space); }));
+    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window, Qt::Key_Return); }));
     EXPECT_FALSE(panel()->isVisible());
     EXPECT_FALSE(form->reading().auto_on());
     EXPECT_FALSE(form->reading().skip_on());
-    QTest::keyClick(window.get(), Qt::Key_F2);
-    QTest::keyClick(window.get(), Qt::Key_F3);
+    QTest::keyClick(window, Qt::Key_F2);
+    QTest::keyClick(window, Qt::Key_F3);
     EXPECT_TRUE(form->reading().auto_on());
     EXPECT_TRUE(form->reading().skip_on());
 }
@@ -137,7 +137,7 @@ TEST_F(ReadingWindowTest, ClosingWithTheHistoryAndTheMenuOpenEndsTheScriptAndKee
         [&] {
             form->Form_Click();
             QTimer::singleShot(0, [&] {
-                QTest::keyClick(window.get(), Qt::Key_PageUp);
+                QTest::keyClick(window, Qt::Key_PageUp);
                 static_cast<ReadingMenu*>(menu())->open_at(window->mapToGlobal(QPoint(9, 9)));
                 EXPECT_TRUE(panel()->isVisible());
                 EXPECT_TRUE(menu()->isVisible());
@@ -145,7 +145,7 @@ TEST_F(ReadingWindowTest, ClosingWithTheHistoryAndTheMenuOpenEndsTheScriptAndKee
             });
         }));
     EXPECT_FALSE(went_on);
-    EXPECT_TRUE(window->closing());
+    EXPECT_TRUE(platform->closing());
     EXPECT_FALSE(panel()->isVisible());
     EXPECT_FALSE(menu()->isVisible());
     ReadRecord kept(data.path().toStdString());

@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
+#include "app/qt_game.h"
 #include "audio/recording_media_device.h"
 
 namespace hazama {
@@ -21,12 +21,15 @@ class WindowTest : public ::testing::Test {
     void SetUp() override {
         // The built window art when there is some; the stand-ins otherwise.
         const char* assets = std::getenv("HAZAMA_ASSETS");
-        window = std::make_unique<MainWindow>(assets ? assets : "/nonexistent", &media);
-        form = &window->form();
+        game = std::make_unique<QtGame>(assets ? assets : "/nonexistent",
+                                        QtGame::Options{.media = &media});
+        window = &game->window();
+        platform = &game->platform();
+        form = &game->form();
         form->Form_Load();
         window->show();
         window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     template <typename T = QWidget>
@@ -62,7 +65,7 @@ class WindowTest : public ::testing::Test {
         });
         actor.start(0);
         watchdog.start(3000);
-        window->run_script(script);
+        platform->run_script(script);
         return !rescued;
     }
 
@@ -82,7 +85,9 @@ class WindowTest : public ::testing::Test {
     }
 
     RecordingMediaDevice media;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QtGame> game;
+    MainWindow* window = nullptr;
+    QtPlatform* platform = nullptr;
     MainForm* form = nullptr;
 };
 

@@ -58,7 +58,7 @@ TEST_F(WindowTest, TitleScreenThenPlayScreen) {
     // New game: the play screen, its commands still disabled while the first scene runs.
     form->position = 16;
     click("comstart");
-    EXPECT_FALSE(window->closing());
+    EXPECT_FALSE(platform->closing());
     EXPECT_FALSE(shown("comstart"));
     for (const char* name : {"picmain0", "comsave", "comload", "commove", "comtalk", "comlook"})
         EXPECT_TRUE(shown(name)) << name;
@@ -81,9 +81,9 @@ TEST_F(WindowTest, ScreenPortraitAndCreditsShowWhatTheCoreGives) {
 
     // The portrait box keeps its picture even when the plane changes afterwards.
     Plane portrait(65, 65, 0x0000FF00);
-    window->set_face(&portrait);
+    platform->set_face(&portrait);
     portrait.resize(65, 65, 0);
-    window->set_face(nullptr);
+    platform->set_face(nullptr);
     const auto* face = control<QLabel>("picface");
     EXPECT_EQ(face->pixmap().toImage().pixelColor(30, 30), QColor(0, 0xFF, 0));
 
@@ -95,7 +95,7 @@ TEST_F(WindowTest, ScreenPortraitAndCreditsShowWhatTheCoreGives) {
     credit.bold = true;
     credit.white = true;
     credit.visible = true;
-    window->set_staff(3, credit);
+    platform->set_staff(3, credit);
     auto* label = control<QLabel>("labstaff3");
     EXPECT_EQ(label->parentWidget(), control("picmain0"));
     EXPECT_EQ(label->text(), QStringLiteral("原作"));
@@ -106,7 +106,7 @@ TEST_F(WindowTest, ScreenPortraitAndCreditsShowWhatTheCoreGives) {
     EXPECT_FALSE(shown("labstaff4"));
 
     // CR LF in a message is a line break.
-    window->set_message("一行目\r\n二行目");
+    platform->set_message("一行目\r\n二行目");
     EXPECT_EQ(control<QLabel>("labmain")->text(), QStringLiteral("一行目\n二行目"));
 }
 
@@ -114,9 +114,9 @@ TEST_F(WindowTest, EveryReleaseInputEndsAWaitingLine) {
     enter_play();
     // The portrait and the indicator only take clicks while they are shown; keep the
     // indicator still so it stays where it is clicked.
-    window->set_timer_interval(TimerId::Timer2, 0);
+    platform->set_timer_interval(TimerId::Timer2, 0);
     for (Control c : {Control::picface, Control::imamou0, Control::imamou1})
-        window->set_visible(c, true);
+        platform->set_visible(c, true);
 
     for (const char* name :
          {"picmain0", "labmain", "labcopy", "picface", "piclogo", "imamou0", "imamou1"}) {
@@ -124,11 +124,11 @@ TEST_F(WindowTest, EveryReleaseInputEndsAWaitingLine) {
     }
     // The bare background, between the portrait and the message line.
     ASSERT_EQ(window->childAt(104, 430), nullptr);
-    EXPECT_TRUE(line_released_by(
-        [&] { QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(104, 430)); }));
-    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window.get(), Qt::Key_Space); }));
-    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window.get(), Qt::Key_Return); }));
-    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window.get(), Qt::Key_Enter); }));
+    EXPECT_TRUE(
+        line_released_by([&] { QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(104, 430)); }));
+    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window, Qt::Key_Space); }));
+    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window, Qt::Key_Return); }));
+    EXPECT_TRUE(line_released_by([&] { QTest::keyClick(window, Qt::Key_Enter); }));
 
     // A right click is not a release input.
     EXPECT_FALSE(line_released_by([&] { QTest::mouseClick(control("labmain"), Qt::RightButton); }));
@@ -146,7 +146,7 @@ TEST_F(WindowTest, KeysBelongToTheWindowNotToTheFocusedButton) {
 
     // The mnemonic still presses its button.
     form->position = 16;
-    QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
     // A mnemonic shows the button pressed for a moment before it clicks.
     EXPECT_TRUE(QTest::qWaitFor([&] { return pressed.count() == 1; }, 2000));
     EXPECT_FALSE(shown("comstart"));
@@ -154,7 +154,7 @@ TEST_F(WindowTest, KeysBelongToTheWindowNotToTheFocusedButton) {
     // While a line waits, other character keys do nothing; Space on a focused button
     // releases the line without pressing the button (were it pressed, the quit button
     // would end the wait instead of hanging the test).
-    window->set_visible(Control::comend, true);
+    platform->set_visible(Control::comend, true);
     auto* quit = control<QPushButton>("comend");
     QSignalSpy quitted(quit, &QAbstractButton::clicked);
     quit->setFocus();
@@ -168,7 +168,7 @@ TEST_F(WindowTest, KeysBelongToTheWindowNotToTheFocusedButton) {
     }));
     EXPECT_TRUE(still_waiting);
     EXPECT_EQ(quitted.count(), 0);
-    EXPECT_FALSE(window->closing());
+    EXPECT_FALSE(platform->closing());
 }
 
 TEST_F(WindowTest, IndicatorBlinksWhileALineWaits) {

@@ -1,0 +1,238 @@
+// The player's input (input_router.h).
+#include "app/input_router.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "app/history_panel.h"
+#include "app/main_window.h"
+#include "app/player_choices.h"
+#include "app/qt_platform.h"
+#include "app/reading_menu.h"
+#include "form/main_form.h"
+
+namespace hazama {
+
+InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form,
+                         PlayerChoices& choices)
+    : window_(window), platform_(platform), form_(form), choices_(choices) {
+    menu_ = std::make_unique<ReadingMenu>(
+        &window_, form_,
+        WindowActions{.open_history = [this] { open_history(); },
+                      .fullscreen = [this] { return window_.fullscreen(); },
+                      .set_fullscreen = [this](bool on) { window_.set_fullscreen(on); },
+                      .volume = [this] { return choices_.volume(); },
+                      .set_volume = [this](int percent) { choices_.set_volume(percent); },
+                      .remember = [this] { choices_.remember(); }});
+    window_.set_menu(menu_.get());
+    // Keys are seen here before any control gets them (see filter_key).
+    qApp->installEventFilter(this);
+}
+
+InputRouter::~InputRouter() {
+    qApp->removeEventFilter(this);
+}
+
+bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    if (receiver == nullptr || (receiver != &window_ && !window_.isAncestorOf(receiver)))
+        return false;
+    if (reading_input(receiver, event)) return true;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return filter_key(receiver, static_cast<QKeyEvent*>(event));
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (receiver == &window_) return background_click(mouse);
+            return filter_click(receiver, mouse);
+        }
+        default:
+            return false;
+    }
+}
+
+// Every key that types a character is the window's, whichever control has the focus:
+// Space and Enter release a waiting line, the rest do nothing, and none reaches a button.
+// Tab still moves the focus, and Alt mnemonics are shortcuts that never arrive here.
+bool InputRouter::filter_key(QWidget*, QKeyEvent* key) {
+    const bool space = key->key() == Qt::Key_Space;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+    if (!space && !enter && key->text().isEmpty()) return false;
+    if (key->type() == QEvent::KeyPress && !platform_.closing()) {
+        const int code = space ? 32 : enter ? 13 : key->text().at(0).unicode();
+        platform_.run_script([this, code] { form_.Form_KeyPress(code); });
+    }
+    return true;
+}
+
+// A click on a release input: the left button goes down and comes up on the control.
+bool InputRouter::filter_click(QWidget* receiver, QMouseEvent* mouse) {
+    const auto handler = window_.release_input(receiver);
+    if (!handler) return false;
+    if (mouse->button() != Qt::LeftButton) return true;
+    if (mouse->type() != QEvent::MouseButtonRelease) {
+        pressed_ = receiver;
+        return true;
+    }
+    const bool click =
+        pressed_ == receiver && receiver->rect().contains(mouse->position().toPoint());
+    pressed_ = nullptr;
+    if (click && !platform_.closing()) {
+        platform_.run_script([this, h = *handler] { (form_.*h)(); });
+    }
+    return true;
+}
+
+// A click on the window's own background, where no control is.
+bool InputRouter::background_click(QMouseEvent* mouse) {
+    if (mouse->button() != Qt::LeftButton) return false;
+    if (mouse->type() != QEvent::MouseButtonRelease) {
+        background_pressed_ = true;
+        return false;
+    }
+    const bool click = background_pressed_ && window_.rect().contains(mouse->position().toPoint());
+    background_pressed_ = false;
+    if (click && !platform_.closing()) platform_.run_script([this] { form_.Form_Click(); });
+    return false;
+}
+
+// ---------------------------------------------------------------- the reading controls
+
+void InputRouter::open_history() {
+    if (window_.history_open() || form_.reading().history().empty()) return;
+    if (!form_.open_history()) return;
+    window_.open_history(form_.reading().history().entries());
+}
+
+bool InputRouter::reading_input(QWidget* receiver, QEvent* event) {
+    if (platform_.closing()) return false;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return reading_key(static_cast<QKeyEvent*>(event));
+        case QEvent::Wheel:
+            reading_wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            return reading_click(static_cast<QMouseEvent*>(event));
+        case QEvent::WindowDeactivate:
+            // The key's release goes to another window now.
+            if (receiver == &window_) form_.set_ctrl(false);
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool InputRouter::reading_key(QKeyEvent* key) {
+    const bool press = key->type() == QEvent::KeyPress;
+    const int k = key->key();
+    if (k == Qt::Key_Control) {
+        form_.set_ctrl(press);
+        return true;
+    }
+    if (fullscreen_key(key)) return true;
+    if (!press) return false;
+    if (window_.history_open() && history_key(k)) return true;
+    switch (k) {
+        case Qt::Key_PageUp:
+            open_history();
+            return true;
+        case Qt::Key_F2:
+            form_.set_auto(!form_.reading().auto_on());
+            choices_.remember();
+            return true;
+        case Qt::Key_F3:
+            form_.set_skip(!form_.reading().skip_on());
+            choices_.remember();
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The keys that scroll the open history; Space and Enter close it and go on to release
+// the line as ever.
+bool InputRouter::history_key(int key) {
+    HistoryPanel& history = window_.history();
+    switch (key) {
+        case Qt::Key_Up:
+            history.scroll_by(-history.line_height());
+            return true;
+        case Qt::Key_Down:
+            history.scroll_by(history.line_height());
+            return true;
+        case Qt::Key_PageUp:
+            history.scroll_by(-history.page());
+            return true;
+        case Qt::Key_PageDown:
+            if (!history.scroll_by(history.page())) window_.close_history();
+            return true;
+        case Qt::Key_Home:
+            history.scroll_to_start();
+            return true;
+        case Qt::Key_End:
+            history.scroll_to_end();
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            window_.close_history();
+            return false;
+        default:
+            return false;
+    }
+}
+
+// F11, or Enter with Alt held (which types nothing: the line is not released).
+bool InputRouter::fullscreen_key(QKeyEvent* key) {
+    const int k = key->key();
+    const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+    if (k != Qt::Key_F11 && !(enter && key->modifiers().testFlag(Qt::AltModifier))) return false;
+    if (key->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+        window_.set_fullscreen(!window_.fullscreen());
+        choices_.remember();
+    }
+    return true;
+}
+
+void InputRouter::reading_wheel(int delta) {
+    constexpr int kLinesPerStep = 3;
+    HistoryPanel& history = window_.history();
+    const int step = history.line_height() * kLinesPerStep;
+    if (delta > 0) {
+        if (window_.history_open()) {
+            history.scroll_by(-step);
+        } else {
+            open_history();
+        }
+    } else if (delta < 0 && window_.history_open()) {
+        if (!history.scroll_by(step)) window_.close_history();
+    }
+}
+
+// While the history is open every click closes it and reaches nothing else; otherwise the
+// right button opens the menu. Neither is ever a release.
+bool InputRouter::reading_click(QMouseEvent* mouse) {
+    if (window_.history_open()) {
+        if (mouse->type() == QEvent::MouseButtonRelease) window_.close_history();
+        pressed_ = nullptr;
+        background_pressed_ = false;
+        return true;
+    }
+    if (mouse->button() != Qt::RightButton) return false;
+    if (mouse->type() == QEvent::MouseButtonPress && form_.history_allowed()) {
+        menu_->open_at(mouse->globalPosition().toPoint());
+    }
+    return true;
+}
+
+}  // namespace hazama

@@ -1,0 +1,55 @@
+// The player's input, seen before any control gets it: clicks and keys that release a line
+// or start a command, and the reading controls on the inputs the story leaves free (the
+// right button, the wheel, Ctrl held, Page Up/Down, the arrows, Home/End, F2, F3, F11).
+// Every decision is the form's; the router passes the input on and opens what it asks.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class QKeyEvent;
+class QMouseEvent;
+class QWidget;
+
+namespace hazama {
+
+class MainForm;
+class MainWindow;
+class PlayerChoices;
+class QtPlatform;
+class ReadingMenu;
+
+class InputRouter : public QObject {
+  public:
+    // Watches every event of the application from now until it is destroyed.
+    InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form, PlayerChoices& choices);
+    ~InputRouter() override;
+
+    // Opens the history panel when the form allows it and there is something to show.
+    void open_history();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool filter_key(QWidget* receiver, QKeyEvent* key);
+    bool filter_click(QWidget* receiver, QMouseEvent* mouse);
+    bool background_click(QMouseEvent* mouse);
+    bool reading_input(QWidget* receiver, QEvent* event);
+    bool reading_key(QKeyEvent* key);
+    bool history_key(int key);
+    bool fullscreen_key(QKeyEvent* key);
+    void reading_wheel(int delta);
+    bool reading_click(QMouseEvent* mouse);
+
+    MainWindow& window_;
+    QtPlatform& platform_;
+    MainForm& form_;
+    PlayerChoices& choices_;
+    // The right-click menu acts on the form, so it goes before the form does.
+    std::unique_ptr<ReadingMenu> menu_;
+    QWidget* pressed_ = nullptr;  // the control a left button went down on
+    bool background_pressed_ = false;
+};
+
+}  // namespace hazama

@@ -1,0 +1,102 @@
+// mainform on screen: showing what the core asks for, and the history and the menu over
+// the scene.
+#include <QLabel>
+#include <QMenu>
+
+#include "app/app_setup.h"
+#include "app/history_panel.h"
+#include "app/main_window.h"
+#include "app/screen_view.h"
+#include "platform/qt_picture_decoder.h"
+
+namespace hazama {
+namespace {
+
+// The game writes line breaks as CR LF.
+QString display_text(const std::string& text) {
+    QString out = QString::fromStdString(text);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return out;
+}
+
+}  // namespace
+
+void MainWindow::set_visible(Control control, bool visible) {
+    this->control(control)->setVisible(visible);
+}
+
+void MainWindow::set_enabled(Control control, bool enabled) {
+    // A command starting: the story goes on in front of the reader.
+    if (!enabled) close_overlays();
+    this->control(control)->setEnabled(enabled);
+}
+
+void MainWindow::set_message(const std::string& text) {
+    close_history();
+    labmain_->setText(display_text(text));
+}
+
+void MainWindow::set_face(const Plane* portrait) {
+    if (portrait == nullptr || portrait->empty()) return;
+    // The box keeps its own copy (a pixmap would share the buffer): the plane is reused
+    // for the next portrait.
+    scaling_.set_pixmap(static_cast<QLabel*>(control(Control::picface)),
+                        QPixmap::fromImage(plane_image(*portrait).copy()));
+}
+
+void MainWindow::set_staff(int index, const StaffLabel& label) {
+    if (index < 0 || index >= static_cast<int>(labstaff_.size())) return;
+    QLabel* l = labstaff_[index];
+    l->setText(display_text(label.text));
+    scaling_.set_font(l, mincho(label.point_size, label.bold));
+    set_text_colour(l, label.white ? Qt::white : Qt::black);
+    scaling_.move(l, QPoint(label.x, label.y));  // and sized to its text
+    l->setVisible(label.visible);
+}
+
+void MainWindow::set_notice(const std::string& text) {
+    labcopy_->setText(display_text(text));
+    scaling_.move(labcopy_, kNoticeAt);  // sized to its text
+}
+
+void MainWindow::show_reading_marks(bool auto_on, bool skipping) {
+    auto_mark_->setVisible(auto_on);
+    skip_mark_->setVisible(skipping);
+}
+
+void MainWindow::refresh_screen(const Plane& screen) {
+    screen_->refresh(screen);
+}
+
+void MainWindow::dissolve_begins(const Plane& incoming) {
+    screen_->dissolve_to(incoming);
+}
+
+// ---------------------------------------------------------------- history and menu
+
+bool MainWindow::history_open() const {
+    return history_->isVisible();
+}
+
+void MainWindow::open_history(const std::deque<HistoryEntry>& entries) {
+    history_->set_entries(entries);
+    history_->show();
+    history_->raise();
+}
+
+void MainWindow::close_history() {
+    if (history_->isHidden()) return;
+    history_->hide();
+    if (hooks_.history_closed) hooks_.history_closed();
+}
+
+void MainWindow::set_menu(QMenu* menu) {
+    menu_ = menu;
+}
+
+void MainWindow::close_overlays() {
+    if (menu_) menu_->close();
+    close_history();
+}
+
+}  // namespace hazama

@@ -1,0 +1,36 @@
+// The player's remembered choices in force: fullscreen, the volume, auto-advance and skip,
+// read from the settings file at start and written back whenever one changes.
+#pragma once
+
+#include <QString>
+
+#include "app/settings.h"
+
+namespace hazama {
+
+class MainForm;
+class MainWindow;
+
+class PlayerChoices {
+  public:
+    PlayerChoices(MainWindow& window, MainForm& form) : window_(window), form_(form) {}
+
+    // The choices in the file at `path` are applied, and every later choice is written
+    // there. Without a call nothing is kept.
+    void use_settings(const QString& path);
+    // Writes the choices now in force to the settings file when they have changed.
+    void remember();
+
+    // The music's loudness in percent (one of kVolumeSteps), applied at once.
+    void set_volume(int percent);
+    int volume() const { return volume_; }
+
+  private:
+    MainWindow& window_;
+    MainForm& form_;
+    int volume_ = 100;
+    QString path_;         // empty: the choices are not kept
+    Settings remembered_;  // what the file holds
+};
+
+}  // namespace hazama
