@@ -30,18 +30,24 @@ HistoryPanel::HistoryPanel(QWidget* parent) : QWidget(parent) {
     setGeometry(4, 5, kStripWidth, kHeight);
     set_factor(1.0);
     setFont(design_font(QStringLiteral("ＭＳ ゴシック"), 12));
-    line_height_ = QFontMetrics(font()).lineSpacing() + 2;
     hide();
+}
+
+int HistoryPanel::line_height() const {
+    // Measured when first needed: the font is not wanted before the title screen is up.
+    if (line_height_ == 0) line_height_ = QFontMetrics(font()).lineSpacing() + 2;
+    return line_height_;
 }
 
 void HistoryPanel::set_entries(const std::deque<HistoryEntry>& entries) {
     blocks_.clear();
+    const int line_height = this->line_height();
     int y = kMargin;
     for (const HistoryEntry& entry : entries) {
         Block block;
         block.divider = entry.divider;
         if (entry.divider) {
-            block.height = line_height_;
+            block.height = line_height;
         } else {
             const std::string_view speaker = speaker_of(entry.text);
             block.speaker =
@@ -49,7 +55,7 @@ void HistoryPanel::set_entries(const std::deque<HistoryEntry>& entries) {
             QString rest = QString::fromStdString(entry.text.substr(speaker.size()));
             rest.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             block.lines = rest.split(QLatin1Char('\n'));
-            block.height = static_cast<int>(block.lines.size()) * line_height_;
+            block.height = static_cast<int>(block.lines.size()) * line_height;
         }
         block.y = y;
         y += block.height + kGap;
@@ -71,7 +77,7 @@ void HistoryPanel::set_factor(double factor) {
 }
 
 int HistoryPanel::page() const {
-    return std::max(line_height_, kHeight - 2 * line_height_);
+    return std::max(line_height(), kHeight - 2 * line_height());
 }
 
 int HistoryPanel::bottom() const {
@@ -127,7 +133,7 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
         }
         p.setPen(kText);
         for (int i = 0; i < b.lines.size(); ++i) {
-            p.drawText(i == 0 ? x : kMargin, y + i * line_height_ + ascent, b.lines[i]);
+            p.drawText(i == 0 ? x : kMargin, y + i * line_height() + ascent, b.lines[i]);
         }
     }
 }

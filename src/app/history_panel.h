@@ -25,7 +25,7 @@ class HistoryPanel : public QWidget {
     bool scroll_by(int dy);
     void scroll_to_start() { scroll_to(0); }
     void scroll_to_end() { scroll_to(bottom()); }
-    int line_height() const { return line_height_; }
+    int line_height() const;
     int page() const;
     int scroll_top() const { return top_; }
     bool at_end() const { return top_ >= bottom(); }
@@ -52,7 +52,7 @@ class HistoryPanel : public QWidget {
     std::vector<Block> blocks_;
     int content_height_ = 0;
     int top_ = 0;
-    int line_height_ = 0;
+    mutable int line_height_ = 0;  // 0 until measured
     double factor_ = 1.0;
 };
 

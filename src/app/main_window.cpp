@@ -153,9 +153,10 @@ void MainWindow::build_buttons() {
          WindowArt::look_off, &MainForm::comlook_Click},
     };
     for (const Face& f : faces) {
-        auto* button =
-            new PictureButton(this, window_picture(root_, f.normal), window_picture(root_, f.down),
-                              window_picture(root_, f.off));
+        auto* button = new PictureButton(this, [root = root_, f] {
+            return PictureButton::Faces{window_picture(root, f.normal),
+                                        window_picture(root, f.down), window_picture(root, f.off)};
+        });
         button->setObjectName(QString::fromLatin1(f.name));
         scaling_.place(button, QRect(529, f.y, 97, 41));
         button->setAttribute(Qt::WA_NoMousePropagation);

@@ -5,18 +5,21 @@
 
 namespace hazama {
 
-PictureButton::PictureButton(QWidget* parent, QPixmap normal, QPixmap down, QPixmap off)
-    : QAbstractButton(parent),
-      normal_(std::move(normal)),
-      down_(std::move(down)),
-      off_(std::move(off)) {
+PictureButton::PictureButton(QWidget* parent, std::function<Faces()> load)
+    : QAbstractButton(parent), load_(std::move(load)) {
     setFocusPolicy(Qt::NoFocus);
+}
+
+const PictureButton::Faces& PictureButton::faces() const {
+    if (!faces_) faces_ = load_();
+    return *faces_;
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    const QPixmap& face = !isEnabled() ? off_ : isDown() ? down_ : normal_;
+    const Faces& all = faces();
+    const QPixmap& face = !isEnabled() ? all[2] : isDown() ? all[1] : all[0];
     if (size() == face.size()) {
         p.drawPixmap(0, 0, face);
     } else {

@@ -3,23 +3,29 @@
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <array>
+#include <functional>
+#include <optional>
 
 namespace hazama {
 
 // A command button drawn with three pictures: normal, pressed and disabled. It takes no
-// focus, so no key can ever press it.
+// focus, so no key can ever press it. The pictures are loaded when the button is first
+// drawn: the title screen, which does not show the commands, need not wait for them.
 class PictureButton : public QAbstractButton {
   public:
-    PictureButton(QWidget* parent, QPixmap normal, QPixmap down, QPixmap off);
-    QSize sizeHint() const override { return normal_.size(); }
+    using Faces = std::array<QPixmap, 3>;  // normal, pressed, disabled
+    PictureButton(QWidget* parent, std::function<Faces()> load);
+    QSize sizeHint() const override { return faces()[0].size(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QPixmap normal_;
-    QPixmap down_;
-    QPixmap off_;
+    const Faces& faces() const;
+
+    std::function<Faces()> load_;
+    mutable std::optional<Faces> faces_;
 };
 
 }  // namespace hazama

@@ -10,7 +10,7 @@
 namespace hazama {
 
 QtGame::QtGame(const std::filesystem::path& root, Options options)
-    : window_(root), platform_(window_, options.media) {
+    : window_(root), platform_(window_, *options.media) {
     Platform* platform = &platform_;
     if (options.log_frames) {
         frame_log_ = std::make_unique<FrameLog>(

@@ -20,11 +20,10 @@ class InputRouter;
 class QtGame {
   public:
     struct Options {
-        MediaDevice* media = nullptr;  // none: FluidSynth
+        MediaDevice* media = nullptr;  // where the music plays; must be given
         bool log_frames = false;       // the frame log on standard error (frame_log.h)
     };
     // `root` is the program's folder (gra/ and music/).
-    explicit QtGame(const std::filesystem::path& root) : QtGame(root, Options{}) {}
     QtGame(const std::filesystem::path& root, Options options);
     ~QtGame();
     QtGame(const QtGame&) = delete;

@@ -12,7 +12,6 @@
 #include "app/app_setup.h"
 #include "app/go_position.h"
 #include "app/main_window.h"
-#include "audio/fluid_media_device.h"
 #include "form/main_form.h"
 #include "platform/qt_picture_decoder.h"
 
@@ -39,11 +38,8 @@ QString qt_filter(const std::string& game_filter) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(MainWindow& window, MediaDevice* media)
-    : window_(window),
-      own_media_(media != nullptr ? nullptr : std::make_unique<FluidMediaDevice>()),
-      media_(media != nullptr ? *media : *own_media_),
-      alarm_([this] {
+QtPlatform::QtPlatform(MainWindow& window, MediaDevice& media)
+    : window_(window), media_(media), alarm_([this] {
           // The innermost wait's deadline has come (a nested wait's may be later still).
           if (waits_.empty() || !waits_.back().deadline_ns) return;
           if (clock_.nsecsElapsed() >= *waits_.back().deadline_ns) {

@@ -23,9 +23,8 @@ class MainWindow;
 
 class QtPlatform : public Platform {
   public:
-    // Shows what the core asks for in `window`. Without a media device the music plays
-    // with FluidSynth.
-    explicit QtPlatform(MainWindow& window, MediaDevice* media = nullptr);
+    // Shows what the core asks for in `window` and plays the music on `media`.
+    QtPlatform(MainWindow& window, MediaDevice& media);
     ~QtPlatform() override;
 
     // Runs a script started by the player or a timer: a closed window ends it quietly and
@@ -84,7 +83,6 @@ class QtPlatform : public Platform {
     void fail(const QString& text);
 
     MainWindow& window_;
-    std::unique_ptr<MediaDevice> own_media_;
     MediaDevice& media_;
     QElapsedTimer clock_;
     bool closing_ = false;

@@ -61,7 +61,7 @@ class Game:
     monotonic time each line arrived. Its settings folder is a fresh one (the defaults: a
     window, full volume) unless `env` names another XDG_CONFIG_HOME."""
 
-    def __init__(self, build, display, env=None, log_frames=True):
+    def __init__(self, build, display, env=None, log_frames=True, program="hazama"):
         self.config = tempfile.mkdtemp(prefix="hazama-config-")
         self.env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=self.config)
         if log_frames:
@@ -70,7 +70,7 @@ class Game:
         self.lines = []
         self._changed = threading.Condition()
         self.started = time.monotonic()
-        self.process = subprocess.Popen([os.path.join(build, "hazama")], env=self.env,
+        self.process = subprocess.Popen([os.path.join(build, program)], env=self.env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                                         text=True)
         self.pid = self.process.pid

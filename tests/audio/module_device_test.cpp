@@ -1,0 +1,64 @@
+// The synthesizer as the game loads it, from its module at the first command: a piece
+// plays through it, the volume chosen before waits for it, and without a module that loads
+// every command fails with "no synthesizer" while the game goes on.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "audio/media_errors.h"
+#include "audio/module_media_device.h"
+
+namespace hazama {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path build_folder() {
+    const char* assets = std::getenv("HAZAMA_ASSETS");
+    return assets != nullptr ? fs::path(assets) : fs::current_path();
+}
+
+TEST(ModuleMediaDevice, LoadsTheSynthesizerAtTheFirstCommandAndPlays) {
+    const fs::path piece = build_folder() / "music" / "mind.mid";
+    ASSERT_TRUE(fs::exists(piece)) << piece;
+    ModuleMediaDevice device({.folders = {"/nonexistent", build_folder()}, .silent = true});
+    device.set_volume(50);  // before the synthesizer exists
+    std::string reply;
+    ASSERT_EQ(device.send("open \"" + piece.string() + "\" alias x1 notify", reply), 0u);
+    ASSERT_EQ(device.send("play x1", reply), 0u);
+    ASSERT_EQ(device.send("status x1 mode", reply), 0u);
+    EXPECT_EQ(reply, "playing");
+    EXPECT_EQ(device.send("close x1", reply), 0u);
+    std::string text;
+    EXPECT_TRUE(device.error_text(media_error::kNotOpen, text));
+    EXPECT_FALSE(text.empty());
+}
+
+TEST(ModuleMediaDevice, WithoutAModuleThatLoadsEveryCommandFailsQuietly) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("hazama-module-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    std::ofstream(folder / ModuleMediaDevice::kModuleName) << "not a shared object";
+
+    for (const fs::path& where : {fs::path("/nonexistent"), folder}) {
+        ModuleMediaDevice device({.folders = {where}, .silent = true});
+        device.set_volume(25);
+        std::string reply = "left over";
+        EXPECT_EQ(device.send("open \"x.mid\" alias x1 notify", reply),
+                  media_error::kNoSynthesizer)
+            << where;
+        EXPECT_EQ(reply, "");
+        EXPECT_EQ(device.send("status x1 mode", reply), media_error::kNoSynthesizer);
+        std::string text;
+        EXPECT_TRUE(device.error_text(media_error::kNoSynthesizer, text));
+        EXPECT_FALSE(text.empty());
+    }
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace hazama
