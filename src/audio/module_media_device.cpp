@@ -38,9 +38,9 @@ MediaDevice* ModuleMediaDevice::device() {
             why = path.string() + ": not the game's synthesizer module";
             continue;
         }
-        device_.reset(make(
-            options_.soundfont_folder.empty() ? nullptr : options_.soundfont_folder.c_str(),
-            options_.silent ? 1 : 0));
+        device_.reset(
+            make(options_.soundfont_folder.empty() ? nullptr : options_.soundfont_folder.c_str(),
+                 options_.silent ? 1 : 0));
         if (device_ != nullptr && volume_ != 100) device_->set_volume(volume_);
         return device_.get();
     }

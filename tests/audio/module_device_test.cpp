@@ -48,8 +48,7 @@ TEST(ModuleMediaDevice, WithoutAModuleThatLoadsEveryCommandFailsQuietly) {
         ModuleMediaDevice device({.folders = {where}, .silent = true});
         device.set_volume(25);
         std::string reply = "left over";
-        EXPECT_EQ(device.send("open \"x.mid\" alias x1 notify", reply),
-                  media_error::kNoSynthesizer)
+        EXPECT_EQ(device.send("open \"x.mid\" alias x1 notify", reply), media_error::kNoSynthesizer)
             << where;
         EXPECT_EQ(reply, "");
         EXPECT_EQ(device.send("status x1 mode", reply), media_error::kNoSynthesizer);
