@@ -20,7 +20,7 @@ cmake --build build-soak --target hazama
 # The program finds gra/ and music/ beside itself.
 play=build-soak/play
 mkdir -p "$play"
-cp -f build-soak/hazama "$play/hazama"
+cp -f build-soak/hazama build-soak/hazama-fluid.so "$play/"
 ln -sfn "$PWD/build/gra" "$play/gra"
 ln -sfn "$PWD/build/music" "$play/music"
 
