@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,6 +26,23 @@ struct GameClosed {};
 class FatalError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+};
+
+// One redraw of a timed animation.
+struct AnimationFrame {
+    int value;             // elapsed × frame_count / duration, rounded down
+    int previous;          // the value of the redraw before
+    std::int64_t elapsed;  // ms on the story clock since the animation began
+};
+
+// What sets one timed animation apart from the others.
+struct AnimationStyle {
+    // When it began on the story clock; the time animate() is called when none is given.
+    std::optional<std::uint32_t> start = std::nullopt;
+    // The value counted as drawn before the first redraw: 0 leaves value 0 undrawn.
+    int drawn = 0;
+    // Whether each redraw refreshes the screen (not when only labels move).
+    bool refresh = true;
 };
 
 class MainForm {
@@ -218,6 +237,16 @@ class MainForm {
     void wait_until(std::uint32_t deadline);
     // Lets pending events run once; throws GameClosed when the window closes.
     void yield();
+    // Runs a timed animation of `duration` ms on clock_now(): whenever the frame value
+    // elapsed × frame_count / duration differs from the value of the previous redraw, `draw`
+    // redraws, the screen is refreshed and events run once; in between it waits for the time
+    // the value next changes. A late clock skips values; the duration always holds.
+    void animate(int duration, int frame_count, const AnimationStyle& style,
+                 const std::function<void(const AnimationFrame&)>& draw);
+    void animate(int duration, int frame_count,
+                 const std::function<void(const AnimationFrame&)>& draw) {
+        animate(duration, frame_count, {}, draw);
+    }
     // Refreshes the visible scene picture from picmain(0).
     void refresh();
     void note(const std::string& line) { platform_.note(line); }
