@@ -170,7 +170,6 @@ class MainForm {
 
     // ---- long scenes of the location routines, one block per location ----
     // (a scene gets its own member, defined beside its routine in scenario/gNN_*.cpp)
-    // location 0:
     // location 3:
     void rumour_of_the_house();      // 蓮美 tells why nobody should live there
     void hasumi_after_club();        // evening: 蓮美 will not believe anyone lives there
@@ -190,7 +189,6 @@ class MainForm {
     void day_before_the_test();  // neither has studied; someone does live in that house
     void test_went_well();       // 蓮美 wonders how; the boy stays her secret
     void hasumi_in_class();      // 蓮美 laid over the classroom
-    // location 6:
     // location 9:
     void first_meeting();         // the boy carving a rabbit; the first evening
     void carving_lesson();        // few answers about him; he has her carve a rabbit
@@ -212,14 +210,13 @@ class MainForm {
     void up_on_the_roof();  // lying on the roof; why he gave up the stars
     // location 12:
     void shooting_stars();  // a star too quick to wish on; side by side; the kiss
-    // location 15:
 
     // ---- planes and labels ----
     std::array<Plane, 6> picmain;
     std::array<Plane, 6> picmask;    // picmask[0] has no picture
     Plane pictile = make_pictile();  // the dither strip, cut from the step matrix
     Plane portrait;                  // the picture of picface
-    std::array<StaffLabel, 11> labstaff;
+    std::array<StaffLabel, kStaffLabels> labstaff;
 
     // ---- helpers shared by the subsystems ----
     Platform& platform() { return platform_; }
@@ -252,8 +249,6 @@ class MainForm {
     void note(const std::string& line) { platform_.note(line); }
     // Loads a picture file below the program folder, case-insensitively; FatalError if not.
     void load_file(const std::string& relative, Plane& into);
-    // The labels of the chooser as last filled by commove_Click (for tests and the trace).
-    const std::array<std::string, 3>& destinations() const { return dest_name_; }
 
   private:
     enum class Busy : std::uint8_t { idle, line, timed };

@@ -10,6 +10,9 @@
 namespace hazama {
 namespace {
 
+// The width of a figure that lay composes; it is as tall as the stage.
+constexpr int kFigureWidth = 160;
+
 // The figure's silhouette turns white on the stage, then the figure (drawn on white) is
 // ANDed in: inside the silhouette the figure shows, outside it the stage is unchanged.
 // The left edge is the centre less 80 whatever the width, as the game has always placed it.
@@ -99,7 +102,7 @@ void MainForm::fade(int scrolltime, int op) {
 
 void MainForm::lay(int cha_x, int cha_y) {
     note("lay" + numbers({cha_x, cha_y}));
-    compose(*this, cha_x, cha_y, 160, 384);
+    compose(*this, cha_x, cha_y, kFigureWidth, kStageHeight);
 }
 
 void MainForm::lays(int cha_x, int cha_y, int width, int height) {

@@ -63,7 +63,6 @@ void VirtualPlatform::set_staff(int index, const StaffLabel& label) {
 }
 
 void VirtualPlatform::refresh_screen(const Plane&) {
-    ++refreshes_;
     if (on_refresh) on_refresh();
 }
 

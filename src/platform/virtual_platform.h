@@ -36,11 +36,10 @@ class VirtualPlatform : public Platform {
     bool is_enabled(Control c) const { return enabled_[static_cast<int>(c)]; }
     const std::string& message_text() const { return message_; }
     const std::string& notice() const { return notice_; }
-    const std::array<StaffLabel, 11>& staff() const { return staff_; }
+    const std::array<StaffLabel, kStaffLabels>& staff() const { return staff_; }
     const std::vector<std::string>& message_boxes() const { return message_boxes_; }
     const std::vector<FileRequest>& file_requests() const { return file_requests_; }
     const std::vector<std::array<std::string, 3>>& choosers() const { return choosers_; }
-    int refresh_count() const { return refreshes_; }
     bool auto_mark() const { return auto_mark_; }
     bool skip_mark() const { return skip_mark_; }
     int timer_interval(TimerId id) const { return timers_[static_cast<int>(id)].interval; }
@@ -95,11 +94,10 @@ class VirtualPlatform : public Platform {
     std::array<bool, kControlCount> enabled_{};
     std::string message_;
     std::string notice_;
-    std::array<StaffLabel, 11> staff_{};
+    std::array<StaffLabel, kStaffLabels> staff_{};
     std::vector<std::string> message_boxes_;
     std::vector<FileRequest> file_requests_;
     std::vector<std::array<std::string, 3>> choosers_;
-    int refreshes_ = 0;
     bool auto_mark_ = false;
     bool skip_mark_ = false;
 };

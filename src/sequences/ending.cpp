@@ -17,7 +17,7 @@ namespace {
 // The staff file fills slots 0..100; anything after that is never shown.
 constexpr std::size_t kStaffSlots = 101;
 
-constexpr int kRollLabels = 11;
+constexpr int kRollLabels = kStaffLabels;  // the roll uses every credit label
 constexpr int kRollLeft = 100;
 constexpr int kLineSpacing = 40;
 constexpr int kRollSpan = 27 * 3000;     // ms

@@ -168,31 +168,12 @@ class Runner {
     template <typename Action>
     void press(Control button, Action action) {
         if (!form_.visible(button) || !form_.enabled(button)) {
-            out_ << "refused " << name_of(button) << '\n';
+            out_ << "refused " << button_name(button)->command << '\n';
             return;
         }
         try {
             action();
         } catch (const GameClosed&) {
-        }
-    }
-
-    static const char* name_of(Control c) {
-        switch (c) {
-            case Control::comstart:
-                return "new";
-            case Control::comlook:
-                return "look";
-            case Control::comtalk:
-                return "talk";
-            case Control::commove:
-                return "move";
-            case Control::comsave:
-                return "save";
-            case Control::comload:
-                return "load";
-            default:
-                return "button";
         }
     }
 
