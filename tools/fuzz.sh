@@ -29,7 +29,7 @@ fuzz() {
   fi
 }
 
-save=(src/save/save_file.cpp src/save/save_name.cpp)
+save=(src/save/save_file.cpp src/save/save_name.cpp src/platform/player_file.cpp)
 mkdir -p "$out/load_fuzzer-corpus"
 clang++ "${flags[@]}" "${save[@]}" fuzz/make_seeds.cpp -o "$out/make_seeds"
 "$out/make_seeds" "$out/load_fuzzer-corpus"
@@ -49,7 +49,7 @@ for command in 'open "/usr/share/hazama/music/mind.mid" alias x1 notify' 'play x
 done
 fuzz media_command_fuzzer 256 src/audio/media_command.cpp
 
-record=(src/reading/read_record.cpp)
+record=(src/reading/read_record.cpp src/platform/player_file.cpp)
 mkdir -p "$out/read_record_fuzzer-corpus"
 clang++ "${flags[@]}" "${record[@]}" fuzz/make_read_seeds.cpp -o "$out/make_read_seeds"
 "$out/make_read_seeds" "$out/read_record_fuzzer-corpus"

@@ -61,10 +61,11 @@ std::optional<std::string> MainWindow::ask_file(const FileRequest& request) {
     return dialog.selectedFiles().first().toStdString();
 }
 
-void MainWindow::message_box(const std::string& text) {
+void MainWindow::message_box(const std::string& text, const std::string& detail) {
     if (closing_) return;
     QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok,
                     this);
+    box.setInformativeText(QString::fromStdString(detail));
     scale_dialog(&box);
     modal_ = &box;
     box.exec();

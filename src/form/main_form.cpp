@@ -56,6 +56,7 @@ void MainForm::comend_Click() {
 
 void MainForm::Form_Unload() {
     reading_.record().save();
+    note_record_failure();
     ret = static_cast<std::int16_t>(mci_send("close x1", errStr));
     platform_.exit_game();
 }
@@ -74,6 +75,10 @@ void MainForm::set_visible(Control control, bool visible) {
 void MainForm::set_enabled(Control control, bool enabled) {
     enabled_[static_cast<int>(control)] = enabled;
     platform_.set_enabled(control, enabled);
+}
+
+void MainForm::note_record_failure() {
+    if (const auto failure = reading_.record().take_failure()) note_file_error(*failure);
 }
 
 void MainForm::throw_if_closing() {

@@ -247,6 +247,10 @@ class MainForm {
     // Refreshes the visible scene picture from picmain(0).
     void refresh();
     void note(const std::string& line) { platform_.note(line); }
+    // The trace's line for a player file that failed: "file-error PATH: REASON".
+    void note_file_error(const FileError& failure) {
+        note(std::string("file-error ") + failure.what());
+    }
     // Loads a picture file below the program folder, case-insensitively; FatalError if not.
     void load_file(const std::string& relative, Plane& into);
 
@@ -254,6 +258,9 @@ class MainForm {
     enum class Busy : std::uint8_t { idle, line, timed };
 
     void throw_if_closing();
+    // A read record that could not be written is no news for the player (the game goes on
+    // with it in memory), but the trace tells why.
+    void note_record_failure();
     void show_reading_marks();
     // The platform's time, with the story clock set to the speed the reader's settings ask.
     std::uint32_t platform_now();

@@ -11,6 +11,7 @@ void MainForm::message(std::string_view text) {
     platform_.set_message(std::string(text));
     note("message " + one_line(text));
     reading_.shown(text, platform_.now_ms());
+    note_record_failure();
     messtop();
 }
 

@@ -135,7 +135,9 @@ class Platform {
     virtual int choose(const std::array<std::string, 3>& captions) = 0;
     // The file dialog: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> ask_file(const FileRequest& request) = 0;
-    virtual void message_box(const std::string& text) = 0;
+    // A message box with the game's own words; `detail`, when not empty, is the secondary
+    // text below them (why a file failed, and which).
+    virtual void message_box(const std::string& text, const std::string& detail) = 0;
 
     // --- data ---
     // Decodes a picture file; false (with a reason) when it is missing or unreadable.

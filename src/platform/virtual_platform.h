@@ -38,6 +38,7 @@ class VirtualPlatform : public Platform {
     const std::string& notice() const { return notice_; }
     const std::array<StaffLabel, kStaffLabels>& staff() const { return staff_; }
     const std::vector<std::string>& message_boxes() const { return message_boxes_; }
+    const std::vector<std::string>& message_box_details() const { return message_box_details_; }
     const std::vector<FileRequest>& file_requests() const { return file_requests_; }
     const std::vector<std::array<std::string, 3>>& choosers() const { return choosers_; }
     bool auto_mark() const { return auto_mark_; }
@@ -72,7 +73,10 @@ class VirtualPlatform : public Platform {
     void refresh_screen(const Plane&) override;
     int choose(const std::array<std::string, 3>& captions) override;
     std::optional<std::string> ask_file(const FileRequest& request) override;
-    void message_box(const std::string& text) override { message_boxes_.push_back(text); }
+    void message_box(const std::string& text, const std::string& detail) override {
+        message_boxes_.push_back(text);
+        message_box_details_.push_back(detail);
+    }
     bool load_picture(const std::string& path, Plane& into, std::string& error) override;
     MediaDevice& media() override { return media_; }
     void note(const std::string& line) override {
@@ -96,6 +100,7 @@ class VirtualPlatform : public Platform {
     std::string notice_;
     std::array<StaffLabel, kStaffLabels> staff_{};
     std::vector<std::string> message_boxes_;
+    std::vector<std::string> message_box_details_;
     std::vector<FileRequest> file_requests_;
     std::vector<std::array<std::string, 3>> choosers_;
     bool auto_mark_ = false;

@@ -2,6 +2,8 @@
 // survives files it cannot use.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -75,12 +77,29 @@ TEST(ReadRecord, DamagedFilesCountAsEmptyAndAreNotReplacedByAShorterRecord) {
 TEST(ReadRecord, AFolderThatCannotBeWrittenLeavesTheRecordInMemory) {
     ScratchFolder folder("record");
     folder.write("blocker", "a file where the folder should be");
-    ReadRecord record(folder.path() / "blocker" / "hazama");
+    const auto blocked = folder.path() / "blocker" / "hazama";
+    ReadRecord record(blocked);
     record.mark("一行目", 0);
     EXPECT_FALSE(record.save());
     EXPECT_TRUE(record.contains("一行目"));
+    const auto failure = record.take_failure();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path(), (blocked / ReadRecord::kFileName).string());
+    EXPECT_EQ(failure->reason(), std::strerror(ENOTDIR));
+    EXPECT_FALSE(record.take_failure()) << "told once";
     record.save_if_due(10000);  // tries again later, quietly
     EXPECT_TRUE(record.contains("一行目"));
+
+    // The game goes on without a word to the player; the trace says why.
+    testing::FormFixture<> f("record");
+    std::vector<std::string> notes;
+    f.platform.on_note = [&](const std::string& line) { notes.push_back(line); };
+    f.platform.reader = [&] { f.form.labmain_Click(); };
+    f.form.reading().set_data_folder(blocked);
+    f.form.message("一行目");
+    f.form.comend_Click();
+    EXPECT_EQ(notes.at(1), "file-error " + failure->path() + ": " + failure->reason());
+    EXPECT_TRUE(f.platform.message_boxes().empty());
 
     // The data folder: XDG first, then the home folder.
     const char* xdg = std::getenv("XDG_DATA_HOME");

@@ -215,8 +215,7 @@ TEST(SaveFile, TruncatedAndMissingFiles) {
     EXPECT_FALSE(load(""));
     // A file that is there but fails while being read is no refusal: the caller hears of it.
     SavedState s;
-    EXPECT_THROW(loadgame("/proc/self/mem", s.game, s.position, s.music_file, s.light),
-                 SaveFileError);
+    EXPECT_THROW(loadgame("/proc/self/mem", s.game, s.position, s.music_file, s.light), FileError);
 }
 
 TEST(SaveFile, ReplacingAnOldFile) {
@@ -231,15 +230,15 @@ TEST(SaveFile, ReplacingAnOldFile) {
 
     // A save that cannot be written leaves the old file whole.
     fs::create_directory(path + ".new");
-    EXPECT_THROW(savegame(path, 5, 5, "mind", 0), SaveFileError);
+    EXPECT_THROW(savegame(path, 5, 5, "mind", 0), FileError);
     EXPECT_EQ(load(path), (SavedState{2, 1, "0", 0}));
     fs::remove(path + ".new");
-    EXPECT_THROW(savegame(tmp / "no/such/folder.hzm", 5, 5, "mind", 0), SaveFileError);
+    EXPECT_THROW(savegame(tmp / "no/such/folder.hzm", 5, 5, "mind", 0), FileError);
 
     // Something that is not a plain file is never replaced.
     const std::string fifo = tmp / "fifo.hzm";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_THROW(savegame(fifo, 5, 5, "mind", 0), SaveFileError);
+    EXPECT_THROW(savegame(fifo, 5, 5, "mind", 0), FileError);
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_FALSE(load(fifo));
 
