@@ -273,9 +273,13 @@ int run_story(std::istream& script, std::ostream& out, std::ostream& err,
     } catch (const FatalError& e) {
         err << e.what() << '\n';
         return 1;
-    } catch (const std::logic_error& e) {
-        err << "line " << number << ": stuck: " << e.what() << '\n';
+    } catch (const StoryStalled& e) {
+        err << "line " << number << ": " << e.what() << '\n';
         return 3;
+    } catch (const std::exception& e) {
+        // A fault of the game or the runner, not a story that stands still.
+        err << "line " << number << ": failed: " << e.what() << '\n';
+        return 1;
     }
     return 0;
 }
