@@ -50,6 +50,26 @@ TEST(ReadRecord, KeepsWhatWasReadForTheNextRunWritingAtMostEveryFewSeconds) {
     EXPECT_EQ(ReadRecord::decode(bytes_of(file))->size(), 3u);
 }
 
+TEST(ReadRecord, TheGameWritesItWhileLinesAreShownAndWhenItQuits) {
+    testing::FormFixture<> f("record");
+    const auto dir = f.folder.path() / "data";
+    const auto file = dir / ReadRecord::kFileName;
+    f.form.reading().set_data_folder(dir);
+    f.platform.reader = [&] { f.form.labmain_Click(); };
+    f.platform.set_now(1000);
+    f.form.message("一行目");
+    f.platform.advance(ReadRecord::kWriteInterval);
+    f.form.message("二行目");  // five seconds on: written while playing
+    EXPECT_EQ(ReadRecord(dir).size(), 2u);
+
+    f.form.message("三行目");
+    EXPECT_EQ(ReadRecord(dir).size(), 2u);
+    f.form.comend_Click();  // quitting writes the rest, whoever runs the game
+    EXPECT_TRUE(f.platform.closing());
+    EXPECT_EQ(ReadRecord(dir).size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".new"));
+}
+
 TEST(ReadRecord, DamagedFilesCountAsEmptyAndAreNotReplacedByAShorterRecord) {
     std::unordered_set<std::uint64_t> many;
     for (std::uint64_t i = 0; i < 50; ++i) many.insert(i * 7919);

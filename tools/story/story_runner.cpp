@@ -65,8 +65,11 @@ class Runner {
         form_.reading().set_data_folder(options.data);
         form_.Form_Load();
     }
-    // What was read by the end of the script is kept for the next run with the same data.
-    ~Runner() { form_.reading().record().save(); }
+    // What a script that ends without quitting has read is kept for the next run with the
+    // same data; quitting keeps it through the game's own exit.
+    ~Runner() {
+        if (!platform_.closing()) form_.reading().record().save();
+    }
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;
 
