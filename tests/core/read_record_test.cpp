@@ -47,7 +47,9 @@ TEST(ReadRecord, KeepsWhatWasReadForTheNextRunWritingAtMostEveryFewSeconds) {
     EXPECT_TRUE(again.contains("三行目"));
     EXPECT_FALSE(again.contains("四行目"));
     EXPECT_EQ(again.size(), 3u);
-    EXPECT_EQ(ReadRecord::decode(bytes_of(file))->size(), 3u);
+    const auto written = ReadRecord::decode(bytes_of(file));
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->size(), 3u);
 }
 
 TEST(ReadRecord, TheGameWritesItWhileLinesAreShownAndWhenItQuits) {
