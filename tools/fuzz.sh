@@ -19,7 +19,8 @@ fuzz() {
   clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     "$@" "fuzz/$name.cpp" -o "$out/$name"
   echo "-- $name"
-  if "$out/$name" -max_total_time="${HAZAMA_FUZZ_SECONDS:-20}" -max_len="$max_len" \
+  # -timeout: an input that keeps a reader busy for seconds is a hang, and fails the run.
+  if "$out/$name" -max_total_time="${HAZAMA_FUZZ_SECONDS:-20}" -timeout=10 -max_len="$max_len" \
     -print_final_stats=1 -artifact_prefix="$out/$name-" "$out/$name-corpus" \
     >"$out/$name.log" 2>&1; then
     grep -E '^(Done|stat::(number_of_executed_units|new_units_added))' "$out/$name.log"
