@@ -19,7 +19,8 @@ fuzz() {
   clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     "$@" "fuzz/$name.cpp" -o "$out/$name"
   echo "-- $name"
-  if "$out/$name" -max_total_time="${HAZAMA_FUZZ_SECONDS:-20}" -max_len="$max_len" \
+  # -timeout: an input that keeps a reader busy for seconds is a hang, and fails the run.
+  if "$out/$name" -max_total_time="${HAZAMA_FUZZ_SECONDS:-20}" -timeout=10 -max_len="$max_len" \
     -print_final_stats=1 -artifact_prefix="$out/$name-" "$out/$name-corpus" \
     >"$out/$name.log" 2>&1; then
     grep -E '^(Done|stat::(number_of_executed_units|new_units_added))' "$out/$name.log"
@@ -29,7 +30,7 @@ fuzz() {
   fi
 }
 
-save=(src/save/save_file.cpp src/save/save_name.cpp)
+save=(src/save/save_file.cpp src/save/save_name.cpp src/platform/player_file.cpp)
 mkdir -p "$out/load_fuzzer-corpus"
 clang++ "${flags[@]}" "${save[@]}" fuzz/make_seeds.cpp -o "$out/make_seeds"
 "$out/make_seeds" "$out/load_fuzzer-corpus"
@@ -49,7 +50,7 @@ for command in 'open "/usr/share/hazama/music/mind.mid" alias x1 notify' 'play x
 done
 fuzz media_command_fuzzer 256 src/audio/media_command.cpp
 
-record=(src/reading/read_record.cpp)
+record=(src/reading/read_record.cpp src/platform/player_file.cpp)
 mkdir -p "$out/read_record_fuzzer-corpus"
 clang++ "${flags[@]}" "${record[@]}" fuzz/make_read_seeds.cpp -o "$out/make_read_seeds"
 "$out/make_read_seeds" "$out/read_record_fuzzer-corpus"

@@ -59,7 +59,9 @@ class FrameLog : public Platform {
     std::optional<std::string> ask_file(const FileRequest& request) override {
         return inner_.ask_file(request);
     }
-    void message_box(const std::string& text) override { inner_.message_box(text); }
+    void message_box(const std::string& text, const std::string& detail) override {
+        inner_.message_box(text, detail);
+    }
     bool load_picture(const std::string& path, Plane& into, std::string& error) override {
         return inner_.load_picture(path, into, error);
     }

@@ -8,11 +8,12 @@
 #include <cmath>
 
 #include "app/app_setup.h"
+#include "graphics/stage.h"
 
 namespace hazama {
 namespace {
 
-constexpr int kSceneWidth = 512;
+constexpr int kSceneWidth = kStageWidth;
 constexpr int kStripTop = 392;  // the message line's top (y 397) in the panel
 constexpr int kStripWidth = 627;
 constexpr int kHeight = 457;

@@ -15,6 +15,7 @@
 #include "app/screen_view.h"
 #include "app/window_art.h"
 #include "form/main_form.h"
+#include "graphics/stage.h"
 
 namespace hazama {
 
@@ -51,7 +52,7 @@ void MainWindow::build_controls() {
     };
     screen_ = new ScreenView(this);
     screen_->setObjectName(QStringLiteral("picmain0"));
-    scaling_.place(screen_, QRect(4, 5, 512, 384));
+    scaling_.place(screen_, QRect(4, 5, kStageWidth, kStageHeight));
     screen_->hide();
     controls_[static_cast<int>(Control::picmain0)] = screen_;
     clickable(screen_, &MainForm::picmain_Click);

@@ -114,7 +114,7 @@ class MainWindow : public QWidget {
     QLabel* labmain_ = nullptr;
     QLabel* labcopy_ = nullptr;
     QLabel* piclogo_ = nullptr;
-    std::array<QLabel*, 11> labstaff_{};
+    std::array<QLabel*, kStaffLabels> labstaff_{};
     QLabel* auto_mark_ = nullptr;
     QLabel* skip_mark_ = nullptr;
     HistoryPanel* history_ = nullptr;

@@ -181,9 +181,10 @@ std::optional<std::string> QtPlatform::ask_file(const FileRequest& request) {
     return dialog.selectedFiles().first().toStdString();
 }
 
-void QtPlatform::message_box(const std::string& text) {
+void QtPlatform::message_box(const std::string& text, const std::string& detail) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok,
                     &window_);
+    box.setInformativeText(QString::fromStdString(detail));
     exec_modal(box);
 }
 

@@ -63,7 +63,7 @@ class QtPlatform : public Platform {
     void dissolve_begins(const Plane& incoming) override;
     int choose(const std::array<std::string, 3>& captions) override;
     std::optional<std::string> ask_file(const FileRequest& request) override;
-    void message_box(const std::string& text) override;
+    void message_box(const std::string& text, const std::string& detail) override;
     bool load_picture(const std::string& path, Plane& into, std::string& error) override;
     MediaDevice& media() override { return media_; }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -75,8 +76,13 @@ struct FluidMediaDevice::Impl {
     std::condition_variable wake;  // the silent thread waits here while nothing plays
     bool rendering = false;        // a piece has been started and not yet sought or closed
     bool stopping = false;
+    // Where the player is, as the renderer left it after its last pass: the player moves
+    // only while the synthesizer renders, so the command thread reads these rather than the
+    // player itself (which would race with the renderer, or make it render silence).
+    std::atomic<int> played_ticks{0};
+    std::atomic<bool> player_done{false};
 
-    // Only the command (UI) thread touches these.
+    // Only the command (UI) thread touches these; it changes `player` with the lock held.
     fluid_player_t* player = nullptr;
     std::string alias;
     std::string path;  // the file the player plays, as found on disk
@@ -148,7 +154,9 @@ struct FluidMediaDevice::Impl {
         auto* self = static_cast<Impl*>(data);
         std::unique_lock guard(self->lock, std::try_to_lock);
         if (guard.owns_lock() && self->has_sound()) {
-            return fluid_synth_process(self->synth, len, nfx, fx, nout, out);
+            const int result = fluid_synth_process(self->synth, len, nfx, fx, nout, out);
+            self->note_progress();
+            return result;
         }
         for (int i = 0; i < nout; ++i) std::fill_n(out[i], len, 0.0f);
         for (int i = 0; fx != nullptr && i < nfx; ++i) std::fill_n(fx[i], len, 0.0f);
@@ -173,6 +181,7 @@ struct FluidMediaDevice::Impl {
                 continue;
             }
             fluid_synth_write_float(synth, kSilentBlock, left.data(), 0, 1, right.data(), 0, 1);
+            note_progress();
             next += block;
             // After a long stall (a suspended machine) carry on from now, not in a rush.
             if (Clock::now() - next > std::chrono::milliseconds(250)) next = Clock::now();
@@ -180,6 +189,14 @@ struct FluidMediaDevice::Impl {
             std::this_thread::sleep_until(next);
             guard.lock();
         }
+    }
+
+    // Publishes where the player is for ended(). Called with the lock held, after rendering.
+    void note_progress() {
+        if (player == nullptr) return;
+        played_ticks.store(fluid_player_get_current_tick(player), std::memory_order_relaxed);
+        player_done.store(fluid_player_get_status(player) == FLUID_PLAYER_DONE,
+                          std::memory_order_relaxed);
     }
 
     // A fresh player for `path`, stopped at the start. Called with the lock held.
@@ -200,6 +217,8 @@ struct FluidMediaDevice::Impl {
         rendering = false;
         started = false;
         total_ticks = 0;
+        played_ticks = 0;
+        player_done = false;
     }
 
     std::uint32_t open(const MediaCommand& cmd) {
@@ -236,7 +255,7 @@ struct FluidMediaDevice::Impl {
     // has read the file: a render pass that finds the lock taken outputs silence.
     bool ended() {
         if (!started) return true;
-        if (fluid_player_get_status(player) == FLUID_PLAYER_DONE) return true;
+        if (player_done.load(std::memory_order_relaxed)) return true;
         if (total_ticks == 0) {
             // The tracks are read, and freed at the end, by the rendering thread.
             std::lock_guard guard(lock);
@@ -244,7 +263,7 @@ struct FluidMediaDevice::Impl {
         }
         // The player lingers about two seconds after the last event before it says "done";
         // the piece itself is over when the current tick reaches the end.
-        return total_ticks > 0 && fluid_player_get_current_tick(player) >= total_ticks;
+        return total_ticks > 0 && played_ticks.load(std::memory_order_relaxed) >= total_ticks;
     }
 
     // A finished player cannot be rewound, so the start is a new player on the same file.

@@ -1,34 +1,10 @@
 // The main form's life cycle: creation, entering play, quitting, and the shared helpers.
 #include "form/main_form.h"
 
+#include "graphics/stage.h"
 #include "platform/asset_path.h"
 
 namespace hazama {
-namespace {
-
-// Buttons whose visibility the runner's trace reports.
-const char* button_name(Control control) {
-    switch (control) {
-        case Control::comsave:
-            return "comsave";
-        case Control::comload:
-            return "comload";
-        case Control::comstart:
-            return "comstart";
-        case Control::comend:
-            return "comend";
-        case Control::commove:
-            return "commove";
-        case Control::comtalk:
-            return "comtalk";
-        case Control::comlook:
-            return "comlook";
-        default:
-            return nullptr;
-    }
-}
-
-}  // namespace
 
 MainForm::MainForm(Platform& platform, std::filesystem::path root)
     : platform_(platform), root_(std::move(root)) {
@@ -56,7 +32,8 @@ void MainForm::comstart_Click() {
 void MainForm::start() {
     if (f00 == 0) {
         for (int i = 0; i < 6; ++i) {
-            if (picmain[i].width != 512 || picmain[i].height != 384) picmain[i].resize(512, 384);
+            if (picmain[i].width != kStageWidth || picmain[i].height != kStageHeight)
+                picmain[i].resize(kStageWidth, kStageHeight);
         }
         set_visible(Control::picmain0, true);
         refresh();
@@ -79,6 +56,7 @@ void MainForm::comend_Click() {
 
 void MainForm::Form_Unload() {
     reading_.record().save();
+    note_record_failure();
     ret = static_cast<std::int16_t>(mci_send("close x1", errStr));
     platform_.exit_game();
 }
@@ -86,8 +64,8 @@ void MainForm::Form_Unload() {
 void MainForm::set_visible(Control control, bool visible) {
     bool& current = visible_[static_cast<int>(control)];
     if (current != visible) {
-        if (const char* name = button_name(control)) {
-            note(std::string(visible ? "show " : "hide ") + name);
+        if (const ButtonName* button = button_name(control)) {
+            note(std::string(visible ? "show " : "hide ") + button->name);
         }
     }
     current = visible;
@@ -97,6 +75,10 @@ void MainForm::set_visible(Control control, bool visible) {
 void MainForm::set_enabled(Control control, bool enabled) {
     enabled_[static_cast<int>(control)] = enabled;
     platform_.set_enabled(control, enabled);
+}
+
+void MainForm::note_record_failure() {
+    if (const auto failure = reading_.record().take_failure()) note_file_error(*failure);
 }
 
 void MainForm::throw_if_closing() {

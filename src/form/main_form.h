@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,6 +26,23 @@ struct GameClosed {};
 class FatalError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+};
+
+// One redraw of a timed animation.
+struct AnimationFrame {
+    int value;             // elapsed × frame_count / duration, rounded down
+    int previous;          // the value of the redraw before
+    std::int64_t elapsed;  // ms on the story clock since the animation began
+};
+
+// What sets one timed animation apart from the others.
+struct AnimationStyle {
+    // When it began on the story clock; the time animate() is called when none is given.
+    std::optional<std::uint32_t> start = std::nullopt;
+    // The value counted as drawn before the first redraw: 0 leaves value 0 undrawn.
+    int drawn = 0;
+    // Whether each redraw refreshes the screen (not when only labels move).
+    bool refresh = true;
 };
 
 class MainForm {
@@ -151,7 +170,6 @@ class MainForm {
 
     // ---- long scenes of the location routines, one block per location ----
     // (a scene gets its own member, defined beside its routine in scenario/gNN_*.cpp)
-    // location 0:
     // location 3:
     void rumour_of_the_house();      // 蓮美 tells why nobody should live there
     void hasumi_after_club();        // evening: 蓮美 will not believe anyone lives there
@@ -171,7 +189,6 @@ class MainForm {
     void day_before_the_test();  // neither has studied; someone does live in that house
     void test_went_well();       // 蓮美 wonders how; the boy stays her secret
     void hasumi_in_class();      // 蓮美 laid over the classroom
-    // location 6:
     // location 9:
     void first_meeting();         // the boy carving a rabbit; the first evening
     void carving_lesson();        // few answers about him; he has her carve a rabbit
@@ -193,14 +210,13 @@ class MainForm {
     void up_on_the_roof();  // lying on the roof; why he gave up the stars
     // location 12:
     void shooting_stars();  // a star too quick to wish on; side by side; the kiss
-    // location 15:
 
     // ---- planes and labels ----
     std::array<Plane, 6> picmain;
     std::array<Plane, 6> picmask;    // picmask[0] has no picture
     Plane pictile = make_pictile();  // the dither strip, cut from the step matrix
     Plane portrait;                  // the picture of picface
-    std::array<StaffLabel, 11> labstaff;
+    std::array<StaffLabel, kStaffLabels> labstaff;
 
     // ---- helpers shared by the subsystems ----
     Platform& platform() { return platform_; }
@@ -218,18 +234,33 @@ class MainForm {
     void wait_until(std::uint32_t deadline);
     // Lets pending events run once; throws GameClosed when the window closes.
     void yield();
+    // Runs a timed animation of `duration` ms on clock_now(): whenever the frame value
+    // elapsed × frame_count / duration differs from the value of the previous redraw, `draw`
+    // redraws, the screen is refreshed and events run once; in between it waits for the time
+    // the value next changes. A late clock skips values; the duration always holds.
+    void animate(int duration, int frame_count, const AnimationStyle& style,
+                 const std::function<void(const AnimationFrame&)>& draw);
+    void animate(int duration, int frame_count,
+                 const std::function<void(const AnimationFrame&)>& draw) {
+        animate(duration, frame_count, {}, draw);
+    }
     // Refreshes the visible scene picture from picmain(0).
     void refresh();
     void note(const std::string& line) { platform_.note(line); }
+    // The trace's line for a player file that failed: "file-error PATH: REASON".
+    void note_file_error(const FileError& failure) {
+        note(std::string("file-error ") + failure.what());
+    }
     // Loads a picture file below the program folder, case-insensitively; FatalError if not.
     void load_file(const std::string& relative, Plane& into);
-    // The labels of the chooser as last filled by commove_Click (for tests and the trace).
-    const std::array<std::string, 3>& destinations() const { return dest_name_; }
 
   private:
     enum class Busy : std::uint8_t { idle, line, timed };
 
     void throw_if_closing();
+    // A read record that could not be written is no news for the player (the game goes on
+    // with it in memory), but the trace tells why.
+    void note_record_failure();
     void show_reading_marks();
     // The platform's time, with the story clock set to the speed the reader's settings ask.
     std::uint32_t platform_now();

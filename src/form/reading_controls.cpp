@@ -1,7 +1,6 @@
 // The reader's controls on the form: auto-advance, skip, Ctrl held and the history, and
 // the story clock that skip speeds up.
 #include "form/main_form.h"
-#include "form/scoped_value.h"
 
 namespace hazama {
 
@@ -64,23 +63,6 @@ std::uint32_t MainForm::platform_now() {
 
 std::uint32_t MainForm::clock_now() {
     return clock_.now(platform_now());
-}
-
-void MainForm::wait_until(std::uint32_t deadline) {
-    throw_if_closing();
-    {
-        const ScopedValue busy(busy_, Busy::timed);
-        platform_.wait_until(clock_.platform_deadline(deadline, platform_now()));
-    }
-    throw_if_closing();
-}
-
-void MainForm::yield() {
-    {
-        const ScopedValue busy(busy_, Busy::timed);
-        platform_.process_events();
-    }
-    throw_if_closing();
 }
 
 }  // namespace hazama

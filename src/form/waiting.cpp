@@ -1,5 +1,5 @@
-// The message line and the waits: message, messtop, pause_ms, the release inputs and the
-// blinking waiting indicator.
+// The message line and the waits: message, messtop, pause_ms, the waits on the story clock,
+// the timed animations, the release inputs and the blinking waiting indicator.
 #include <string>
 
 #include "form/main_form.h"
@@ -11,6 +11,7 @@ void MainForm::message(std::string_view text) {
     platform_.set_message(std::string(text));
     note("message " + one_line(text));
     reading_.shown(text, platform_.now_ms());
+    note_record_failure();
     messtop();
 }
 
@@ -53,6 +54,45 @@ void MainForm::pause_ms(int ms) {
     if (ms <= 0) return;
     const auto span = static_cast<std::uint32_t>(ms);
     while (clock_now() - start < span) wait_until(start + span);
+}
+
+void MainForm::wait_until(std::uint32_t deadline) {
+    throw_if_closing();
+    {
+        const ScopedValue busy(busy_, Busy::timed);
+        platform_.wait_until(clock_.platform_deadline(deadline, platform_now()));
+    }
+    throw_if_closing();
+}
+
+void MainForm::yield() {
+    {
+        const ScopedValue busy(busy_, Busy::timed);
+        platform_.process_events();
+    }
+    throw_if_closing();
+}
+
+void MainForm::animate(int duration, int frame_count, const AnimationStyle& style,
+                       const std::function<void(const AnimationFrame&)>& draw) {
+    const std::uint32_t t0 = style.start ? *style.start : clock_now();
+    const std::int64_t span = duration;
+    int previous = style.drawn;
+    for (;;) {
+        const std::int64_t elapsed = static_cast<std::uint32_t>(clock_now() - t0);
+        if (elapsed >= span) break;
+        const int value = static_cast<int>(elapsed * frame_count / span);
+        if (value == previous) {
+            // The first millisecond of the next value.
+            const std::int64_t next = ((previous + 1) * span + frame_count - 1) / frame_count;
+            wait_until(t0 + static_cast<std::uint32_t>(next));
+            continue;
+        }
+        draw({value, previous, elapsed});
+        previous = value;
+        if (style.refresh) refresh();
+        yield();
+    }
 }
 
 void MainForm::Form_Click() {

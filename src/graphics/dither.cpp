@@ -36,10 +36,10 @@ void build_mask(Plane& plane, const Plane& tile, int k, int across, int down, in
 
 void dissolve_frame(Plane& screen, const Plane& incoming, int sx, int sy, const Plane& tile,
                     int k) {
-    // The same cut as a 512 x 384 block transfer from `incoming` at (sx, sy) to (0, 0).
+    // The same cut as a block transfer of the stage from `incoming` at (sx, sy) to (0, 0).
     const int x0 = std::max(0, -sx), y0 = std::max(0, -sy);
-    const int x1 = std::min({512, screen.width, incoming.width - sx});
-    const int y1 = std::min({384, screen.height, incoming.height - sy});
+    const int x1 = std::min({kStageWidth, screen.width, incoming.width - sx});
+    const int y1 = std::min({kStageHeight, screen.height, incoming.height - sy});
     if (x0 >= x1 || y0 >= y1) return;
     const int w = x1 - x0;
 

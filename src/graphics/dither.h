@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "graphics/plane.h"
+#include "graphics/stage.h"
 
 namespace hazama {
 
@@ -34,12 +35,12 @@ constexpr int tile_cell_x(int k) {
 
 // Builds the mask of dissolve step k in the top-left of `plane` the way the dissolve does:
 // the cell copied to (0,0), doubled `across` times to the right (8 rows high), then doubled
-// `down` times downwards over `width` columns. Seven and six doublings over 512 columns
-// cover the whole picture area.
+// `down` times downwards over `width` columns. Seven and six doublings over the stage's
+// width cover the whole picture area.
 void build_mask(Plane& plane, const Plane& tile, int k, int across = 7, int down = 6,
-                int width = 512);
+                int width = kStageWidth);
 
-// One frame of the dissolve at step k, in a single pass: over the 512 x 384 picture area
+// One frame of the dissolve at step k, in a single pass: over the stage's picture area
 // (cut to both planes), screen := (screen AND mask) OR (incoming AND NOT mask), where the
 // mask repeats the cell of step k and `incoming` is read from (sx, sy). Leaves the scratch
 // planes of the step-by-step transfers untouched.

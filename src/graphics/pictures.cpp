@@ -10,6 +10,9 @@
 namespace hazama {
 namespace {
 
+// The width of a figure that lay composes; it is as tall as the stage.
+constexpr int kFigureWidth = 160;
+
 // The figure's silhouette turns white on the stage, then the figure (drawn on white) is
 // ANDed in: inside the silhouette the figure shows, outside it the stage is unchanged.
 // The left edge is the centre less 80 whatever the width, as the game has always placed it.
@@ -79,22 +82,11 @@ void MainForm::fade(int scrolltime, int op) {
 
     // Step k (0..15) of the 16 follows from the elapsed time; step 0 is never drawn. A frame
     // is drawn when the step changes, so a slow machine skips steps but keeps the duration.
-    const std::int64_t span = scrolltime;
     int last_drawn = 0;
-    for (;;) {
-        const std::int64_t elapsed = clock_now() - t0;
-        if (elapsed >= span) break;
-        const int k = static_cast<int>(elapsed * 16 / span);
-        if (k == last_drawn) {
-            const std::int64_t next = ((k + 1) * span + 15) / 16;  // first ms of step k + 1
-            wait_until(t0 + static_cast<std::uint32_t>(next));
-            continue;
-        }
-        dissolve_frame(picmain[0], picmain[1], 0, 0, pictile, k);
-        last_drawn = k;
-        refresh();
-        yield();
-    }
+    animate(scrolltime, 16, {.start = t0}, [&](const AnimationFrame& f) {
+        dissolve_frame(picmain[0], picmain[1], 0, 0, pictile, f.value);
+        last_drawn = f.value;
+    });
     bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
     refresh();
     if (last_drawn > 0) {
@@ -110,7 +102,7 @@ void MainForm::fade(int scrolltime, int op) {
 
 void MainForm::lay(int cha_x, int cha_y) {
     note("lay" + numbers({cha_x, cha_y}));
-    compose(*this, cha_x, cha_y, 160, 384);
+    compose(*this, cha_x, cha_y, kFigureWidth, kStageHeight);
 }
 
 void MainForm::lays(int cha_x, int cha_y, int width, int height) {

@@ -28,10 +28,36 @@ enum class Control : std::uint8_t {
 };
 inline constexpr int kControlCount = 11;
 
+// The command buttons by name: as the trace reports them shown or hidden, and as the
+// runner's script presses them.
+struct ButtonName {
+    Control control;
+    const char* name;     // "comlook"
+    const char* command;  // "look"
+};
+inline constexpr std::array<ButtonName, 7> kButtonNames{{
+    {Control::comsave, "comsave", "save"},
+    {Control::comload, "comload", "load"},
+    {Control::comstart, "comstart", "new"},
+    {Control::comend, "comend", "quit"},
+    {Control::commove, "commove", "move"},
+    {Control::comtalk, "comtalk", "talk"},
+    {Control::comlook, "comlook", "look"},
+}};
+
+// The entry of a command button; nullptr for the other controls.
+constexpr const ButtonName* button_name(Control control) {
+    for (const ButtonName& b : kButtonNames) {
+        if (b.control == control) return &b;
+    }
+    return nullptr;
+}
+
 // The window's timers: the music watcher and the waiting indicator.
 enum class TimerId : std::uint8_t { Timer1, Timer2 };
 
 // One credit label over the picture area (the opening's credits and the staff roll).
+inline constexpr int kStaffLabels = 11;
 struct StaffLabel {
     std::string text;
     int x = 0;
@@ -109,7 +135,9 @@ class Platform {
     virtual int choose(const std::array<std::string, 3>& captions) = 0;
     // The file dialog: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> ask_file(const FileRequest& request) = 0;
-    virtual void message_box(const std::string& text) = 0;
+    // A message box with the game's own words; `detail`, when not empty, is the secondary
+    // text below them (why a file failed, and which).
+    virtual void message_box(const std::string& text, const std::string& detail) = 0;
 
     // --- data ---
     // Decodes a picture file; false (with a reason) when it is missing or unreadable.

@@ -1,8 +1,6 @@
 // The virtual platform: a virtual clock, scripted answers and a record of every effect.
 #include "platform/virtual_platform.h"
 
-#include <stdexcept>
-
 namespace hazama {
 namespace {
 
@@ -14,6 +12,7 @@ bool before(std::uint32_t a, std::uint32_t b) {
 }  // namespace
 
 void VirtualPlatform::wait_until(std::uint32_t deadline) {
+    const std::uint32_t start = now_;
     while (!closing_ && before(now_, deadline)) {
         Timer* next = nullptr;
         for (Timer& t : timers_) {
@@ -30,12 +29,26 @@ void VirtualPlatform::wait_until(std::uint32_t deadline) {
         next->due += static_cast<std::uint32_t>(next->interval);
         next->tick();
     }
+    waited(start);
 }
 
 void VirtualPlatform::wait_for_release() {
-    if (!reader) throw std::logic_error("a line waits for the reader, but no reader is scripted");
-    if (reading_ms > 0) advance(reading_ms);
+    if (!reader)
+        throw StoryStalled("stuck: a line waits for the reader, but no reader is scripted");
+    const std::uint32_t start = now_;
+    if (reading_ms > 0) wait_until(now_ + reading_ms);
     if (!closing_) reader();
+    waited(start);
+}
+
+void VirtualPlatform::waited(std::uint32_t start) {
+    if (now_ != start) {
+        still_waits_ = 0;
+    } else if (!closing_ && ++still_waits_ >= kStillWaits) {
+        still_waits_ = 0;
+        throw StoryStalled("stuck at " + (last_note_.empty() ? "the start" : last_note_) +
+                           ": the waits no longer move the clock");
+    }
 }
 
 void VirtualPlatform::wait_for_release_until(std::uint32_t deadline) {
@@ -63,14 +76,13 @@ void VirtualPlatform::set_staff(int index, const StaffLabel& label) {
 }
 
 void VirtualPlatform::refresh_screen(const Plane&) {
-    ++refreshes_;
     if (on_refresh) on_refresh();
 }
 
 int VirtualPlatform::choose(const std::array<std::string, 3>& captions) {
     choosers_.push_back(captions);
     if (chooser_answers.empty()) {
-        throw std::logic_error("the chooser opened, but no answer is scripted");
+        throw StoryStalled("stuck: the chooser opened, but no answer is scripted");
     }
     const int answer = chooser_answers.front();
     chooser_answers.pop_front();
@@ -80,7 +92,7 @@ int VirtualPlatform::choose(const std::array<std::string, 3>& captions) {
 std::optional<std::string> VirtualPlatform::ask_file(const FileRequest& request) {
     file_requests_.push_back(request);
     if (file_answers.empty()) {
-        throw std::logic_error("the file dialog opened, but no answer is scripted");
+        throw StoryStalled("stuck: the file dialog opened, but no answer is scripted");
     }
     auto answer = file_answers.front();
     file_answers.pop_front();

@@ -5,12 +5,21 @@
 
 #include <deque>
 #include <functional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "graphics/plane.h"
 #include "platform/platform.h"
 
 namespace hazama {
+
+// The story stands still: a dialog or a line waits for an answer nobody scripted, or the
+// core keeps waiting without the clock moving and without the reader releasing a line.
+class StoryStalled : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 class VirtualPlatform : public Platform {
   public:
@@ -36,17 +45,25 @@ class VirtualPlatform : public Platform {
     bool is_enabled(Control c) const { return enabled_[static_cast<int>(c)]; }
     const std::string& message_text() const { return message_; }
     const std::string& notice() const { return notice_; }
-    const std::array<StaffLabel, 11>& staff() const { return staff_; }
+    const std::array<StaffLabel, kStaffLabels>& staff() const { return staff_; }
     const std::vector<std::string>& message_boxes() const { return message_boxes_; }
+    const std::vector<std::string>& message_box_details() const { return message_box_details_; }
     const std::vector<FileRequest>& file_requests() const { return file_requests_; }
     const std::vector<std::array<std::string, 3>>& choosers() const { return choosers_; }
-    int refresh_count() const { return refreshes_; }
     bool auto_mark() const { return auto_mark_; }
     bool skip_mark() const { return skip_mark_; }
     int timer_interval(TimerId id) const { return timers_[static_cast<int>(id)].interval; }
 
+    // Waits in a row that neither move the clock nor release a line before the story counts
+    // as stalled: the core's loops wait for the next frame or for the reader, so a loop that
+    // keeps waiting in place would spin for ever.
+    static constexpr int kStillWaits = 1000;
+
     // Moves the clock by `ms`, firing due timers (the player doing nothing).
-    void advance(std::uint32_t ms) { wait_until(now_ + ms); }
+    void advance(std::uint32_t ms) {
+        still_waits_ = 0;
+        wait_until(now_ + ms);
+    }
     void set_now(std::uint32_t now) { now_ = now; }
 
     // ---- Platform ----
@@ -54,8 +71,8 @@ class VirtualPlatform : public Platform {
     void wait_until(std::uint32_t deadline) override;
     void wait_for_release() override;
     void wait_for_release_until(std::uint32_t deadline) override;
-    void release() override {}
-    void process_events() override {}
+    void release() override { still_waits_ = 0; }
+    void process_events() override { waited(now_); }
     void set_timer(TimerId id, int interval_ms, std::function<void()> tick) override;
     void set_timer_interval(TimerId id, int interval_ms) override;
     void exit_game() override { closing_ = true; }
@@ -73,14 +90,21 @@ class VirtualPlatform : public Platform {
     void refresh_screen(const Plane&) override;
     int choose(const std::array<std::string, 3>& captions) override;
     std::optional<std::string> ask_file(const FileRequest& request) override;
-    void message_box(const std::string& text) override { message_boxes_.push_back(text); }
+    void message_box(const std::string& text, const std::string& detail) override {
+        message_boxes_.push_back(text);
+        message_box_details_.push_back(detail);
+    }
     bool load_picture(const std::string& path, Plane& into, std::string& error) override;
     MediaDevice& media() override { return media_; }
     void note(const std::string& line) override {
+        last_note_ = line;
         if (on_note) on_note(line);
     }
 
   private:
+    // Counts a wait that began at `start`; StoryStalled after too many in a row in place.
+    void waited(std::uint32_t start);
+
     struct Timer {
         int interval = 0;
         std::uint32_t due = 0;
@@ -95,13 +119,15 @@ class VirtualPlatform : public Platform {
     std::array<bool, kControlCount> enabled_{};
     std::string message_;
     std::string notice_;
-    std::array<StaffLabel, 11> staff_{};
+    std::array<StaffLabel, kStaffLabels> staff_{};
     std::vector<std::string> message_boxes_;
+    std::vector<std::string> message_box_details_;
     std::vector<FileRequest> file_requests_;
     std::vector<std::array<std::string, 3>> choosers_;
-    int refreshes_ = 0;
     bool auto_mark_ = false;
     bool skip_mark_ = false;
+    int still_waits_ = 0;
+    std::string last_note_;
 };
 
 }  // namespace hazama

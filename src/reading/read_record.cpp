@@ -1,12 +1,13 @@
 // The read record's file: "HZMREAD1", the count (32 bits), the sorted hashes (64 bits
-// each) and an FNV-1a check over everything before it, all little-endian. It is written
-// whole to a temporary name and renamed over the old one.
+// each) and an FNV-1a check over everything before it, all little-endian. It is replaced
+// whole or not at all.
 #include "reading/read_record.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace hazama {
@@ -112,24 +113,19 @@ bool ReadRecord::save() {
     if (bytes.size() < protected_size_) return false;
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
-    const std::filesystem::path temporary = folder_ / (std::string(kFileName) + ".new");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
-    std::filesystem::rename(temporary, file(), error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    try {
+        write_file_atomically(file(), bytes);
+    } catch (const FileError& e) {
+        failure_ = e;
         return false;
     }
     dirty_ = false;
     protected_size_ = 0;
     return true;
+}
+
+std::optional<FileError> ReadRecord::take_failure() {
+    return std::exchange(failure_, std::nullopt);
 }
 
 }  // namespace hazama

@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "platform/data_folder.h"  // default_data_folder, where the record goes
+#include "platform/player_file.h"
 
 namespace hazama {
 
@@ -39,6 +40,9 @@ class ReadRecord {
     // Writes whatever is new (at exit). False when the file could not be written or was
     // kept because it could not be read and is longer than ours.
     bool save();
+    // Why the last write failed, once: nothing when every write since the last question
+    // succeeded or was held back.
+    std::optional<FileError> take_failure();
 
   private:
     void load_once();
@@ -53,6 +57,7 @@ class ReadRecord {
     // The size of a file that exists but could not be read: a record shorter than that
     // would lose what it held, so none replaces it.
     std::uintmax_t protected_size_ = 0;
+    std::optional<FileError> failure_;
 };
 
 }  // namespace hazama

@@ -34,9 +34,15 @@ FileRequest file_request(bool save, const std::filesystem::path& root) {
                        initial_dir(root), kFilter, kExtension};
 }
 
-void refusal(MainForm& form, const std::string& text) {
+// The game's own words in the box; when a file failed, why and which file below them.
+void refusal(MainForm& form, const std::string& text, const FileError* failure = nullptr) {
     form.note("msgbox " + text);
-    form.platform().message_box(text);
+    if (failure == nullptr) {
+        form.platform().message_box(text, {});
+        return;
+    }
+    form.note_file_error(*failure);
+    form.platform().message_box(text, failure->reason() + "\n" + failure->path());
 }
 
 }  // namespace
@@ -49,10 +55,10 @@ void MainForm::comsave_Click() {
         if (savegame(*path, game, position, MusicFile, light) == 1) {
             refusal(*this, "書き込みエラー");
         }
-    } catch (const SaveFileError&) {
+    } catch (const FileError& failure) {
         // Not created, written or renamed into place: the player must not believe the game
         // is saved. An older file of that name is still whole.
-        refusal(*this, "書き込みエラー");
+        refusal(*this, "書き込みエラー", &failure);
     }
 }
 
@@ -63,14 +69,16 @@ void MainForm::comload_Click() {
     const std::string kept = MusicFile;
     music(0);
     int result = 1;
+    std::optional<FileError> failure;
     try {
         result = loadgame(*path, game, position, MusicFile, light);
-    } catch (const SaveFileError&) {
-        // A file that exists but cannot be read is told like a refused one, and the music
-        // comes back rather than staying stopped.
+    } catch (const FileError& e) {
+        // A file that exists but cannot be read is told like a refused one, with its reason,
+        // and the music comes back rather than staying stopped.
+        failure = e;
     }
     if (result == 1) {
-        refusal(*this, "読み込みエラー");
+        refusal(*this, "読み込みエラー", failure ? &*failure : nullptr);
         throw_if_closing();
         music(kept);  // the old piece again, from its beginning
         return;

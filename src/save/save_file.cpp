@@ -2,12 +2,10 @@
 #include "save/save_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -22,10 +20,6 @@ std::uint8_t random_byte() {
     return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(generator));
 }
 
-[[noreturn]] void fail(const std::string& what, const std::string& path, int error) {
-    throw SaveFileError(what + " " + path + ": " + std::strerror(error));
-}
-
 // A name the music command can join to the music folder without leaving it. A quote
 // would end the quoted path of the open command, and a NUL would cut it short.
 bool plain_file_name(const std::string& name) {
@@ -33,64 +27,10 @@ bool plain_file_name(const std::string& name) {
            name.find_first_of(std::string("/\\\"\0", 4)) == std::string::npos;
 }
 
-bool write_all(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes `bytes` to path + ".new" and renames it over `path`. A file the game may not
-// write, or something that is not a plain file, is left alone.
-void write_replacing(const std::string& file_name, const std::vector<std::uint8_t>& bytes) {
-    std::filesystem::path target = file_name;
-    std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec))) {
-        // Replace the file the link points to, not the link.
-        auto real = std::filesystem::canonical(target, ec);
-        if (!ec) target = real;
-    }
-    const std::string path = target.string();
-    struct stat old {};
-    const bool replacing = ::stat(path.c_str(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode)) fail("not a plain file:", path, EISDIR);
-    if (replacing && ::access(path.c_str(), W_OK) != 0) fail("cannot write", path, errno);
-
-    // A leftover from an interrupted save is replaced; creating afresh never follows a link
-    // someone left under that name.
-    const std::string temp = path + ".new";
-    ::unlink(temp.c_str());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) fail("cannot create", temp, errno);
-    if (replacing) (void)::fchmod(fd, old.st_mode & 07777);
-    bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        fail("cannot write", path, error);
-    }
-}
-
 // The first kLongestSave bytes of the file, or all of a shorter one.
 std::vector<std::uint8_t> read_head(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) fail("cannot open", path, errno);
+    if (fd < 0) throw FileError(path, errno);
     std::vector<std::uint8_t> bytes(kLongestSave);
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -99,7 +39,7 @@ std::vector<std::uint8_t> read_head(const std::string& path) {
         if (n < 0) {
             const int error = errno;
             ::close(fd);
-            fail("cannot read", path, error);
+            throw FileError(path, error);
         }
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
@@ -171,7 +111,8 @@ std::uint8_t savegame(const std::string& file_name, std::uint8_t game, std::uint
                       const std::string& music_file, std::int32_t light) {
     const auto bytes = encode_save(game, position, music_file, light, random_byte());
     if (!bytes) return 1;
-    write_replacing(file_name, *bytes);
+    write_file_atomically(
+        file_name, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     return 0;
 }
 

@@ -7,9 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/player_file.h"  // FileError, which savegame and loadgame throw
 
 namespace hazama {
 
@@ -29,13 +30,6 @@ struct SavedState {
     bool operator==(const SavedState&) const = default;
 };
 
-// The save file cannot be opened, read or written. The commands tell the player so with
-// the same message boxes as for a refused file.
-class SaveFileError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
 // The bytes of a save file with `random` as its random byte. Nothing when a value is out
 // of range or the music name does not become at most 255 single-byte characters.
 std::optional<std::vector<std::uint8_t>> encode_save(std::uint8_t game, std::uint8_t position,
@@ -47,14 +41,14 @@ std::optional<std::vector<std::uint8_t>> encode_save(std::uint8_t game, std::uin
 std::optional<SavedState> decode_save(std::span<const std::uint8_t> bytes);
 
 // Writes the state to `file_name`: 0 when written, 1 when the values are refused (no file
-// is touched then). The new file is written beside the old one and renamed over it, so a
-// save that fails part-way leaves the old file whole. Throws SaveFileError on I/O failure.
+// is touched then). The file is replaced whole or not at all (write_file_atomically), so a
+// save that fails part-way leaves the old file whole. Throws FileError on I/O failure.
 std::uint8_t savegame(const std::string& file_name, std::uint8_t game, std::uint8_t position,
                       const std::string& music_file, std::int32_t light);
 
 // Reads a save file: 0 when accepted (the outputs are set), 1 when the file is missing or
-// refused (the outputs are left untouched). Throws SaveFileError when an existing file
-// cannot be opened or read.
+// refused (the outputs are left untouched). Throws FileError when an existing file cannot
+// be opened or read.
 int loadgame(const std::string& file_name, std::uint8_t& game, std::uint8_t& position,
              std::string& music_file, std::uint8_t& light);
 

@@ -1,6 +1,5 @@
 // The close of the story: the pan to the night panorama's corner, the zoom out to the whole
 // sky, and the staff roll read from gra/staff.txt.
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -18,7 +17,7 @@ namespace {
 // The staff file fills slots 0..100; anything after that is never shown.
 constexpr std::size_t kStaffSlots = 101;
 
-constexpr int kRollLabels = 11;
+constexpr int kRollLabels = kStaffLabels;  // the roll uses every credit label
 constexpr int kRollLeft = 100;
 constexpr int kLineSpacing = 40;
 constexpr int kRollSpan = 27 * 3000;     // ms
@@ -26,39 +25,15 @@ constexpr int kRollDistance = 27 * 100;  // pixels
 // A label wraps to the bottom once its top is above this.
 constexpr int kRollTopLimit = -30;
 
-// Runs one timed sequence of `span` ms. The frame value v = Int(e / span * range) starts
-// at 0, and `draw(v, previous, e)` runs only when v differs from the value of the previous
-// redraw. Between redraws it sleeps until v next changes; a late clock skips values, and
-// the sequence still ends when `span` ms have passed.
-template <typename Draw>
-void run_frames(MainForm& form, int span, int range, bool refresh, Draw draw) {
-    const std::uint32_t t0 = form.clock_now();
-    int previous = 0;
-    for (;;) {
-        const std::int64_t e = static_cast<std::uint32_t>(form.clock_now() - t0);
-        if (e >= span) return;
-        const int v = static_cast<int>(e * range / span);
-        if (v != previous) {
-            draw(v, previous, e);
-            previous = v;
-            if (refresh) form.refresh();
-            form.yield();
-        }
-        const std::int64_t next =
-            (static_cast<std::int64_t>(previous + 1) * span + range - 1) / range;
-        form.wait_until(t0 + static_cast<std::uint32_t>(std::min<std::int64_t>(next, span)));
-    }
-}
-
 }  // namespace
 
 void MainForm::lastscr() {
     note("lastscr");
     // From the view at (300, 400), where the scene left the screen, up and left to the
     // corner. The vertical offset is the one of the previous redraw, so it trails by one.
-    run_frames(*this, 5000, 400, true, [&](int, int a_prev, std::int64_t e) {
-        const int b = static_cast<int>(e * 300 / 5000);
-        bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 300 - b, 400 - a_prev);
+    animate(5000, 400, [&](const AnimationFrame& f) {
+        const int b = static_cast<int>(f.elapsed * 300 / 5000);
+        bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 300 - b, 400 - f.previous);
     });
     bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 0, 0);
     refresh();
@@ -68,10 +43,10 @@ void MainForm::lastest() {
     note("lastest");
     // The corner view widens until the whole sky fits, 2.5 : 1; the width trails by one
     // redraw as the height does not.
-    run_frames(*this, 10000, 768, true, [&](int, int w_prev, std::int64_t e) {
-        const int h = static_cast<int>(e * 576 / 10000);
-        stretch_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 0, 0, w_prev + 512,
-                    h + 384);
+    animate(10000, 768, [&](const AnimationFrame& f) {
+        const int h = static_cast<int>(f.elapsed * 576 / 10000);
+        stretch_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 0, 0,
+                    f.previous + kStageWidth, h + kStageHeight);
     });
     stretch_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 0, 0, picmain[5].width,
                 picmain[5].height);
@@ -104,11 +79,11 @@ void MainForm::ending() {
     // of its column and drops eleven lines down. Each redraw places the labels by the
     // scroll of the redraw before it.
     std::array<int, kRollLabels> wraps{};
-    run_frames(*this, kRollSpan, kRollDistance, false, [&](int, int s_prev, std::int64_t) {
+    animate(kRollSpan, kRollDistance, {.refresh = false}, [&](const AnimationFrame& f) {
         for (int j = 0; j < kRollLabels; ++j) {
             StaffLabel& label = labstaff[j];
-            label.y =
-                kLineSpacing * j - s_prev + kStageHeight + kLineSpacing * kRollLabels * wraps[j];
+            label.y = kLineSpacing * j - f.previous + kStageHeight +
+                      kLineSpacing * kRollLabels * wraps[j];
             if (label.y < kRollTopLimit) {
                 label.text = item(kRollLabels * (wraps[j] + 1) + j);
                 ++wraps[j];

@@ -33,28 +33,6 @@ constexpr Credit kCredits[4] = {
 constexpr double kRoleSize = 13;
 constexpr double kNameSize = 19;
 
-// Runs one timed phase of `span` ms: `draw(v, e)` redraws the screen whenever the frame
-// value v = e * range / span changes, then the phase sleeps until v will next change. A
-// late clock skips values; the phase always lasts `span` ms.
-template <typename Draw>
-void run_phase(MainForm& form, int span, int range, Draw draw) {
-    const std::uint32_t t0 = form.clock_now();
-    int drawn = -1;
-    for (;;) {
-        const std::int64_t e = form.clock_now() - t0;
-        if (e >= span) break;
-        const int v = static_cast<int>(e * range / span);
-        if (v != drawn) {
-            draw(v, e);
-            drawn = v;
-            form.refresh();
-            form.yield();
-        }
-        const std::int64_t next = (static_cast<std::int64_t>(drawn + 1) * span + range - 1) / range;
-        form.wait_until(t0 + static_cast<std::uint32_t>(next));
-    }
-}
-
 }  // namespace
 
 void MainForm::staffset(int num, std::string_view word, int x, int y) {
@@ -71,10 +49,12 @@ void MainForm::opening() {
     load_into(*this, 5, "i15_see2.jpg");
     const Plane& panorama = picmain[5];
 
-    // The old screen gives way to the panning panorama in sixteen dither steps.
-    run_phase(*this, 2000, 100, [&](int v, std::int64_t e) {
-        const int k = static_cast<int>(e * 16 / 2000);
-        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, v);
+    // The old screen gives way to the panning panorama in sixteen dither steps. Every
+    // phase draws its first frame at once.
+    const AnimationStyle at_once{.drawn = -1};
+    animate(2000, 100, at_once, [&](const AnimationFrame& f) {
+        const int k = static_cast<int>(f.elapsed * 16 / 2000);
+        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, f.value);
         dissolve_frame(picmain[0], picmain[4], 0, 0, pictile, k);
     });
 
@@ -92,7 +72,8 @@ void MainForm::opening() {
             platform().set_staff(i, labstaff[i]);
         }
     };
-    run_phase(*this, 5000, 200, [&](int v, std::int64_t) {
+    animate(5000, 200, at_once, [&](const AnimationFrame& f) {
+        const int v = f.value;
         const int p = v <= 50 ? 0 : (v - 1) / 50;
         if (!shown[p]) {
             for (int i : {2 * p, 2 * p + 1}) {
@@ -111,9 +92,9 @@ void MainForm::opening() {
     size_pair(3, kRoleSize, kNameSize);
 
     // The pan goes on while ever more pixels turn black.
-    run_phase(*this, 5000, 276, [&](int v, std::int64_t e) {
-        const int k = static_cast<int>(e * 16 / 5000);
-        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, v + 300);
+    animate(5000, 276, at_once, [&](const AnimationFrame& f) {
+        const int k = static_cast<int>(f.elapsed * 16 / 5000);
+        bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, f.value + 300);
         build_mask(picmain[3], pictile, k);
         bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::SRCAND);
         bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[4], 0, 0);

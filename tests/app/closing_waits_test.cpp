@@ -41,7 +41,7 @@ const Wait kWaits[] = {
     {"Chooser", [](MainForm& f) { f.commove_Click(); }, true},
     {"SaveDialog", [](MainForm& f) { f.comsave_Click(); }, true},
     {"LoadDialog", [](MainForm& f) { f.comload_Click(); }, true},
-    {"MessageBox", [](MainForm& f) { f.platform().message_box("読み込みエラー"); }, true},
+    {"MessageBox", [](MainForm& f) { f.platform().message_box("読み込みエラー", {}); }, true},
     {"HistoryPanel",
      [](MainForm& f) {
          over_a_waiting_line(f, [](QWidget& w) { QTest::keyClick(&w, Qt::Key_PageUp); });

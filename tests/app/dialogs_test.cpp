@@ -175,19 +175,21 @@ TEST_F(DialogTest, FileDialogAndMessageBox) {
         EXPECT_EQ(answer.title, QStringLiteral("ゲームデータの読み出し"));
     }
 
-    QString text, title;
+    QString text, title, detail;
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             text = box->text();
             title = box->windowTitle();
+            detail = box->informativeText();
             box->button(QMessageBox::Ok)->click();
         }
     });
     driver.start(5);
-    platform->message_box("書き込みエラー");
+    platform->message_box("書き込みエラー", "No space left on device\n/home/reader/slot.hzm");
     EXPECT_EQ(text, QStringLiteral("書き込みエラー"));
     EXPECT_EQ(title, QStringLiteral("ハザマ"));
+    EXPECT_EQ(detail, QStringLiteral("No space left on device\n/home/reader/slot.hzm"));
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ struct ScaledDissolveTest : ::testing::Test {
         EXPECT_TRUE(dissolve.done());
         EXPECT_EQ(screen.image, incoming_scaled);
         // Nothing more changes: nothing to draw; a change after the end is no dissolve's.
-        EXPECT_TRUE(dissolve.follow(plane, plane)->isEmpty());
+        EXPECT_EQ(dissolve.follow(plane, plane), QRegion());
         Plane later = plane;
         later.row(5)[5] ^= 1;
         EXPECT_FALSE(dissolve.follow(later, plane));
@@ -118,7 +118,7 @@ TEST_F(ScaledDissolveTest, APlaneNotTheDissolvesIsRefused) {
 TEST_F(ScaledDissolveTest, ThePixelsBothPicturesShareNeedNoFrame) {
     ScaledDissolve same(old, old, kScaled);
     EXPECT_TRUE(same.done());
-    EXPECT_TRUE(same.follow(old, old)->isEmpty());
+    EXPECT_EQ(same.follow(old, old), QRegion());
     EXPECT_EQ(same.picture(), old_scaled);
 }
 

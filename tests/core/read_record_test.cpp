@@ -2,6 +2,8 @@
 // survives files it cannot use.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -45,7 +47,29 @@ TEST(ReadRecord, KeepsWhatWasReadForTheNextRunWritingAtMostEveryFewSeconds) {
     EXPECT_TRUE(again.contains("三行目"));
     EXPECT_FALSE(again.contains("四行目"));
     EXPECT_EQ(again.size(), 3u);
-    EXPECT_EQ(ReadRecord::decode(bytes_of(file))->size(), 3u);
+    const auto written = ReadRecord::decode(bytes_of(file));
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->size(), 3u);
+}
+
+TEST(ReadRecord, TheGameWritesItWhileLinesAreShownAndWhenItQuits) {
+    testing::FormFixture<> f("record");
+    const auto dir = f.folder.path() / "data";
+    const auto file = dir / ReadRecord::kFileName;
+    f.form.reading().set_data_folder(dir);
+    f.platform.reader = [&] { f.form.labmain_Click(); };
+    f.platform.set_now(1000);
+    f.form.message("一行目");
+    f.platform.advance(ReadRecord::kWriteInterval);
+    f.form.message("二行目");  // five seconds on: written while playing
+    EXPECT_EQ(ReadRecord(dir).size(), 2u);
+
+    f.form.message("三行目");
+    EXPECT_EQ(ReadRecord(dir).size(), 2u);
+    f.form.comend_Click();  // quitting writes the rest, whoever runs the game
+    EXPECT_TRUE(f.platform.closing());
+    EXPECT_EQ(ReadRecord(dir).size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".new"));
 }
 
 TEST(ReadRecord, DamagedFilesCountAsEmptyAndAreNotReplacedByAShorterRecord) {
@@ -75,12 +99,29 @@ TEST(ReadRecord, DamagedFilesCountAsEmptyAndAreNotReplacedByAShorterRecord) {
 TEST(ReadRecord, AFolderThatCannotBeWrittenLeavesTheRecordInMemory) {
     ScratchFolder folder("record");
     folder.write("blocker", "a file where the folder should be");
-    ReadRecord record(folder.path() / "blocker" / "hazama");
+    const auto blocked = folder.path() / "blocker" / "hazama";
+    ReadRecord record(blocked);
     record.mark("一行目", 0);
     EXPECT_FALSE(record.save());
     EXPECT_TRUE(record.contains("一行目"));
+    const auto failure = record.take_failure();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path(), (blocked / ReadRecord::kFileName).string());
+    EXPECT_EQ(failure->reason(), std::strerror(ENOTDIR));
+    EXPECT_FALSE(record.take_failure()) << "told once";
     record.save_if_due(10000);  // tries again later, quietly
     EXPECT_TRUE(record.contains("一行目"));
+
+    // The game goes on without a word to the player; the trace says why.
+    testing::FormFixture<> f("record");
+    std::vector<std::string> notes;
+    f.platform.on_note = [&](const std::string& line) { notes.push_back(line); };
+    f.platform.reader = [&] { f.form.labmain_Click(); };
+    f.form.reading().set_data_folder(blocked);
+    f.form.message("一行目");
+    f.form.comend_Click();
+    EXPECT_EQ(notes.at(1), "file-error " + failure->path() + ": " + failure->reason());
+    EXPECT_TRUE(f.platform.message_boxes().empty());
 
     // The data folder: XDG first, then the home folder.
     const char* xdg = std::getenv("XDG_DATA_HOME");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "core/graphics_fixture.h"
 #include "graphics/raster.h"
@@ -141,6 +142,41 @@ TEST(Skip, TimedAnimationsRunTenTimesFasterOnTheirOwnFrameRule) {
     f.form.set_skip(false);
     f.form.pause_ms(1000);
     EXPECT_EQ(f.platform.now_ms(), 6600u);
+}
+
+TEST(AutoAndSkip, WaitWhileTheHistoryOrTheMenuIsOpen) {
+    // The reader spends ten seconds in the panel or the menu, then closes it without
+    // releasing the line: only then may auto or skip release it.
+    const std::function<void(MainForm&, bool)> holders[] = {
+        [](MainForm& form, bool open) { open ? (void)form.open_history() : form.close_history(); },
+        [](MainForm& form, bool open) { form.set_menu_open(open); },
+    };
+    for (const auto& hold : holders) {
+        ReadingFixture f;
+        f.form.message(kShort);  // read once, for skip
+        f.form.set_auto(true);
+        f.notes.clear();
+        std::vector<std::uint32_t> looked;
+        f.platform.reading_ms = 10000;
+        f.platform.reader = [&] {
+            looked.push_back(f.platform.now_ms());
+            hold(f.form, false);
+            f.platform.reading_ms = VirtualPlatform::kNeverReads;
+        };
+        hold(f.form, true);
+        f.form.message(kThreeLines);
+        EXPECT_EQ(looked, std::vector<std::uint32_t>{11000});
+        EXPECT_EQ(f.platform.now_ms(), 11000u + 1500 + 80 * 21);
+        EXPECT_EQ(f.notes.back(), "release auto " + std::to_string(1500 + 80 * 21));
+
+        f.form.set_auto(false);
+        f.form.set_skip(true);
+        f.platform.reading_ms = 10000;
+        hold(f.form, true);
+        f.form.message(kShort);
+        EXPECT_EQ(looked.size(), 2u);
+        EXPECT_EQ(f.notes.back(), "release skip");
+    }
 }
 
 TEST(History, KeepsTheLast300InOrderWithOneDividerPerLoad) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "core/form_fixture.h"
@@ -102,13 +104,19 @@ TEST(SaveCommands, ASaveThatCannotBeWrittenIsTold) {
     fs::create_directory(f.path("old.hzm.new"));  // the new file cannot be created beside it
     f.notes.clear();
 
-    for (const std::string& file :
-         {f.path("plain/slot.hzm"), f.path("no/such/folder/slot.hzm"), f.path("old.hzm")}) {
+    // The box keeps the game's words; below them, and in the trace, why and which file.
+    const std::pair<std::string, int> failures[] = {{f.path("plain/slot.hzm"), ENOTDIR},
+                                                    {f.path("no/such/folder/slot.hzm"), ENOENT},
+                                                    {f.path("old.hzm"), EEXIST}};
+    for (const auto& [file, error] : failures) {
+        f.notes.clear();
         f.save(file);
-        EXPECT_EQ(f.notes.back(), "msgbox 書き込みエラー") << file;
+        const std::string reason = std::strerror(error);
+        EXPECT_EQ(f.notes, (Lines{"msgbox 書き込みエラー", "file-error " + file + ": " + reason}))
+            << "nothing but the message box";
+        EXPECT_EQ(f.platform.message_box_details().back(), reason + "\n" + file);
     }
-    EXPECT_EQ(f.notes.size(), 3u) << "nothing but the message box";
-    EXPECT_EQ(f.platform.message_boxes().size(), 3u);
+    EXPECT_EQ(f.platform.message_boxes(), Lines(3, "書き込みエラー"));
     EXPECT_FALSE(fs::exists(f.path("no/such/folder")));
     SavedState s;
     ASSERT_EQ(loadgame(f.path("old.hzm"), s.game, s.position, s.music_file, s.light), 0);
@@ -187,16 +195,22 @@ TEST(SaveCommands, RefusedLoadRestartsTheOldMusic) {
     std::ofstream(f.path("bad.hzm")) << "not a save file";
     // A file that exists but fails while being read (the kernel refuses to read the
     // unmapped start of this process's memory) is told like a refused one.
-    for (const std::string& file :
-         {f.path("bad.hzm"), f.path("missing.hzm"), std::string("/proc/self/mem")}) {
+    // Only that one has a reason to give.
+    const std::string unreadable = "/proc/self/mem";
+    const std::string why = "file-error " + unreadable + ": " + std::strerror(EIO);
+    for (const std::string& file : {f.path("bad.hzm"), f.path("missing.hzm"), unreadable}) {
         f.load(file);
         EXPECT_EQ(f.form.game, 9);
         EXPECT_EQ(f.form.position, 5);
         EXPECT_EQ(f.form.MusicFile, "water2");
-        EXPECT_EQ(f.notes, (Lines{"mci close x1", "msgbox 読み込みエラー", "mci close x1",
-                                  f.piece("water2"), "mci play x1"}));
+        Lines told{"mci close x1", "msgbox 読み込みエラー"};
+        if (file == unreadable) told.push_back(why);
+        told.insert(told.end(), {"mci close x1", f.piece("water2"), "mci play x1"});
+        EXPECT_EQ(f.notes, told);
     }
     EXPECT_EQ(f.platform.message_boxes(), Lines(3, "読み込みエラー"));
+    EXPECT_EQ(f.platform.message_box_details(),
+              (Lines{"", "", std::string(std::strerror(EIO)) + "\n" + unreadable}));
 
     // In silence, the refusal leaves silence.
     f.form.music(0);

@@ -132,8 +132,9 @@ TEST(SaveFile, RefusedValuesTouchNoFile) {
 }
 
 TEST(SaveFile, TwoSavesDifferOnlyInTheChain) {
-    const Bytes a = *encode_save(3, 9, "mind", 1, 0x01);
-    const Bytes b = *encode_save(3, 9, "mind", 1, 0x02);
+    const Bytes a = encode_save(3, 9, "mind", 1, 0x01).value_or(Bytes{});
+    const Bytes b = encode_save(3, 9, "mind", 1, 0x02).value_or(Bytes{});
+    ASSERT_EQ(a.size(), 18u);
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t i = 0; i < a.size(); ++i) {
         // The header is fixed, and the check byte is R xor (chain ending in R) = the XOR of
@@ -199,13 +200,14 @@ TEST(SaveFile, NamesThatAreNotPlainFileNames) {
     }
     // A lone lead byte of a two-byte character is no character at all.
     EXPECT_FALSE(with_name("\x81"));
-    EXPECT_EQ(with_name("...")->music_file, "...");
-    EXPECT_EQ(with_name("\xB1")->music_file, "ｱ");
+    EXPECT_EQ(with_name("..."), (SavedState{1, 1, "...", 0}));
+    EXPECT_EQ(with_name("\xB1"), (SavedState{1, 1, "ｱ", 0}));
 }
 
 TEST(SaveFile, TruncatedAndMissingFiles) {
     TempDir tmp;
-    const Bytes full = *encode_save(50, 20, "mind+mie", 1, 0xC3);
+    const Bytes full = encode_save(50, 20, "mind+mie", 1, 0xC3).value_or(Bytes{});
+    ASSERT_EQ(full.size(), 22u);
     for (std::size_t len = 0; len < full.size(); ++len) {
         write_file(tmp / "cut.hzm", Bytes(full.begin(), full.begin() + long(len)));
         EXPECT_FALSE(load(tmp / "cut.hzm")) << "length " << len;
@@ -215,8 +217,7 @@ TEST(SaveFile, TruncatedAndMissingFiles) {
     EXPECT_FALSE(load(""));
     // A file that is there but fails while being read is no refusal: the caller hears of it.
     SavedState s;
-    EXPECT_THROW(loadgame("/proc/self/mem", s.game, s.position, s.music_file, s.light),
-                 SaveFileError);
+    EXPECT_THROW(loadgame("/proc/self/mem", s.game, s.position, s.music_file, s.light), FileError);
 }
 
 TEST(SaveFile, ReplacingAnOldFile) {
@@ -231,15 +232,15 @@ TEST(SaveFile, ReplacingAnOldFile) {
 
     // A save that cannot be written leaves the old file whole.
     fs::create_directory(path + ".new");
-    EXPECT_THROW(savegame(path, 5, 5, "mind", 0), SaveFileError);
+    EXPECT_THROW(savegame(path, 5, 5, "mind", 0), FileError);
     EXPECT_EQ(load(path), (SavedState{2, 1, "0", 0}));
     fs::remove(path + ".new");
-    EXPECT_THROW(savegame(tmp / "no/such/folder.hzm", 5, 5, "mind", 0), SaveFileError);
+    EXPECT_THROW(savegame(tmp / "no/such/folder.hzm", 5, 5, "mind", 0), FileError);
 
     // Something that is not a plain file is never replaced.
     const std::string fifo = tmp / "fifo.hzm";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_THROW(savegame(fifo, 5, 5, "mind", 0), SaveFileError);
+    EXPECT_THROW(savegame(fifo, 5, 5, "mind", 0), FileError);
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_FALSE(load(fifo));
 

@@ -1,5 +1,7 @@
 // The story runner's own promises: the command language, refusals, the state line after
 // every command, and what happens at a position no routine answers.
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -66,11 +68,17 @@ TEST(Runner, SavesAndLoadsThatFailAreTold) {
     const Played played = play("new\n" + save + "\nload /proc/self/mem\n");
     ASSERT_EQ(played.status, 0) << played.errors;
 
+    // The box's words, then why and which file.
     const std::string state = "state game=1 position=1 light=0 f00=0 x00=0 music=up_mode2";
     EXPECT_EQ(played.after(save).lines(),
-              (std::vector<std::string>{"msgbox 書き込みエラー", state}));
+              (std::vector<std::string>{
+                  "msgbox 書き込みエラー",
+                  "file-error " + folder + "/plain/slot.hzm: " + std::strerror(ENOTDIR), state}));
     const Played loaded = played.after("load /proc/self/mem");
     EXPECT_EQ(loaded.of("msgbox"), std::vector<std::string>{"msgbox 読み込みエラー"});
+    EXPECT_EQ(
+        loaded.of("file-error"),
+        std::vector<std::string>{std::string("file-error /proc/self/mem: ") + std::strerror(EIO)});
     const auto mci = loaded.of("mci");
     ASSERT_EQ(mci.size(), 4u) << loaded.trace;
     EXPECT_EQ(mci[0], "mci close x1");

@@ -65,8 +65,11 @@ class Runner {
         form_.reading().set_data_folder(options.data);
         form_.Form_Load();
     }
-    // What was read by the end of the script is kept for the next run with the same data.
-    ~Runner() { form_.reading().record().save(); }
+    // What a script that ends without quitting has read is kept for the next run with the
+    // same data; quitting keeps it through the game's own exit.
+    ~Runner() {
+        if (!platform_.closing()) form_.reading().record().save();
+    }
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;
 
@@ -168,31 +171,12 @@ class Runner {
     template <typename Action>
     void press(Control button, Action action) {
         if (!form_.visible(button) || !form_.enabled(button)) {
-            out_ << "refused " << name_of(button) << '\n';
+            out_ << "refused " << button_name(button)->command << '\n';
             return;
         }
         try {
             action();
         } catch (const GameClosed&) {
-        }
-    }
-
-    static const char* name_of(Control c) {
-        switch (c) {
-            case Control::comstart:
-                return "new";
-            case Control::comlook:
-                return "look";
-            case Control::comtalk:
-                return "talk";
-            case Control::commove:
-                return "move";
-            case Control::comsave:
-                return "save";
-            case Control::comload:
-                return "load";
-            default:
-                return "button";
         }
     }
 
@@ -292,9 +276,13 @@ int run_story(std::istream& script, std::ostream& out, std::ostream& err,
     } catch (const FatalError& e) {
         err << e.what() << '\n';
         return 1;
-    } catch (const std::logic_error& e) {
-        err << "line " << number << ": stuck: " << e.what() << '\n';
+    } catch (const StoryStalled& e) {
+        err << "line " << number << ": " << e.what() << '\n';
         return 3;
+    } catch (const std::exception& e) {
+        // A fault of the game or the runner, not a story that stands still.
+        err << "line " << number << ": failed: " << e.what() << '\n';
+        return 1;
     }
     return 0;
 }

@@ -15,8 +15,9 @@ struct RunnerOptions {
 };
 
 // Runs the commands read from `script`, writing the trace to `out` and complaints to `err`.
-// Returns the exit status: 0 done, 1 the game stopped with a fatal error, 2 a line could not
-// be parsed, 3 the script left the game stuck (a dialog or line with no scripted answer).
+// Returns the exit status: 0 done, 1 the game stopped with an error, 2 a line could not be
+// parsed, 3 the story stalled (a dialog or line with no scripted answer, or waits that no
+// longer move the clock).
 int run_story(std::istream& script, std::ostream& out, std::ostream& err,
               const RunnerOptions& options);
 
