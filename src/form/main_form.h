@@ -92,6 +92,20 @@ class MainForm {
     void set_auto_speed(AutoSpeed speed);
     void set_skip(bool on);
     void set_ctrl(bool held);
+    // Ctrl pressed on the keyboard: held, skipping once it has been held a moment, unless a
+    // key pressed with it (Ctrl+C) makes it a chord.
+    void press_ctrl();
+    void ctrl_chord();
+    // The line on the message line to the clipboard, speaker and text as shown.
+    void copy_line();
+    // The text on the message line; empty once a command has ended.
+    const std::string& message_line() const { return message_line_; }
+    void set_skip_mode(SkipMode mode);
+    void set_text_speed(TextSpeed speed);
+    void set_copy_lines(bool on);
+    // The message line and the portrait hidden to see the picture: allowed where the history
+    // is; auto and skip wait until they are shown again. False when it may not hide now.
+    bool set_text_hidden(bool hidden);
     // Skip ends by itself at an unread line, the chooser, a file dialog and after a load.
     void stop_skip();
     // The history may open while a line waits or nothing runs, not inside a fade, a pause
@@ -258,6 +272,9 @@ class MainForm {
     enum class Busy : std::uint8_t { idle, line, timed };
 
     void throw_if_closing();
+    // Letter-by-letter display of the line just shown, until it is whole or the reader
+    // asks for it whole (letter_by_letter.cpp).
+    void reveal();
     // A read record that could not be written is no news for the player (the game goes on
     // with it in memory), but the trace tells why.
     void note_record_failure();
@@ -273,6 +290,7 @@ class MainForm {
     Reading reading_;
     StoryClock clock_;
     Busy busy_ = Busy::idle;
+    std::string message_line_;  // the text of labmain, for the copy
 
     // The chooser's shared arrays: captions, and the locations behind them (3 = chosen).
     std::array<std::string, 3> dest_name_;

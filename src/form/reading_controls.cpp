@@ -1,5 +1,5 @@
-// The reader's controls on the form: auto-advance, skip, Ctrl held and the history, and
-// the story clock that skip speeds up.
+// The reader's controls on the form: auto-advance, skip, Ctrl held, the history, the text
+// display, the hidden text and the copied line, and the story clock that skip speeds up.
 #include "form/main_form.h"
 
 namespace hazama {
@@ -29,6 +29,46 @@ void MainForm::set_ctrl(bool held) {
     if (reading_.ctrl_held() == held) return;
     reading_.set_ctrl(held);
     show_reading_marks();
+}
+
+void MainForm::press_ctrl() {
+    if (reading_.ctrl_held()) return;
+    reading_.press_ctrl(platform_.now_ms());
+    show_reading_marks();
+}
+
+void MainForm::ctrl_chord() {
+    if (!reading_.ctrl_held()) return;
+    reading_.ctrl_chord();
+    show_reading_marks();
+}
+
+void MainForm::copy_line() {
+    if (!message_line_.empty()) platform_.copy_text(message_line_);
+}
+
+void MainForm::set_skip_mode(SkipMode mode) {
+    reading_.set_skip_mode(mode);
+    platform_.wake();
+}
+
+void MainForm::set_text_speed(TextSpeed speed) {
+    reading_.set_text_speed(speed);
+    platform_.wake();
+}
+
+void MainForm::set_copy_lines(bool on) {
+    reading_.set_copy_lines(on);
+}
+
+bool MainForm::set_text_hidden(bool hidden) {
+    if (hidden == reading_.text_hidden()) return true;
+    if (hidden && !history_allowed()) return false;
+    reading_.set_text_hidden(hidden);
+    platform_.hide_text(hidden);
+    // A waiting line looks again: auto and skip may go on.
+    if (!hidden) platform_.wake();
+    return true;
 }
 
 void MainForm::stop_skip() {

@@ -1,5 +1,6 @@
 // The message line and the waits: message, messtop, pause_ms, the waits on the story clock,
 // the timed animations, the release inputs and the blinking waiting indicator.
+#include <algorithm>
 #include <string>
 
 #include "form/main_form.h"
@@ -8,22 +9,37 @@
 namespace hazama {
 
 void MainForm::message(std::string_view text) {
-    platform_.set_message(std::string(text));
+    if (reading_.text_hidden()) set_text_hidden(false);
+    message_line_ = std::string(text);
+    const bool letter_by_letter =
+        reading_.text_speed() != TextSpeed::instant && !reading_.skipping();
+    if (letter_by_letter) {
+        // The indicator of the line before goes until this one is whole.
+        set_visible(Control::imamou0, false);
+        set_visible(Control::imamou1, false);
+        platform_.reveal_message(message_line_, 0);
+    } else {
+        platform_.set_message(message_line_);
+    }
     note("message " + one_line(text));
-    reading_.shown(text, platform_.now_ms());
+    const std::uint32_t now = platform_.now_ms();
+    reading_.shown(text, now);
     note_record_failure();
+    if (reading_.copy_lines() && !reading_.would_skip(now)) platform_.copy_text(message_line_);
+    if (letter_by_letter) reveal();
     messtop();
 }
 
 // Skip releases the line at once; auto-advance waits its delay unless the reader is
-// quicker. Either looks again whenever the reader's settings change during the wait.
+// quicker. Either looks again whenever the reader's settings change during the wait, and
+// a Ctrl just pressed once it has been held long enough to skip.
 void MainForm::messtop() {
     mes = 1;
     const ScopedValue busy(busy_, Busy::line);
     while (mes == 1) {
         throw_if_closing();
         bool skip_stopped = false;
-        const bool skip = reading_.skips_line(skip_stopped);
+        const bool skip = reading_.skips_line(skip_stopped, platform_.now_ms());
         if (skip_stopped) {
             note("skip off");
             show_reading_marks();
@@ -34,13 +50,17 @@ void MainForm::messtop() {
             break;
         }
         const std::uint32_t delay = reading_.auto_delay_now();
-        if (delay == 0) {
+        const std::uint32_t ctrl_wait = reading_.ctrl_wait(platform_.now_ms());
+        if (delay == 0 && ctrl_wait == 0) {
             platform_.wait_for_release();
             continue;
         }
         const std::uint32_t start = platform_.now_ms();
-        platform_.wait_for_release_until(start + delay);
-        if (mes == 1 && !platform_.closing() && platform_.now_ms() - start >= delay) {
+        const std::uint32_t until = delay == 0       ? ctrl_wait
+                                    : ctrl_wait == 0 ? delay
+                                                     : std::min(delay, ctrl_wait);
+        platform_.wait_for_release_until(start + until);
+        if (delay != 0 && mes == 1 && !platform_.closing() && platform_.now_ms() - start >= delay) {
             mes = 0;
             note("release auto " + std::to_string(delay));
         }

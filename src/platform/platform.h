@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -115,7 +116,17 @@ class Platform {
     virtual void set_visible(Control control, bool visible) = 0;
     virtual void set_enabled(Control control, bool enabled) = 0;
     virtual void set_message(const std::string& text) = 0;  // the message line labmain
-    virtual void set_face(const Plane* portrait) = 0;       // nullptr: keep the box's picture
+    // Letter-by-letter display: the message line holds `text` but shows only its first
+    // `shown` bytes for now (whole UTF-8 sequences). set_message shows a text whole.
+    virtual void reveal_message(const std::string& text, std::size_t shown) {
+        set_message(text.substr(0, shown));
+    }
+    // The message line and the portrait hidden, so that the picture is seen alone, or shown
+    // again.
+    virtual void hide_text(bool hidden) { (void)hidden; }
+    // Puts a line on the desktop's clipboard (as the message line shows it).
+    virtual void copy_text(const std::string& text) { (void)text; }
+    virtual void set_face(const Plane* portrait) = 0;  // nullptr: keep the box's picture
     virtual void set_staff(int index, const StaffLabel& label) = 0;
     virtual void set_notice(const std::string& text) = 0;  // labcopy, the maker's notice
     // The marks beside the waiting indicator: auto-advance on, lines being skipped.

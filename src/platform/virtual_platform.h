@@ -50,6 +50,8 @@ class VirtualPlatform : public Platform {
     const std::vector<std::string>& message_box_details() const { return message_box_details_; }
     const std::vector<FileRequest>& file_requests() const { return file_requests_; }
     const std::vector<std::array<std::string, 3>>& choosers() const { return choosers_; }
+    const std::vector<std::string>& copied() const { return copied_; }
+    bool text_hidden() const { return text_hidden_; }
     bool auto_mark() const { return auto_mark_; }
     bool skip_mark() const { return skip_mark_; }
     int timer_interval(TimerId id) const { return timers_[static_cast<int>(id)].interval; }
@@ -83,6 +85,8 @@ class VirtualPlatform : public Platform {
     void set_face(const Plane*) override {}
     void set_staff(int index, const StaffLabel& label) override;
     void set_notice(const std::string& text) override { notice_ = text; }
+    void hide_text(bool hidden) override { text_hidden_ = hidden; }
+    void copy_text(const std::string& text) override { copied_.push_back(text); }
     void show_reading_marks(bool auto_on, bool skipping) override {
         auto_mark_ = auto_on;
         skip_mark_ = skipping;
@@ -124,6 +128,8 @@ class VirtualPlatform : public Platform {
     std::vector<std::string> message_box_details_;
     std::vector<FileRequest> file_requests_;
     std::vector<std::array<std::string, 3>> choosers_;
+    std::vector<std::string> copied_;
+    bool text_hidden_ = false;
     bool auto_mark_ = false;
     bool skip_mark_ = false;
     int still_waits_ = 0;

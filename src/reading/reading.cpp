@@ -45,12 +45,26 @@ void Reading::shown(std::string_view text, std::uint32_t now) {
     line_ = std::string(text);
 }
 
-bool Reading::skips_line(bool& stopped) {
-    stopped = false;
+bool Reading::ctrl_skips(std::uint32_t now) const {
+    return ctrl_held_ && ctrl_wait(now) == 0;
+}
+
+std::uint32_t Reading::ctrl_wait(std::uint32_t now) const {
+    if (!ctrl_held_ || !ctrl_pressed_at_) return 0;
+    const std::uint32_t held_for = now - *ctrl_pressed_at_;
+    return held_for >= kCtrlChordMs ? 0 : kCtrlChordMs - held_for;
+}
+
+bool Reading::would_skip(std::uint32_t now) const {
     if (held()) return false;
-    if (ctrl_held_) return true;
-    if (!skip_on_) return false;
-    if (line_was_read_) return true;
+    if (ctrl_skips(now)) return true;
+    return skip_on_ && (line_was_read_ || skip_mode_ == SkipMode::all);
+}
+
+bool Reading::skips_line(bool& stopped, std::uint32_t now) {
+    stopped = false;
+    if (would_skip(now)) return true;
+    if (held() || !skip_on_ || ctrl_held_) return false;
     skip_on_ = false;
     stopped = true;
     return false;

@@ -101,7 +101,8 @@ class Runner {
             device_.end_piece();
         } else if (verb == "wait") {
             platform_.advance(static_cast<std::uint32_t>(std::stoul(w[1])));
-        } else if (verb == "history" || verb == "auto" || verb == "skip" || verb == "ctrl") {
+        } else if (verb == "history" || verb == "auto" || verb == "skip" || verb == "ctrl" ||
+                   verb == "text" || verb == "skip-mode") {
             reading_command(w);
         } else if (verb == "snapshot") {
             snapshot(path_of(line));
@@ -134,13 +135,16 @@ class Runner {
             }
         } else if (verb == "history") {
             arity(1);
-        } else if (verb == "auto" || verb == "skip" || verb == "ctrl") {
+        } else if (verb == "auto" || verb == "skip" || verb == "ctrl" || verb == "text" ||
+                   verb == "skip-mode") {
             arity(2);
             const std::string& a = w[1];
-            const bool known = verb == "auto"   ? (a == "on" || a == "off" || a == "slow" ||
-                                                 a == "normal" || a == "fast")
-                               : verb == "skip" ? (a == "on" || a == "off")
-                                                : (a == "down" || a == "up");
+            const bool speed = a == "slow" || a == "normal" || a == "fast";
+            const bool known = verb == "auto"        ? (a == "on" || a == "off" || speed)
+                               : verb == "text"      ? (a == "instant" || speed)
+                               : verb == "skip"      ? (a == "on" || a == "off")
+                               : verb == "skip-mode" ? (a == "read" || a == "all")
+                                                     : (a == "down" || a == "up");
             if (!known) throw BadLine{"unknown setting '" + a + "' for " + verb};
         } else if (verb == "save" || verb == "load" || verb == "snapshot") {
             if (w.size() < 2) throw BadLine{"'" + verb + "' needs a path"};
@@ -218,6 +222,13 @@ class Runner {
             form_.set_auto(w[1] != "off");
         } else if (verb == "skip") {
             form_.set_skip(w[1] == "on");
+        } else if (verb == "skip-mode") {
+            form_.set_skip_mode(w[1] == "all" ? SkipMode::all : SkipMode::read);
+        } else if (verb == "text") {
+            form_.set_text_speed(w[1] == "slow"     ? TextSpeed::slow
+                                 : w[1] == "normal" ? TextSpeed::normal
+                                 : w[1] == "fast"   ? TextSpeed::fast
+                                                    : TextSpeed::instant);
         } else {
             form_.set_ctrl(w[1] == "down");
         }
