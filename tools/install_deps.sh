@@ -5,11 +5,12 @@ hazama_packages=(
   cmake ninja-build g++ pkg-config git python3
   qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
   libfluidsynth-dev timgm6mb-soundfont
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   librsvg2-bin imagemagick abcmidi
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth xdotool python3-xlib
+  xclip at-spi2-core python3-pyatspi dbus-daemon dbus-bin
   desktop-file-utils appstream man-db
 )
 # Building the Debian package as well (tools/package.sh).

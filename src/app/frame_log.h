@@ -46,6 +46,11 @@ class FrameLog : public Platform {
         inner_.set_enabled(control, enabled);
     }
     void set_message(const std::string& text) override { inner_.set_message(text); }
+    void reveal_message(const std::string& text, std::size_t shown) override {
+        inner_.reveal_message(text, shown);
+    }
+    void hide_text(bool hidden) override { inner_.hide_text(hidden); }
+    void copy_text(const std::string& text) override { inner_.copy_text(text); }
     void set_face(const Plane* portrait) override { inner_.set_face(portrait); }
     void set_staff(int index, const StaffLabel& label) override { inner_.set_staff(index, label); }
     void set_notice(const std::string& text) override { inner_.set_notice(text); }

@@ -1,5 +1,6 @@
-// mainform at full screen (全画面): F11, Alt+Enter and the menu switch it; the client area is
-// scaled whole (scaling.h) and the dialogs open centred on the screen at a readable size.
+// mainform at full screen (全画面) and at a larger size: F11, Alt+Enter and the menu switch
+// fullscreen, the settings choose the window's size; either way the client area is scaled
+// whole (scaling.h) and the dialogs open at the same factor.
 #include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
@@ -10,12 +11,6 @@
 #include "app/screen_view.h"
 
 namespace hazama {
-namespace {
-
-// The dialogs are drawn for a screen of about this height; a taller one gets them larger.
-constexpr double kDialogScreenHeight = 1080.0;
-
-}  // namespace
 
 void MainWindow::set_fullscreen(bool on) {
     if (on == fullscreen_) return;
@@ -31,10 +26,48 @@ void MainWindow::set_fullscreen(bool on) {
         if (QScreen* s = screen()) setGeometry(s->geometry());
     } else {
         showNormal();
-        setFixedSize(kClientSize);
+        const Fit windowed{window_size_ / 100.0, QPoint()};
+        setFixedSize(windowed.map(QRect(QPoint(), kClientSize)).size());
         move(windowed_at_);
-        apply_fit(Fit{});
+        apply_fit(windowed);
     }
+}
+
+// The window offers no maximise button, but a window manager may maximise it all the same
+// (a double click on the title bar, a key of its own): the game then goes fullscreen, the
+// one larger form it has.
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !windowState().testFlag(Qt::WindowMaximized))
+        return;
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    if (!fullscreen_) {
+        set_fullscreen(true);
+        if (hooks_.fullscreen_changed) hooks_.fullscreen_changed();
+    }
+}
+
+void MainWindow::set_window_size(int percent) {
+    if (percent == window_size_) return;
+    window_size_ = percent;
+    if (!fullscreen_) apply_window_size();
+}
+
+void MainWindow::apply_window_size() {
+    const Fit windowed{window_size_ / 100.0, QPoint()};
+    const QSize size = windowed.map(QRect(QPoint(), kClientSize)).size();
+    QRect placed(pos(), size);
+    placed.moveCenter(geometry().center());
+    // Kept on the screen when it grows past an edge.
+    if (QScreen* s = screen()) {
+        const QRect room = s->availableGeometry();
+        placed.moveLeft(
+            std::max(room.left(), std::min(placed.left(), room.right() - size.width())));
+        placed.moveTop(std::max(room.top(), std::min(placed.top(), room.bottom() - size.height())));
+    }
+    setFixedSize(size);
+    move(placed.topLeft());
+    apply_fit(windowed);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -54,22 +87,28 @@ void MainWindow::apply_fit(const Fit& fit) {
     update();
 }
 
-// At full screen a dialog grows with the screen, so that it reads as it would on a desktop
-// of ordinary size; it opens centred on its parent, which covers the screen. A dialog of
-// fixed size (the chooser) is scaled whole, the others by their text.
+// A dialog is drawn at the factor the window is, so that it reads beside the game as it
+// does beside the window of the design's size; it opens centred on the window. A dialog of
+// fixed size (the chooser) is scaled whole, the others by their text, and grow with it.
 void MainWindow::scale_dialog(QWidget* dialog) const {
-    if (!fullscreen_) return;
     Fit fit;
-    fit.factor = std::max(1.0, height() / kDialogScreenHeight);
-    if (fit.factor == 1.0) return;
+    fit.factor = this->fit().factor;
+    if (fit.factor <= 1.0) return;
     const auto scale_font = [&fit](QWidget* w) { w->setFont(fit.font(w->font())); };
     scale_font(dialog);
     const bool fixed = dialog->minimumSize() == dialog->maximumSize();
-    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->testAttribute(Qt::WA_SetFont)) scale_font(child);
-        if (fixed) child->setGeometry(fit.map(child->geometry()));
+    for (QWidget* child : dialog->findChildren<QWidget*>()) {
+        if (child->testAttribute(Qt::WA_SetFont) && !child->isWindow()) scale_font(child);
+        if (fixed && child->parentWidget() == dialog)
+            child->setGeometry(fit.map(child->geometry()));
     }
-    if (fixed) dialog->setFixedSize(fit.map(dialog->rect()).size());
+    if (fixed) {
+        dialog->setFixedSize(fit.map(dialog->rect()).size());
+    } else if (dialog->testAttribute(Qt::WA_Resized)) {
+        // A size of its own (the file dialog's) grows too; one from the layout follows the
+        // fonts by itself.
+        dialog->resize(fit.map(dialog->rect()).size().boundedTo(size()));
+    }
 }
 
 }  // namespace hazama

@@ -55,10 +55,11 @@ void GoPosition::showEvent(QShowEvent* event) {
 }
 
 void GoPosition::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close the chooser; only a button or the close box does. Enter
-    // presses the focused button.
+    // Escape is the cancel button's (移動をやめる): the chooser closes and the player stays.
+    // Enter presses the focused button.
     switch (event->key()) {
         case Qt::Key_Escape:
+            command1_[3]->click();
             event->accept();
             return;
         case Qt::Key_Return:

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "app/app_setup.h"
+#include "app/message_line.h"
 #include "graphics/stage.h"
 
 namespace hazama {
@@ -23,6 +24,7 @@ const QColor kBackground(12, 18, 44, 238);
 const QColor kText(Qt::white);
 const QColor kSpeaker(255, 214, 140);
 const QColor kDivider(150, 160, 190);
+const QString kEmpty = QStringLiteral("履歴はまだありません");
 
 }  // namespace
 
@@ -111,6 +113,12 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
     p.scale(factor_, factor_);
     const QFontMetrics metrics(font());
     const int ascent = metrics.ascent() + 1;
+    if (blocks_.empty()) {
+        // Opened before any line (right after a load): say so rather than show nothing.
+        p.setPen(kDivider);
+        p.drawText(QRect(0, 0, kSceneWidth, kStripTop), Qt::AlignCenter, kEmpty);
+        return;
+    }
     for (const Block& b : blocks_) {
         const int y = b.y - top_;
         if (y + b.height < 0 || y > kHeight) continue;
@@ -134,7 +142,8 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
         }
         p.setPen(kText);
         for (int i = 0; i < b.lines.size(); ++i) {
-            p.drawText(i == 0 ? x : kMargin, y + i * line_height() + ascent, b.lines[i]);
+            p.drawText(i == 0 ? x : kMargin, y + i * line_height() + ascent,
+                       joined_dashes(b.lines[i]));
         }
     }
 }

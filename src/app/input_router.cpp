@@ -11,9 +11,16 @@
 #include "app/player_choices.h"
 #include "app/qt_platform.h"
 #include "app/reading_menu.h"
+#include "app/settings_dialog.h"
 #include "form/main_form.h"
 
 namespace hazama {
+namespace {
+
+// Where the menu key opens the menu: over the scene, near its top left.
+constexpr QPoint kMenuKeyAt{24, 24};
+
+}  // namespace
 
 InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form,
                          PlayerChoices& choices)
@@ -25,7 +32,8 @@ InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& for
                       .set_fullscreen = [this](bool on) { window_.set_fullscreen(on); },
                       .volume = [this] { return choices_.volume(); },
                       .set_volume = [this](int percent) { choices_.set_volume(percent); },
-                      .remember = [this] { choices_.remember(); }});
+                      .remember = [this] { choices_.remember(); },
+                      .open_settings = [this] { open_settings(); }});
     window_.set_menu(menu_.get());
     // Keys are seen here before any control gets them (see filter_key).
     qApp->installEventFilter(this);
@@ -105,13 +113,23 @@ bool InputRouter::background_click(QMouseEvent* mouse) {
 // ---------------------------------------------------------------- the reading controls
 
 void InputRouter::open_history() {
-    if (window_.history_open() || form_.reading().history().empty()) return;
-    if (!form_.open_history()) return;
+    if (window_.history_open() || !form_.open_history()) return;
+    // An empty history opens too, and says that it is empty.
     window_.open_history(form_.reading().history().entries());
+}
+
+void InputRouter::open_settings() {
+    SettingsDialog dialog(&window_, choices_.now(),
+                          [this](const Settings& chosen) { choices_.choose(chosen); });
+    // Auto and skip wait while the settings are open, as for the menu.
+    form_.set_menu_open(true);
+    platform_.exec_modal(dialog);
+    form_.set_menu_open(false);
 }
 
 bool InputRouter::reading_input(QWidget* receiver, QEvent* event) {
     if (platform_.closing()) return false;
+    if (form_.reading().text_hidden() && show_text(event)) return true;
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -132,19 +150,57 @@ bool InputRouter::reading_input(QWidget* receiver, QEvent* event) {
     }
 }
 
+// While the text is hidden the next click or key (a modifier alone is none) shows it again
+// and does nothing else.
+bool InputRouter::show_text(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int k = static_cast<QKeyEvent*>(event)->key();
+            if (k == Qt::Key_Control || k == Qt::Key_Shift || k == Qt::Key_Alt ||
+                k == Qt::Key_Meta || k == Qt::Key_AltGr)
+                return false;
+            form_.set_text_hidden(false);
+            return true;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            form_.set_text_hidden(false);
+            pressed_ = nullptr;
+            background_pressed_ = false;
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool InputRouter::reading_key(QKeyEvent* key) {
     const bool press = key->type() == QEvent::KeyPress;
     const int k = key->key();
     if (k == Qt::Key_Control) {
-        form_.set_ctrl(press);
+        // Held, it skips; pressed with another key it is a chord (Ctrl+C) and skips nothing.
+        if (!press) {
+            form_.set_ctrl(false);
+        } else if (!key->isAutoRepeat()) {
+            form_.press_ctrl();
+        }
         return true;
     }
     if (fullscreen_key(key)) return true;
+    if (copy_key(key)) return true;
     if (!press) return false;
     if (window_.history_open() && history_key(k)) return true;
     switch (k) {
         case Qt::Key_PageUp:
             open_history();
+            return true;
+        case Qt::Key_Menu:
+        case Qt::Key_F10:
+            // The menu key (or Shift+F10), for the reader without a mouse.
+            if (k == Qt::Key_F10 && !key->modifiers().testFlag(Qt::ShiftModifier)) return false;
+            if (form_.history_allowed()) {
+                menu_->open_at(window_.mapToGlobal(window_.fit().map(kMenuKeyAt)));
+            }
             return true;
         case Qt::Key_F2:
             form_.set_auto(!form_.reading().auto_on());
@@ -182,6 +238,9 @@ bool InputRouter::history_key(int key) {
         case Qt::Key_End:
             history.scroll_to_end();
             return true;
+        case Qt::Key_Escape:
+            window_.close_history();
+            return true;
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -204,6 +263,18 @@ bool InputRouter::fullscreen_key(QKeyEvent* key) {
     return true;
 }
 
+// Ctrl+C (or Ctrl+Insert): the line to the clipboard; the line goes on waiting.
+bool InputRouter::copy_key(QKeyEvent* key) {
+    const int k = key->key();
+    if (!key->modifiers().testFlag(Qt::ControlModifier) || (k != Qt::Key_C && k != Qt::Key_Insert))
+        return false;
+    if (key->type() == QEvent::KeyPress) {
+        form_.ctrl_chord();
+        if (!key->isAutoRepeat()) form_.copy_line();
+    }
+    return true;
+}
+
 void InputRouter::reading_wheel(int delta) {
     constexpr int kLinesPerStep = 3;
     HistoryPanel& history = window_.history();
@@ -220,12 +291,16 @@ void InputRouter::reading_wheel(int delta) {
 }
 
 // While the history is open every click closes it and reaches nothing else; otherwise the
-// right button opens the menu. Neither is ever a release.
+// right button opens the menu and the middle one hides the text. None is ever a release.
 bool InputRouter::reading_click(QMouseEvent* mouse) {
     if (window_.history_open()) {
         if (mouse->type() == QEvent::MouseButtonRelease) window_.close_history();
         pressed_ = nullptr;
         background_pressed_ = false;
+        return true;
+    }
+    if (mouse->button() == Qt::MiddleButton) {
+        if (mouse->type() == QEvent::MouseButtonPress) form_.set_text_hidden(true);
         return true;
     }
     if (mouse->button() != Qt::RightButton) return false;

@@ -1,7 +1,8 @@
 // The player's input, seen before any control gets it: clicks and keys that release a line
 // or start a command, and the reading controls on the inputs the story leaves free (the
-// right button, the wheel, Ctrl held, Page Up/Down, the arrows, Home/End, F2, F3, F11).
-// Every decision is the form's; the router passes the input on and opens what it asks.
+// right and middle buttons, the wheel, Ctrl held, Ctrl+C, Page Up/Down, the arrows,
+// Home/End, Escape over the history, the menu key, F2, F3, F11). Every decision is the
+// form's; the router passes the input on and opens what it asks.
 #pragma once
 
 #include <QObject>
@@ -25,8 +26,10 @@ class InputRouter : public QObject {
     InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form, PlayerChoices& choices);
     ~InputRouter() override;
 
-    // Opens the history panel when the form allows it and there is something to show.
+    // Opens the history panel when the form allows it.
     void open_history();
+    // The settings (設定), modal; every choice in it is applied and kept at once.
+    void open_settings();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,7 +39,9 @@ class InputRouter : public QObject {
     bool filter_click(QWidget* receiver, QMouseEvent* mouse);
     bool background_click(QMouseEvent* mouse);
     bool reading_input(QWidget* receiver, QEvent* event);
+    bool show_text(QEvent* event);
     bool reading_key(QKeyEvent* key);
+    bool copy_key(QKeyEvent* key);
     bool history_key(int key);
     bool fullscreen_key(QKeyEvent* key);
     void reading_wheel(int delta);

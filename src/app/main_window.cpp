@@ -11,8 +11,10 @@
 
 #include "app/app_setup.h"
 #include "app/history_panel.h"
+#include "app/message_line.h"
 #include "app/picture_button.h"
 #include "app/screen_view.h"
+#include "app/small_button.h"
 #include "app/window_art.h"
 #include "form/main_form.h"
 #include "graphics/stage.h"
@@ -76,11 +78,10 @@ void MainWindow::build_controls() {
     controls_[static_cast<int>(Control::picface)] = picface;
     clickable(picface, &MainForm::picface_Click);
 
-    labmain_ = new QLabel(this);
+    labmain_ = new MessageLine(this);
     labmain_->setObjectName(QStringLiteral("labmain"));
     scaling_.place(labmain_, QRect(112, 397, 513, 65));
     scaling_.set_font(labmain_, gothic(14.25));
-    labmain_->setTextFormat(Qt::PlainText);
     labmain_->setWordWrap(true);
     labmain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     set_text_colour(labmain_, Qt::white);
@@ -114,7 +115,7 @@ void MainWindow::build_controls() {
     scaling_.set_pixmap(piclogo_, window_picture(root_, WindowArt::logo));
     clickable(piclogo_, &MainForm::piclogo_Click);
 
-    labcopy_ = new QLabel(this);
+    labcopy_ = new NoticeLabel(this);
     labcopy_->setObjectName(QStringLiteral("labcopy"));
     // Until the first notice the label keeps a new widget's size.
     scaling_.place(labcopy_, QRect(kNoticeAt, labcopy_->size()));
@@ -141,16 +142,17 @@ void MainWindow::build_buttons() {
     struct Face {
         Control control;
         const char* name;
+        const char* word;  // what the picture says, told to screen readers
         int y;
         WindowArt normal, down, off;
         FormHandler handler;
     };
     const Face faces[] = {
-        {Control::commove, "commove", 257, WindowArt::move, WindowArt::move_down,
+        {Control::commove, "commove", "移動", 257, WindowArt::move, WindowArt::move_down,
          WindowArt::move_off, &MainForm::commove_Click},
-        {Control::comtalk, "comtalk", 305, WindowArt::talk, WindowArt::talk_down,
+        {Control::comtalk, "comtalk", "話す", 305, WindowArt::talk, WindowArt::talk_down,
          WindowArt::talk_off, &MainForm::comtalk_Click},
-        {Control::comlook, "comlook", 355, WindowArt::look, WindowArt::look_down,
+        {Control::comlook, "comlook", "見る", 355, WindowArt::look, WindowArt::look_down,
          WindowArt::look_off, &MainForm::comlook_Click},
     };
     for (const Face& f : faces) {
@@ -159,6 +161,7 @@ void MainWindow::build_buttons() {
                                         window_picture(root, f.down), window_picture(root, f.off)};
         });
         button->setObjectName(QString::fromLatin1(f.name));
+        button->setAccessibleName(QString::fromUtf8(f.word));
         scaling_.place(button, QRect(529, f.y, 97, 41));
         button->setAttribute(Qt::WA_NoMousePropagation);
         button->hide();
@@ -172,10 +175,10 @@ void MainWindow::build_buttons() {
 
 QPushButton* MainWindow::small_button(Control control, const char* name, const QString& caption,
                                       int x, int y, FormHandler handler) {
-    auto* button = new QPushButton(caption, this);
+    auto* button = new SmallButton(caption, x, this);
     button->setObjectName(QString::fromLatin1(name));
     scaling_.place(button, QRect(x, y, 97, 17));
-    scaling_.set_font(button, gothic(9));
+    scaling_.set_font(button, SmallButton::caption_font());
     QPalette p = button->palette();
     p.setColor(QPalette::Button, QColor(217, 222, 231));
     button->setPalette(p);

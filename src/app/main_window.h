@@ -26,6 +26,8 @@ namespace hazama {
 
 class HistoryPanel;
 class MainForm;
+class MessageLine;
+class NoticeLabel;
 class ScreenView;
 
 // A handler of the form that a control calls: a button's click, a release input's click.
@@ -36,6 +38,7 @@ struct WindowHooks {
     std::function<void(FormHandler)> command;  // a button was pressed
     std::function<void()> history_closed;      // the history panel was closed
     std::function<void()> close;               // the player closes the window
+    std::function<void()> fullscreen_changed;  // the window manager asked for it
 };
 
 class MainWindow : public QWidget {
@@ -50,6 +53,12 @@ class MainWindow : public QWidget {
     void set_visible(Control control, bool visible);
     void set_enabled(Control control, bool enabled);
     void set_message(const std::string& text);
+    // Letter-by-letter display: `text` held, its first `shown` bytes drawn.
+    void reveal_message(const std::string& text, std::size_t shown);
+    // The message line, the portrait and the indicator hidden to see the picture.
+    void hide_text(bool hidden);
+    // The message line's text as shown, for the clipboard: CR LF as a line feed.
+    static QString display_text(const std::string& text);
     void set_face(const Plane* portrait);
     void set_staff(int index, const StaffLabel& label);
     void set_notice(const std::string& text);
@@ -79,14 +88,20 @@ class MainWindow : public QWidget {
     // fixed window where it was.
     void set_fullscreen(bool on);
     bool fullscreen() const { return fullscreen_; }
-    // The fit the controls are drawn at now (factor 1 and no offset in the window).
+    // The fit the controls are drawn at now (at factor 1 and no offset in the window of
+    // the design's size).
     const Fit& fit() const { return scaling_.fit(); }
-    // A dialog opened over the window grows with a large screen.
+    // The window's size when not fullscreen, in percent of the design (one of kWindowSizes):
+    // the client area drawn at that factor, as fullscreen draws it.
+    void set_window_size(int percent);
+    int window_size() const { return window_size_; }
+    // A dialog opened over the window is drawn at the window's factor.
     void scale_dialog(QWidget* dialog) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -99,20 +114,27 @@ class MainWindow : public QWidget {
                               int y, FormHandler handler);
     QLabel* reading_mark(const char* name, const QString& text, int y);
     void apply_fit(const Fit& fit);
+    // The fixed window at the chosen size, its centre kept where it was.
+    void apply_window_size();
+    // Whether a control of the strip under the scene is hidden with the text.
+    static bool hidden_with_text(Control control);
 
     std::filesystem::path root_;
     WindowHooks hooks_;
     QPixmap frame_;
-    QPixmap scaled_frame_;  // fullscreen: the frame at the fit's factor
+    QPixmap scaled_frame_;  // scaled: the frame at the fit's factor
     Scaling scaling_{this};
     bool fullscreen_ = false;
-    QPoint windowed_at_;  // where the window was before fullscreen
+    QPoint windowed_at_;     // where the window was before fullscreen
+    int window_size_ = 100;  // percent, when not fullscreen
+    bool text_hidden_ = false;
+    std::array<bool, kControlCount> wanted_visible_{};  // as the core last asked
 
     std::array<QWidget*, kControlCount> controls_{};
     std::map<QWidget*, FormHandler> release_inputs_;
     ScreenView* screen_ = nullptr;
-    QLabel* labmain_ = nullptr;
-    QLabel* labcopy_ = nullptr;
+    MessageLine* labmain_ = nullptr;
+    NoticeLabel* labcopy_ = nullptr;
     QLabel* piclogo_ = nullptr;
     std::array<QLabel*, kStaffLabels> labstaff_{};
     QLabel* auto_mark_ = nullptr;

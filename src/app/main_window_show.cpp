@@ -6,23 +6,27 @@
 #include "app/app_setup.h"
 #include "app/history_panel.h"
 #include "app/main_window.h"
+#include "app/message_line.h"
 #include "app/screen_view.h"
 #include "platform/qt_picture_decoder.h"
 
 namespace hazama {
-namespace {
 
 // The game writes line breaks as CR LF.
-QString display_text(const std::string& text) {
+QString MainWindow::display_text(const std::string& text) {
     QString out = QString::fromStdString(text);
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return out;
 }
 
-}  // namespace
+bool MainWindow::hidden_with_text(Control control) {
+    return control == Control::picface || control == Control::imamou0 ||
+           control == Control::imamou1;
+}
 
 void MainWindow::set_visible(Control control, bool visible) {
-    this->control(control)->setVisible(visible);
+    wanted_visible_[static_cast<int>(control)] = visible;
+    this->control(control)->setVisible(visible && !(text_hidden_ && hidden_with_text(control)));
 }
 
 void MainWindow::set_enabled(Control control, bool enabled) {
@@ -33,7 +37,21 @@ void MainWindow::set_enabled(Control control, bool enabled) {
 
 void MainWindow::set_message(const std::string& text) {
     close_history();
-    labmain_->setText(display_text(text));
+    labmain_->show_line(display_text(text));
+}
+
+void MainWindow::reveal_message(const std::string& text, std::size_t shown) {
+    const QString line = display_text(text);
+    // A new line closes the history, as set_message does; its next characters do not.
+    if (line != labmain_->text()) close_history();
+    labmain_->show_part(line, display_text(text.substr(0, shown)).size());
+}
+
+void MainWindow::hide_text(bool hidden) {
+    text_hidden_ = hidden;
+    labmain_->setVisible(!hidden);
+    for (Control c : {Control::picface, Control::imamou0, Control::imamou1})
+        control(c)->setVisible(wanted_visible_[static_cast<int>(c)] && !hidden);
 }
 
 void MainWindow::set_face(const Plane* portrait) {

@@ -1,5 +1,6 @@
-// The player's remembered choices in force: fullscreen, the volume, auto-advance and skip,
-// read from the settings file at start and written back whenever one changes.
+// The player's remembered choices in force: fullscreen, the window's size, the volume,
+// auto-advance, skip, the text display and the copied lines, read from the settings file at
+// start and written back whenever one changes.
 #pragma once
 
 #include <QString>
@@ -21,11 +22,18 @@ class PlayerChoices {
     // Writes the choices now in force to the settings file when they have changed.
     void remember();
 
+    // The choices in force now.
+    Settings now() const;
+    // Applies every choice of `chosen` that differs from those in force, and keeps them.
+    void choose(const Settings& chosen);
+
     // The music's loudness in percent (one of kVolumeSteps), applied at once.
     void set_volume(int percent);
     int volume() const { return volume_; }
 
   private:
+    void apply(const Settings& chosen);
+
     MainWindow& window_;
     MainForm& form_;
     int volume_ = 100;

@@ -30,7 +30,8 @@ QtGame::QtGame(const std::filesystem::path& root, Options options)
                                // Skip may have stopped by itself since the last choice.
                                choices_->remember();
                                platform_.close_game();
-                           }});
+                           },
+                       .fullscreen_changed = [this] { choices_->remember(); }});
     input_ = std::make_unique<InputRouter>(window_, platform_, *form_, *choices_);
     close_request_ =
         std::make_unique<CloseRequestFilter>(&window_, [this] { platform_.close_game(); });

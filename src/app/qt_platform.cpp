@@ -3,6 +3,7 @@
 #include "app/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -117,6 +118,18 @@ void QtPlatform::set_enabled(Control control, bool enabled) {
 
 void QtPlatform::set_message(const std::string& text) {
     window_.set_message(text);
+}
+
+void QtPlatform::reveal_message(const std::string& text, std::size_t shown) {
+    window_.reveal_message(text, shown);
+}
+
+void QtPlatform::hide_text(bool hidden) {
+    window_.hide_text(hidden);
+}
+
+void QtPlatform::copy_text(const std::string& text) {
+    QGuiApplication::clipboard()->setText(MainWindow::display_text(text));
 }
 
 void QtPlatform::set_face(const Plane* portrait) {

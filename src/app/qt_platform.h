@@ -35,6 +35,9 @@ class QtPlatform : public Platform {
     void set_unload(std::function<void()> unload) { unload_ = std::move(unload); }
     // The player closes the window: the game ends, whatever it was waiting for.
     void close_game();
+    // Shows `dialog` modally, drawn at the window's factor and closed when the game ends;
+    // false when the game is closing.
+    bool exec_modal(QDialog& dialog);
     // 1 after a fatal error, else 0.
     int exit_status() const { return exit_status_; }
     // The clock's reading in nanoseconds, finer than now_ms() (the frame log).
@@ -55,6 +58,9 @@ class QtPlatform : public Platform {
     void set_visible(Control control, bool visible) override;
     void set_enabled(Control control, bool enabled) override;
     void set_message(const std::string& text) override;
+    void reveal_message(const std::string& text, std::size_t shown) override;
+    void hide_text(bool hidden) override;
+    void copy_text(const std::string& text) override;
     void set_face(const Plane* portrait) override;
     void set_staff(int index, const StaffLabel& label) override;
     void set_notice(const std::string& text) override;
@@ -78,8 +84,6 @@ class QtPlatform : public Platform {
     bool run_wait(std::optional<std::uint32_t> deadline, bool releasable);
     // Sets the alarm to the innermost wait's deadline.
     void arm_alarm();
-    // Shows `dialog` modally, scaled with the window; false when the game is closing.
-    bool exec_modal(QDialog& dialog);
     void fail(const QString& text);
 
     MainWindow& window_;

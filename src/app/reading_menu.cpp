@@ -75,11 +75,20 @@ void ReadingMenu::build() {
         a->setData(percent);
         loudness->addAction(a);
     }
+
+    addSeparator();
+    copy_ = addAction(QStringLiteral("この行をコピー(&C)\tCtrl+C"), this,
+                      [this] { form_.copy_line(); });
+    hide_ = addAction(QStringLiteral("文字を隠す(&D)\t中ボタン"), this,
+                      [this] { form_.set_text_hidden(true); });
+    addAction(QStringLiteral("設定(&S)…"), this, [this] { window_.open_settings(); });
 }
 
 void ReadingMenu::refresh() {
     Reading& reading = form_.reading();
-    history_->setEnabled(form_.history_allowed() && !reading.history().empty());
+    history_->setEnabled(form_.history_allowed());
+    copy_->setEnabled(!form_.message_line().empty());
+    hide_->setEnabled(form_.history_allowed());
     auto_->setChecked(reading.auto_on());
     for (QAction* a : speeds_->actions())
         a->setChecked(a->data().toInt() == static_cast<int>(reading.auto_speed()));

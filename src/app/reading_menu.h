@@ -1,5 +1,6 @@
-// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面 and 音量. Every
-// entry is built in build(), in the order shown.
+// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, 音量, and the
+// line's own entries (copy it, hide the text) and 設定. Every entry is built in build(), in
+// the order shown.
 #pragma once
 
 #include <QMenu>
@@ -17,6 +18,7 @@ struct WindowActions {
     std::function<int()> volume;  // in percent, one of kVolumeSteps
     std::function<void(int)> set_volume;
     std::function<void()> remember;  // after any choice: the settings are kept
+    std::function<void()> open_settings;
 };
 
 class ReadingMenu : public QMenu {
@@ -38,6 +40,8 @@ class ReadingMenu : public QMenu {
     QAction* skip_ = nullptr;
     QAction* fullscreen_ = nullptr;
     QMenu* volumes_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* hide_ = nullptr;
 };
 
 }  // namespace hazama

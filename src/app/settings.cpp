@@ -10,6 +10,8 @@ namespace hazama {
 namespace {
 
 constexpr const char* kSpeedNames[] = {"slow", "normal", "fast"};
+constexpr const char* kTextSpeedNames[] = {"instant", "slow", "normal", "fast"};
+constexpr const char* kSkipModeNames[] = {"read", "all"};
 
 // Each reader leaves `value` alone unless the stored text is one it understands.
 void read_bool(const QSettings& ini, const char* key, bool& value) {
@@ -18,16 +20,20 @@ void read_bool(const QSettings& ini, const char* key, bool& value) {
     if (text == "false") value = false;
 }
 
-void read_volume(const QSettings& ini, int& value) {
+// A number that must be one of `steps`.
+template <std::size_t N>
+void read_step(const QSettings& ini, const char* key, const std::array<int, N>& steps, int& value) {
     bool ok = false;
-    const int number = ini.value("volume").toString().toInt(&ok);
-    if (ok && std::ranges::find(kVolumeSteps, number) != kVolumeSteps.end()) value = number;
+    const int number = ini.value(key).toString().toInt(&ok);
+    if (ok && std::ranges::find(steps, number) != steps.end()) value = number;
 }
 
-void read_speed(const QSettings& ini, AutoSpeed& value) {
-    const QString text = ini.value("auto_speed").toString();
-    for (int i = 0; i < 3; ++i) {
-        if (text == kSpeedNames[i]) value = static_cast<AutoSpeed>(i);
+// A name that must be one of `names`, read as the enum value of its place.
+template <typename Enum, std::size_t N>
+void read_name(const QSettings& ini, const char* key, const char* const (&names)[N], Enum& value) {
+    const QString text = ini.value(key).toString();
+    for (std::size_t i = 0; i < N; ++i) {
+        if (text == names[i]) value = static_cast<Enum>(i);
     }
 }
 
@@ -41,10 +47,14 @@ Settings Settings::load(const QString& path) {
     if (ini.status() == QSettings::AccessError) return settings;
     // A format error still leaves the well-formed lines readable.
     read_bool(ini, "fullscreen", settings.fullscreen);
-    read_volume(ini, settings.volume);
+    read_step(ini, "volume", kVolumeSteps, settings.volume);
     read_bool(ini, "auto_advance", settings.auto_advance);
-    read_speed(ini, settings.auto_speed);
+    read_name(ini, "auto_speed", kSpeedNames, settings.auto_speed);
     read_bool(ini, "skip_read", settings.skip_read);
+    read_name(ini, "skip_mode", kSkipModeNames, settings.skip_mode);
+    read_name(ini, "text_speed", kTextSpeedNames, settings.text_speed);
+    read_step(ini, "window_size", kWindowSizes, settings.window_size);
+    read_bool(ini, "copy_lines", settings.copy_lines);
     return settings;
 }
 
@@ -62,6 +72,10 @@ bool Settings::save(const QString& path) const {
     ini.setValue("auto_advance", auto_advance);
     ini.setValue("auto_speed", kSpeedNames[static_cast<int>(auto_speed)]);
     ini.setValue("skip_read", skip_read);
+    ini.setValue("skip_mode", kSkipModeNames[static_cast<int>(skip_mode)]);
+    ini.setValue("text_speed", kTextSpeedNames[static_cast<int>(text_speed)]);
+    ini.setValue("window_size", window_size);
+    ini.setValue("copy_lines", copy_lines);
     ini.sync();
     // A damaged old file reports a format error but is replaced all the same.
     return ini.status() != QSettings::AccessError && QFileInfo(path).isFile();

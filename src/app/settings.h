@@ -1,17 +1,19 @@
-// The player's remembered choices (fullscreen, volume, auto-advance, skip), kept between
-// runs in an ini file under the XDG config folder. Not game data: saves stay in the files
-// the player picks.
+// The player's remembered choices (fullscreen, the window's size, volume, auto-advance,
+// skip, the text display, the copied lines), kept between runs in an ini file under the XDG
+// config folder. Not game data: saves stay in the files the player picks.
 #pragma once
 
 #include <QString>
 #include <array>
 
-#include "reading/reading.h"  // AutoSpeed
+#include "reading/reading.h"  // AutoSpeed, SkipMode, TextSpeed
 
 namespace hazama {
 
 // The volume steps the player chooses from, in percent; 0 is mute.
 inline constexpr std::array<int, 5> kVolumeSteps = {100, 75, 50, 25, 0};
+// The window's sizes when not fullscreen, in percent of the design's 634 × 463.
+inline constexpr std::array<int, 3> kWindowSizes = {100, 150, 200};
 
 struct Settings {
     bool fullscreen = false;
@@ -19,6 +21,10 @@ struct Settings {
     bool auto_advance = false;
     AutoSpeed auto_speed = AutoSpeed::normal;
     bool skip_read = false;
+    SkipMode skip_mode = SkipMode::read;
+    TextSpeed text_speed = TextSpeed::instant;
+    int window_size = 100;    // one of kWindowSizes
+    bool copy_lines = false;  // every line that waits goes to the clipboard
 
     bool operator==(const Settings&) const = default;
 

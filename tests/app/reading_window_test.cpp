@@ -82,7 +82,9 @@ TEST_F(ReadingWindowTest, RightClickOpensTheMenuAndReleasesNothing) {
         entries,
         QStringList({QStringLiteral("履歴(&H)\tPgUp"), QStringLiteral("オート(&A)\tF2"),
                      QStringLiteral("オートの速さ(&V)"), QStringLiteral("既読スキップ(&K)\tF3"),
-                     QStringLiteral("全画面(&U)\tF11"), QStringLiteral("音量(&M)")}));
+                     QStringLiteral("全画面(&U)\tF11"), QStringLiteral("音量(&M)"),
+                     QStringLiteral("この行をコピー(&C)\tCtrl+C"),
+                     QStringLiteral("文字を隠す(&D)\t中ボタン"), QStringLiteral("設定(&S)…")}));
 }
 
 TEST_F(ReadingWindowTest, CtrlHeldSkipsEveryLineUntilItIsLetGo) {

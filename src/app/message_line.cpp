@@ -1,0 +1,87 @@
+// The message line and the maker's notice (message_line.h).
+#include "app/message_line.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace hazama {
+namespace {
+
+constexpr QChar kBar(0x2015);
+constexpr QChar kBoxLine(0x2500);
+
+// Draws `drawn` where and as QLabel draws its own plain text.
+void draw_as_label(QLabel& label, const QString& drawn) {
+    QPainter p(&label);
+    QStyleOption option;
+    option.initFrom(&label);
+    int flags = static_cast<int>(QStyle::visualAlignment(Qt::LeftToRight, label.alignment())) |
+                Qt::TextForceLeftToRight;
+    if (label.wordWrap()) flags |= Qt::TextWordWrap;
+    label.style()->drawItemText(&p, label.contentsRect(), flags, option.palette, label.isEnabled(),
+                                drawn, label.foregroundRole());
+}
+
+}  // namespace
+
+QString joined_dashes(QString text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != kBar && text[i] != kBoxLine) continue;
+        if (text[i + 1] == kBar) {
+            text[i] = kBoxLine;
+            text[i + 1] = kBoxLine;
+        }
+    }
+    return text;
+}
+
+MessageLine::MessageLine(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
+
+void MessageLine::show_part(const QString& text, qsizetype shown) {
+    // setText tells the screen reader of a new text, and only then.
+    if (text != this->text()) setText(text);
+    if (shown >= text.size()) shown = -1;
+    if (shown == shown_) return;
+    shown_ = shown;
+    update();
+}
+
+void MessageLine::paintEvent(QPaintEvent* event) {
+    const QString drawn = joined_dashes(this->drawn());
+    if (drawn == text()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    draw_as_label(*this, drawn);
+}
+
+QString NoticeLabel::drawn() const {
+    QString out;
+    for (const QChar c : text()) {
+        out += c;
+        // Half a cell more for a sign the face sets in half of one.
+        if (c == QChar(0xA9) || c == QChar(0xAE)) out += QLatin1Char(' ');
+    }
+    return out;
+}
+
+QSize NoticeLabel::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const int grown = metrics.boundingRect(QRect(), Qt::AlignLeft, drawn()).width() -
+                      metrics.boundingRect(QRect(), Qt::AlignLeft, text()).width();
+    return QLabel::sizeHint() + QSize(grown, 0);
+}
+
+void NoticeLabel::paintEvent(QPaintEvent* event) {
+    const QString drawn = this->drawn();
+    if (drawn == text()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    draw_as_label(*this, drawn);
+}
+
+}  // namespace hazama

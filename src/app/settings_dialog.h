@@ -1,0 +1,36 @@
+// The settings (設定): every remembered choice in one dialog, from the right-click menu.
+// Each choice is applied as it is made; Escape or 閉じる closes the dialog.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "app/settings.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace hazama {
+
+class SettingsDialog : public QDialog {
+  public:
+    // Shows `current`; `choose` is called with the whole of the choices after every change.
+    SettingsDialog(QWidget* parent, const Settings& current,
+                   std::function<void(const Settings&)> choose);
+
+  private:
+    // Reads every control into the choices and hands them on.
+    void changed();
+
+    Settings settings_;
+    std::function<void(const Settings&)> choose_;
+    QComboBox* text_ = nullptr;
+    QComboBox* auto_speed_ = nullptr;
+    QComboBox* skip_ = nullptr;
+    QComboBox* volume_ = nullptr;
+    QComboBox* size_ = nullptr;
+    QCheckBox* fullscreen_ = nullptr;
+    QCheckBox* copy_ = nullptr;
+};
+
+}  // namespace hazama
