@@ -9,6 +9,7 @@
 #include "app/history_panel.h"
 #include "app/main_window.h"
 #include "app/screen_view.h"
+#include "app/window_art.h"
 
 namespace hazama {
 
@@ -80,10 +81,15 @@ void MainWindow::apply_fit(const Fit& fit) {
     scaling_.set_fit(fit);
     screen_->set_factor(fit.factor);
     history_->set_factor(fit.factor);
-    scaled_frame_ = fit.factor == 1.0
-                        ? QPixmap()
-                        : frame_.scaled(frame_.size() * fit.factor, Qt::IgnoreAspectRatio,
-                                        Qt::SmoothTransformation);
+    if (fit.factor == 1.0) {
+        scaled_frame_ = QPixmap();
+    } else {
+        // Drawn down from the large frame where there is one, so its lines stay crisp.
+        if (!large_frame_) large_frame_ = large_window_picture(root_, WindowArt::frame);
+        const QPixmap& source = large_frame_->isNull() ? frame_ : *large_frame_;
+        scaled_frame_ = source.scaled(frame_.size() * fit.factor, Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+    }
     update();
 }
 

@@ -91,8 +91,9 @@ void MainWindow::build_controls() {
     for (int i = 0; i < 2; ++i) {
         imamou[i] = new QLabel(this);
         imamou[i]->setObjectName(QStringLiteral("imamou%1").arg(i));
-        scaling_.set_pixmap(
-            imamou[i], window_picture(root_, i == 0 ? WindowArt::imamou0 : WindowArt::imamou1));
+        const WindowArt art = i == 0 ? WindowArt::imamou0 : WindowArt::imamou1;
+        scaling_.set_pixmap(imamou[i], window_picture(root_, art),
+                            [root = root_, art] { return large_window_picture(root, art); });
         imamou[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         imamou[i]->hide();
     }
@@ -112,7 +113,8 @@ void MainWindow::build_controls() {
     piclogo_->setObjectName(QStringLiteral("piclogo"));
     scaling_.place(piclogo_, QRect(520, 9, 106, 52));
     piclogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scaling_.set_pixmap(piclogo_, window_picture(root_, WindowArt::logo));
+    scaling_.set_pixmap(piclogo_, window_picture(root_, WindowArt::logo),
+                        [root = root_] { return large_window_picture(root, WindowArt::logo); });
     clickable(piclogo_, &MainForm::piclogo_Click);
 
     labcopy_ = new NoticeLabel(this);
@@ -156,10 +158,18 @@ void MainWindow::build_buttons() {
          WindowArt::look_off, &MainForm::comlook_Click},
     };
     for (const Face& f : faces) {
-        auto* button = new PictureButton(this, [root = root_, f] {
-            return PictureButton::Faces{window_picture(root, f.normal),
-                                        window_picture(root, f.down), window_picture(root, f.off)};
-        });
+        auto* button = new PictureButton(
+            this,
+            [root = root_, f] {
+                return PictureButton::Faces{window_picture(root, f.normal),
+                                            window_picture(root, f.down),
+                                            window_picture(root, f.off)};
+            },
+            [root = root_, f] {
+                return PictureButton::Faces{large_window_picture(root, f.normal),
+                                            large_window_picture(root, f.down),
+                                            large_window_picture(root, f.off)};
+            });
         button->setObjectName(QString::fromLatin1(f.name));
         button->setAccessibleName(QString::fromUtf8(f.word));
         scaling_.place(button, QRect(529, f.y, 97, 41));

@@ -122,7 +122,8 @@ class MainWindow : public QWidget {
     std::filesystem::path root_;
     WindowHooks hooks_;
     QPixmap frame_;
-    QPixmap scaled_frame_;  // scaled: the frame at the fit's factor
+    QPixmap scaled_frame_;                // scaled: the frame at the fit's factor
+    std::optional<QPixmap> large_frame_;  // loaded when first scaled; null: none
     Scaling scaling_{this};
     bool fullscreen_ = false;
     QPoint windowed_at_;     // where the window was before fullscreen

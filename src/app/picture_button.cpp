@@ -5,9 +5,20 @@
 
 namespace hazama {
 
-PictureButton::PictureButton(QWidget* parent, std::function<Faces()> load)
-    : QAbstractButton(parent), load_(std::move(load)) {
+PictureButton::PictureButton(QWidget* parent, std::function<Faces()> load,
+                             std::function<Faces()> load_large)
+    : QAbstractButton(parent), load_(std::move(load)), load_large_(std::move(load_large)) {
     setFocusPolicy(Qt::NoFocus);
+}
+
+const QPixmap& PictureButton::scaled(std::size_t index) {
+    QPixmap& out = scaled_[index];
+    if (out.size() == size()) return out;
+    if (!large_) large_ = load_large_ ? load_large_() : Faces{};
+    const QPixmap& large = (*large_)[index];
+    const QPixmap& source = large.isNull() ? faces()[index] : large;
+    out = source.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return out;
 }
 
 const PictureButton::Faces& PictureButton::faces() const {
@@ -18,14 +29,13 @@ const PictureButton::Faces& PictureButton::faces() const {
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    const Faces& all = faces();
-    const QPixmap& face = !isEnabled() ? all[2] : isDown() ? all[1] : all[0];
+    const std::size_t index = !isEnabled() ? 2 : isDown() ? 1 : 0;
+    const QPixmap& face = faces()[index];
     if (size() == face.size()) {
         p.drawPixmap(0, 0, face);
     } else {
-        // Fullscreen: the face fills the scaled button.
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(rect(), face);
+        // Scaled: the face fills the button.
+        p.drawPixmap(0, 0, scaled(index));
     }
 }
 

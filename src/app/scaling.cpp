@@ -47,7 +47,7 @@ QRect Fit::map(const QRect& design) const {
 
 void Scaling::set_fit(const Fit& fit) {
     fit_ = fit;
-    for (const auto& [w, design] : designs_) apply(w, design);
+    for (auto& [w, design] : designs_) apply(w, design);
 }
 
 void Scaling::place(QWidget* w, const QRect& design) {
@@ -70,13 +70,15 @@ void Scaling::set_font(QWidget* w, const QFont& design) {
     apply(w, d);
 }
 
-void Scaling::set_pixmap(QLabel* label, const QPixmap& design) {
+void Scaling::set_pixmap(QLabel* label, const QPixmap& design, std::function<QPixmap()> large) {
     Design& d = designs_[label];
     d.pixmap = design;
+    d.load_large = std::move(large);
+    d.large.reset();
     apply(label, d);
 }
 
-void Scaling::apply(QWidget* w, const Design& d) const {
+void Scaling::apply(QWidget* w, Design& d) const {
     // A control within another is placed in its parent's scaled box, not the window's.
     Fit within = fit_;
     if (w->parentWidget() != window_) within.origin = QPoint();
@@ -88,8 +90,9 @@ void Scaling::apply(QWidget* w, const Design& d) const {
             label->setPixmap(*d.pixmap);
         } else {
             const QSize size = within.map(QRect(QPoint(), d.pixmap->size())).size();
-            label->setPixmap(
-                d.pixmap->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            if (!d.large && d.load_large) d.large = d.load_large();
+            const QPixmap& source = d.large && !d.large->isNull() ? *d.large : *d.pixmap;
+            label->setPixmap(source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
     }
     if (d.pos) {

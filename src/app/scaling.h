@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -53,7 +54,9 @@ class Scaling {
     void place(QWidget* w, const QRect& design);
     void move(QWidget* w, QPoint design);
     void set_font(QWidget* w, const QFont& design);
-    void set_pixmap(QLabel* label, const QPixmap& design);
+    // `large`, when given, loads the same picture drawn larger, which a scaled label is
+    // drawn from (once needed: the window at its design size never loads it).
+    void set_pixmap(QLabel* label, const QPixmap& design, std::function<QPixmap()> large = nullptr);
 
   private:
     struct Design {
@@ -61,8 +64,10 @@ class Scaling {
         std::optional<QSize> size;  // none: the content's size
         std::optional<QFont> font;
         std::optional<QPixmap> pixmap;
+        std::function<QPixmap()> load_large;
+        std::optional<QPixmap> large;  // loaded; null when there is none
     };
-    void apply(QWidget* w, const Design& d) const;
+    void apply(QWidget* w, Design& d) const;
 
     QWidget* window_;
     Fit fit_;

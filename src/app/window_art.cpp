@@ -1,6 +1,7 @@
 // The window's own pictures, with plain stand-ins for any that are missing.
 #include "app/window_art.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPolygon>
 
@@ -135,6 +136,22 @@ QPixmap placeholder(WindowArt art, int width, int height) {
 
 QString window_file(WindowArt art) {
     return QString::fromLatin1(info(art).file);
+}
+
+QPixmap large_window_picture(const std::filesystem::path& root, WindowArt art) {
+    const ArtInfo i = info(art);
+    const std::filesystem::path own = find_asset(root, std::string("gra/window/") + i.file);
+    const QString stem = QFileInfo(QString::fromLatin1(i.file)).completeBaseName();
+    const QString ext = art == WindowArt::frame ? QStringLiteral(".jpg") : QStringLiteral(".png");
+    const std::filesystem::path path =
+        find_asset(root, (QStringLiteral("gra/window/large/") + stem + ext).toStdString());
+    const QFileInfo large(QString::fromStdString(path.string()));
+    const QFileInfo picture(QString::fromStdString(own.string()));
+    if (!large.isFile() || !picture.isFile() || large.lastModified() < picture.lastModified())
+        return {};
+    QPixmap pixmap(large.filePath());
+    if (pixmap.size() != QSize(i.width, i.height) * kLargeArt) return {};
+    return pixmap;
 }
 
 QPixmap window_picture(const std::filesystem::path& root, WindowArt art) {

@@ -29,6 +29,15 @@ enum class WindowArt {
 // picture is replaced by a plain drawing of the same size, so the window always opens.
 QPixmap window_picture(const std::filesystem::path& root, WindowArt art);
 
+// How many times larger the pictures under gra/window/large/ are drawn.
+inline constexpr int kLargeArt = 4;
+
+// The same picture drawn kLargeArt times larger from its source (gra/window/large/<name>,
+// PNG, or JPEG for the frame), for a window scaled up: scaled down from it, it stays
+// crisp. A null pixmap when there is none of that size, or when it is older than the
+// picture itself (a player's own picture dropped in its place), so the picture is scaled.
+QPixmap large_window_picture(const std::filesystem::path& root, WindowArt art);
+
 // The file name under gra/window/ of a picture.
 QString window_file(WindowArt art);
 
