@@ -78,8 +78,6 @@ class Reading {
     bool skips_line(bool& stopped, std::uint32_t now);
     // Whether the line just shown will be skipped at `now` (skips_line without its effect).
     bool would_skip(std::uint32_t now) const;
-    // The line just shown.
-    const std::string& line() const { return line_; }
     // The auto-advance delay for the line just shown, or 0 when the reader releases it.
     std::uint32_t auto_delay_now() const;
 

@@ -21,19 +21,6 @@ struct AidsWindowTest : WindowTest {
             if (a->text().startsWith(start)) return a;
         return nullptr;
     }
-    // Runs `steps` one after another from the event loop a waiting script stands in, each
-    // once the last has returned (so a release has taken effect by the next).
-    void run_steps(const std::function<void()>& script,
-                   const std::vector<std::function<void()>>& steps) {
-        std::size_t next = 0;
-        QTimer stepper;
-        QObject::connect(&stepper, &QTimer::timeout, [&] {
-            if (next < steps.size()) steps[next++]();
-        });
-        stepper.start(30);
-        run_while(script, [] {});
-        EXPECT_EQ(next, steps.size()) << "the script ended before every step had run";
-    }
 };
 
 TEST_F(AidsWindowTest, LetterByLetterAClickShowsTheLineWholeAndTheNextReleasesIt) {
@@ -42,7 +29,7 @@ TEST_F(AidsWindowTest, LetterByLetterAClickShowsTheLineWholeAndTheNextReleasesIt
     const QString text = QStringLiteral("飛沫「一文字ずつ、\n　　　ゆっくりと。」");
     QString first_drawn, whole_drawn;
     int waiting_after_first_click = -1;
-    run_steps([&] { form->message("飛沫「一文字ずつ、\r\n　　　ゆっくりと。」"); },
+    run_steps([&] { form->message("飛沫「一文字ずつ、\r\n　　　ゆっくりと。」"); }, 30,
               {[&] {
                    // The label holds the whole line (as a screen reader gets it) and draws
                    // its beginning.
@@ -69,7 +56,7 @@ TEST_F(AidsWindowTest, TheMiddleButtonHidesTheTextUntilTheNextClickOrKey) {
     platform->set_timer_interval(TimerId::Timer2, 0);
     std::vector<bool> hidden_states;
     const auto hidden = [&] { return !shown("labmain") && !shown("picface") && !shown("imamou0"); };
-    run_steps([&] { form->message("絵を見たい。"); },
+    run_steps([&] { form->message("絵を見たい。"); }, 30,
               {[&] {
                    QTest::mouseClick(control("picmain0"), Qt::MiddleButton);
                    // The indicator's tick does not bring it back.
@@ -124,7 +111,7 @@ TEST_F(AidsWindowTest, EscapeCancelsTheChooserAsItsButtonDoesAndClosesTheHistory
             EXPECT_TRUE(enabled(name)) << name;
     }
 
-    run_steps([&] { form->message("一行"); },
+    run_steps([&] { form->message("一行"); }, 30,
               {[&] {
                    QTest::keyClick(window, Qt::Key_PageUp);
                    EXPECT_TRUE(window->history_open());

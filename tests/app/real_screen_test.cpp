@@ -29,25 +29,6 @@ struct RealScreenTest : WindowTest {
         return QString::fromUtf8(xclip.readAllStandardOutput());
     }
 
-    // Runs `steps` from the loop a waiting script stands in, the first at once and each
-    // `gap` ms after the last has returned.
-    void run_steps(const std::function<void()>& script, int gap,
-                   std::vector<std::function<void()>> steps) {
-        std::size_t next = 0;
-        QTimer stepper;  // goes with this call, and with it every step still to come
-        stepper.setSingleShot(true);
-        QObject::connect(&stepper, &QTimer::timeout, [&] {
-            if (next >= steps.size()) return;
-            steps[next++]();
-            stepper.start(gap);
-        });
-        stepper.start(0);
-        QTimer watchdog;
-        QObject::connect(&watchdog, &QTimer::timeout, [&] { form->Form_Click(); });
-        watchdog.start(20000);
-        platform->run_script(script);
-    }
-
     // A property of the window as the window manager reads it, in 32-bit words.
     std::vector<std::uint32_t> property(const char* name, xcb_atom_t type) {
         auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();

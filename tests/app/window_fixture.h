@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/qt_game.h"
 #include "audio/recording_media_device.h"
@@ -67,6 +68,28 @@ class WindowTest : public ::testing::Test {
         watchdog.start(3000);
         platform->run_script(script);
         return !rescued;
+    }
+
+    // Runs `script` in the window and `steps` one after another from the event loop it
+    // waits in, the first at once and each `gap` ms after the one before has returned (so
+    // that a release has taken effect by the next). A line still waiting 20 s later is
+    // released, so a broken step fails the test instead of hanging it.
+    void run_steps(const std::function<void()>& script, int gap,
+                   const std::vector<std::function<void()>>& steps) {
+        std::size_t next = 0;
+        QTimer stepper;  // goes with this call, and with it every step still to come
+        stepper.setSingleShot(true);
+        QObject::connect(&stepper, &QTimer::timeout, [&] {
+            if (next >= steps.size()) return;
+            steps[next++]();
+            stepper.start(gap);
+        });
+        stepper.start(0);
+        QTimer watchdog;
+        QObject::connect(&watchdog, &QTimer::timeout, [&] { form->Form_Click(); });
+        watchdog.start(20000);
+        platform->run_script(script);
+        EXPECT_EQ(next, steps.size()) << "the script ended before every step had run";
     }
 
     // Shows one line and lets `act` try to release it; true when `act` released it.
