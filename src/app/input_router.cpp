@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <functional>
 
 #include "app/history_panel.h"
 #include "app/main_window.h"
@@ -92,7 +93,10 @@ bool InputRouter::filter_click(QWidget* receiver, QMouseEvent* mouse) {
         pressed_ == receiver && receiver->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click && !platform_.closing()) {
-        platform_.run_script([this, h = *handler] { (form_.*h)(); });
+        // Bound, not captured in a lambda: with the sanitizers GCC 12 warned that the
+        // lambda's copy of the member function pointer might be used uninitialized, and the
+        // call read outside the stack frame (random play found it); a bound call does neither.
+        platform_.run_script(std::bind_front(*handler, &form_));
     }
     return true;
 }
