@@ -8,7 +8,7 @@ void MainForm::hasumi_after_club() {
     picture(1, "h04_siee.jpg");
     fade(1000, 0);
     face("k01_sib3");
-    message("飛沫「うわ、もう真っ暗。」");
+    message("飛沫「うわ、もう日が暮れてる。」");
     message("飛沫「どうりでお腹が空くわけだ。」");
     music("up_mode2");
     face("k02_has0");

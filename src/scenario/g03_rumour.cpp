@@ -7,7 +7,7 @@ void MainForm::rumour_of_the_house() {
     figure_on_road("c03_s-bc.jpg", 3);
     fade(1000, 0);
     face("k01_sib2");
-    message("飛沫「…………。」");
+    message("飛沫「……。」");
     face(0);
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
@@ -40,7 +40,7 @@ void MainForm::rumour_of_the_house() {
     message("蓮美「たしか、お母さんの脱税がバレたとかで。」");
     face("k01_sib3");
     message("飛沫「そんな……。」");
-    message("飛沫「…………。」");
+    message("飛沫「……。」");
     message("飛沫「……あれ？」");
     face(0);
 
@@ -52,7 +52,7 @@ void MainForm::rumour_of_the_house() {
     face("k01_sib3");
     message("飛沫「今、窓のところで何か動いた！」");
     face("k02_has0");
-    message("蓮美「はあ？　なに言ってんの。」");
+    message("蓮美「はあ？　何言ってんの。」");
     face("k01_sib3");
     message("飛沫「ほんとだってば！　あの窓に人影が……。」");
     face("k02_has0");

@@ -4,7 +4,7 @@
 namespace hazama {
 namespace {
 
-constexpr const char* kFewStudentsLeft = "何人か残っているけど、特に話す用事はない。";
+constexpr const char* kFewStudentsLeft = "廊下に何人か残っているけど、特に話す用事はない。";
 
 }  // namespace
 
@@ -26,7 +26,7 @@ void MainForm::g05() {
             if (light == 0) {
                 if (game >= 23 && game <= 24) {
                     message(
-                        "吹奏楽部の子が何人か、練習をしている。\r\n"
+                        "吹奏楽部の子が何人か、上の階で練習している。\r\n"
                         "でも、わざわざ話しかける用事はない。");
                 } else if (game <= 4 || game == 12 || game == 21) {
                     message(std::string(kFewStudentsLeft) +
@@ -42,9 +42,9 @@ void MainForm::g05() {
         case 3:
             if (light == 0) {
                 if (game >= 23 && game <= 24) {
-                    message("吹奏楽部の子が何人か、練習をしている。");
+                    message("吹奏楽部の子が何人か、上の階で練習している。");
                 } else {
-                    message("教室には、まだ何人か生徒が残っている。");
+                    message("教室は空っぽ。廊下に、まだ何人か残っている声がする。");
                 }
             } else if (light == 1) {
                 message("こんな時間だ。さすがに、もう誰もいない。");

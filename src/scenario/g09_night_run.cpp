@@ -8,7 +8,7 @@ void MainForm::night_run() {
     boy_layered();
     fade(1000, 0);
     music("mind+mig");
-    message("今日も彼は、いつもの笑顔で迎えてくれた。");
+    message("今日も彼は、ちょっと笑って迎えてくれた。");
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
@@ -67,7 +67,7 @@ void MainForm::night_run() {
     music("seaside2");
     message("少年「ちょっと、外に出よう。」");
     face("k01_sib3");
-    message("飛沫「え、なんで？」");
+    message("飛沫「え、今から？」");
     face(0);
     message("少年「いいから、おいで。」");
 
@@ -84,7 +84,7 @@ void MainForm::night_run() {
     picture(1, "i09_star.jpg");
     fade(1000, 0);
 
-    message("外はもう真っ暗で、空には星が出ていた。");
+    message("外はもう真っ暗で、月のない空に星が出ていた。");
     face("k01_sib3");
     message("飛沫「もうこんな時間！？　どこに行くの？」");
     face("k03_syo2");

@@ -8,9 +8,9 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     music("mind+mif");
 
-    message("彼は、いつもと同じように私を迎えてくれた。");
+    message("彼は、いつもと変わらない顔で私を迎えた。");
     face("k01_sib2");
-    message("飛沫「…………。」");
+    message("飛沫「……。」");
 
     // Her mother's face, as she left her at the table a moment ago.
     picture(1, "h03_syod.jpg");
@@ -23,9 +23,9 @@ void MainForm::tears_and_confession() {
     room_with_the_boy();
     fade(1000, 0);
     message(
-        "さっき、母に何を言ってしまったのか。\r\n"
-        "それを思い出したら、急に胸が苦しくなって、\r\n"
-        "涙がぽろぽろとこぼれてきた。");
+        "台所に置いてきた、母のあの顔。\r\n"
+        "思い出したら、喉の奥が熱くなって、\r\n"
+        "涙がぽろぽろこぼれてきた。");
     face("k01_sib5");
     message("飛沫「うっ……ひっく……。」");
     face(0);
@@ -42,12 +42,12 @@ void MainForm::tears_and_confession() {
     face("k01_sib5");
     message("飛沫「……ありがと。」");
     face(0);
-    message("しばらくの間、私たちは黙ったままだった。");
-    message("やがて、少しずつ気持ちが落ち着いてきた。");
+    message("しばらくのあいだ、ふたりとも黙っていた。");
+    message("やがて、少しずつ息が落ち着いてきた。");
 
     room_with_the_boy();
     fade(1000, 0);
-    message("そこでやっと、彼が口を開いた。");
+    message("初めて、彼のほうから聞いてきた。");
     message("少年「何があったの？」");
     message("私は話した。毎日の勉強に、息が詰まりそうなこと。");
     message("受験が、怖くてたまらないこと。");
@@ -60,8 +60,8 @@ void MainForm::tears_and_confession() {
         "少年「……今日は、もう家に帰ったほうが\r\n"
         "　　　いいんじゃないかな。」");
     face("k01_sib1");
-    message("飛沫「…………。」");
     message("飛沫「……。」");
+    message("飛沫「……だって。」");
     message("飛沫「もう少しだけ、ここにいさせて。」");
     face(0);
 
@@ -78,8 +78,8 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     face("k01_sib5");
     message(
-        "飛沫「……私、ただ、あなたと一緒にいたいの。\r\n"
-        "　　　それだけなの。」");
+        "飛沫「……私、ただ、ここにいたいの。\r\n"
+        "　　　一緒にいたいだけなの。」");
     message("飛沫「毎日がつらくて、怖くて、たまらないの。」");
     message(
         "飛沫「でも、ここにいるときだけは、\r\n"
@@ -87,8 +87,8 @@ void MainForm::tears_and_confession() {
     face(0);
 
     message(
-        "少年「君の心の中までは、僕には分からない。\r\n"
-        "　　　分かるなんて、簡単には言えないよ。」");
+        "少年「君がどれくらい苦しいのか、\r\n"
+        "　　　僕には、ちゃんとは分からない。」");
     message(
         "少年「でも、僕がそばにいるだけで\r\n"
         "　　　君が少しでも楽になるなら……\r\n"
@@ -96,9 +96,9 @@ void MainForm::tears_and_confession() {
     music(0);
     face("k01_sib3");
     message(
-        "飛沫「ねえ……あなたは、私のこと\r\n"
-        "　　　どう思ってるの？」");
-    message("飛沫「私って、あなたにとって何？」");
+        "飛沫「ねえ……私のこと、\r\n"
+        "　　　どう思ってる？」");
+    message("飛沫「私は……何？　友だち？　それとも……。」");
     face(0);
 
     message("言葉が、勝手に口からこぼれていた。");
@@ -109,20 +109,20 @@ void MainForm::tears_and_confession() {
     music("verdure");
     message("少年「……好きだよ。君のことが。」");
     face("k01_sib3");
-    message("飛沫「…………。」");
+    message("飛沫「……え。」");
     face(0);
-    message("一瞬、自分の耳を疑った。");
+    message("一瞬、何を言われたのか分からなかった。");
     message("彼は、静かに続けた。");
     message("少年「君にとって、僕は何？」");
     face("k01_sib3");
     message(
-        "飛沫「あなたは……私にとって、\r\n"
-        "　　　いちばん大事な人だよ。」");
+        "飛沫「……いちばん、大事な人。\r\n"
+        "　　　代わりなんて、どこにもいない人。」");
     face(0);
 
-    message("口にしたとたん、顔がかあっと熱くなった。");
+    message("口にしたとたん、首のうしろまで熱くなった。");
     face("k01_sib6");
-    message("飛沫「…………。」");
+    message("飛沫「……うう。」");
     face(0);
     message("少年「さあ、続きを彫ろうか。」");
 
@@ -132,8 +132,8 @@ void MainForm::tears_and_confession() {
     picture(1, "i06_kezu.jpg");
     fade(1000, 0);
     message(
-        "それからしばらく、ふたりで黙って木を彫って、\r\n"
-        "私は家に帰った。");
+        "日が傾くまで、ふたりで黙って木を彫った。\r\n"
+        "帰らなくちゃ。帰って、母に謝らなくちゃ。");
 
     room_with_the_boy();
     fade(1000, 0);
