@@ -5,8 +5,9 @@ Reads every string literal with Japanese in it from src/scenario and src/command
 literals joined, as the compiler does) and fails on any spelling the sheet's table rules
 out. The messages (every literal but the chooser's destination labels) must also close
 with 。！？ or 」 (……。 where they trail off; a sentence carried over into the next
-message breaks with …… and resumes with ……), keep …… and ―― in pairs, and never start a
-line with a closing mark or a particle that cannot begin a word.
+message breaks with …… and resumes with ……), keep …… and ―― in pairs, write an ellipsis
+as one pair and no longer, and never start a line with a closing mark or a particle that
+cannot begin a word.
 """
 import pathlib
 import re
@@ -71,6 +72,9 @@ def ruled_out(sheet):
 def message_faults(text, following):
     """What is wrong with one message; following is the next message in the same file."""
     faults = []
+    # Checked before the caption test: a silence (「……。」) has no kana either.
+    if re.search('…{4,}', text):
+        faults.append('an ellipsis longer than one pair (a silence is ……)')
     if not re.search('[ぁ-ん]', text):
         return faults  # a caption such as the date card
     # A sentence may run on into the next message: …… at the break and again after it.
