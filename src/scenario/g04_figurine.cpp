@@ -9,10 +9,10 @@ void MainForm::the_fathers_figurine() {
     message(
         "飛沫の母「さっき言いそびれたけど、あんたが\r\n"
         "　　　　　生まれた年に、あそこのご主人が彫った\r\n"
-        "　　　　　干支の置物を買ったの。……ほら、これ。」");
+        "　　　　　干支の置物を買ったの。押し入れにあったわ。」");
     music("shigure");
     face("k01_sib3");
-    message("飛沫「え……うちに？」");
+    message("飛沫「え……本当？」");
     picture(1, "i14_inos.jpg");
     fade(1000, 0);
     message("飛沫「これって……。」");

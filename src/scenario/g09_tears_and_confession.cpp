@@ -24,7 +24,7 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     message(
         "台所に置いてきた、母のあの顔。\r\n"
-        "思い出したら、喉の奥が熱くなって、\r\n"
+        "思い出したら、鼻の奥がつんとして、\r\n"
         "涙がぽろぽろこぼれてきた。");
     face("k01_sib5");
     message("飛沫「うっ……ひっく……。」");
