@@ -6,9 +6,10 @@
 Plays tests/story/walkthrough.txt with BUILD_DIR/hazama-story and prints its messages in
 order. Then it walks every place a player can stand while the story waits at each step
 (moving about without setting the story forward) and tries look and talk there; a line
-that only those reach is set after the step where it first becomes reachable, marked
-with the place and the command. ASSETS_DIR defaults to BUILD_DIR, OUTPUT to
-BUILD_DIR/read/story_trace.txt.
+that only those reach is set after the first walkthrough command from which the player
+can walk to where it is said, marked with the place and the command, and so are the
+walkthrough's own look and talk when they leave the story where it was. ASSETS_DIR
+defaults to BUILD_DIR, OUTPUT to BUILD_DIR/read/story_trace.txt.
 """
 import pathlib
 import subprocess
@@ -53,10 +54,12 @@ def set_line(state):
     return 'set ' + ' '.join(f'{k}={v}' for k, v in zip(STATE_KEYS, state)) + ' f00=0'
 
 
-def reachable(runner, assets, start_states, ending):
-    """Every standing state reached from the given ones by moves that keep the story step."""
-    seen = set(start_states)
-    frontier = list(start_states)
+def reachable(runner, assets, starts, ending):
+    """Every standing state reached by moves that keep the story step (the value stays and
+    no scene plays) from the {state: step} starts, each with the earliest walkthrough step
+    that leads there."""
+    origin = dict(starts)
+    frontier = list(starts)
     while frontier:
         tries = [(s, b) for s in frontier for b in range(3) if (s, b) not in ending]
         script = 'new\n' + ''.join(f'{set_line(s)}\nmove {b}\n' for s, b in tries)
@@ -64,10 +67,12 @@ def reachable(runner, assets, start_states, ending):
         frontier = []
         for (before, _), (_, lines) in zip(tries, steps):
             after = state_of(lines)
-            if after[0] == before[0] and after not in seen:
-                seen.add(after)
+            # A move that plays a scene is a story step even where the value stays.
+            quiet = after[0] == before[0] and not messages(lines)
+            if quiet and origin[before] < origin.get(after, float('inf')):
+                origin[after] = origin[before]
                 frontier.append(after)
-    return seen
+    return origin
 
 
 def block(text):
@@ -82,31 +87,37 @@ def main():
 
     walk = run(runner, assets, WALKTHROUGH.read_text(encoding='utf-8'))
     shown = {m for _, lines in walk for m in messages(lines)}
-    standing = [state_of(lines) for _, lines in walk if lines and lines[-1].startswith('state')]
+    # Where the player stands after each walkthrough command (None when it left no state).
+    states = [state_of(lines) if lines and lines[-1].startswith('state') else None
+              for _, lines in walk]
+    starts = {}
+    for step, state in enumerate(states):
+        if state is not None and state not in starts:
+            starts[state] = step
 
     # The move that ends the game leaves nothing to probe after it.
     ending = set()
     previous = None
-    for command, lines in walk:
-        if lines and lines[-1].startswith('state'):
-            now = state_of(lines)
-            if command.startswith('move') and now[1] == 15:
-                ending.add((previous, int(command.split()[1])))
-            previous = now
+    for (command, _), now in zip(walk, states):
+        if now is None:
+            continue
+        if command.startswith('move') and now[1] == 15:
+            ending.add((previous, int(command.split()[1])))
+        previous = now
 
-    states = sorted(reachable(runner, assets, set(standing), ending))
-    probes = [(s, c) for s in states if s[1] in PLACES for c in COMMANDS]
+    origin = reachable(runner, assets, starts, ending)
+    probes = [(s, c) for s in sorted(origin) if s[1] in PLACES for c in COMMANDS]
     script = 'new\n' + ''.join(f'{set_line(s)}\n{c}\n' for s, c in probes)
     answers = [step for step in run(runner, assets, script)[1:] if step[0] in COMMANDS]
 
-    # What only look or talk shows, one command's lines together, at the first story step
-    # where the player can see them.
+    # What only look or talk shows, one command's lines together, after the first
+    # walkthrough command from which the player can walk to where it is said.
     extra = {}
     for (state, command), (_, lines) in zip(probes, answers):
         if state_of(lines)[0] != state[0]:
             continue  # the command played a story event: the walkthrough has its lines
         texts = tuple(t for t in messages(lines) if t not in shown)
-        place = (state[0], PLACES[state[1]], COMMANDS[command])
+        place = (origin[state], PLACES[state[1]], COMMANDS[command])
         if texts and (texts not in extra or place < extra[texts]):
             extra[texts] = place
     seen_text = set()
@@ -118,14 +129,22 @@ def main():
     out = ['ハザマ　読み合わせ用テキスト', '（本編の全メッセージを物語の順に。'
            '〔場所・見る／話す〕は、その場所でコマンドを選んだときだけ読める文）', '']
     placed = set()
-    for command, lines in walk:
-        for text in messages(lines):
-            out.append(block(text))
-        if not lines or not lines[-1].startswith('state'):
+    previous = None
+    for step, ((command, lines), now) in enumerate(zip(walk, states)):
+        said = messages(lines)
+        # The walkthrough's own look and talk that leave the story where it was are
+        # asides like the others.
+        if (said and now is not None and previous is not None and command in COMMANDS
+                and now[0] == previous[0] and now[1] in PLACES):
+            out.append(f'〔{PLACES[now[1]]}・{COMMANDS[command]}〕\n' +
+                       '\n'.join(block(t) for t in said))
+        else:
+            out.extend(block(t) for t in said)
+        if now is None:
             continue
-        game = state_of(lines)[0]
+        previous = now
         for texts, (at, place, verb) in sorted(extra.items(), key=lambda e: e[1]):
-            if at <= game and texts not in placed:
+            if at <= step and texts not in placed:
                 placed.add(texts)
                 out.append(f'〔{place}・{verb}〕\n' + '\n'.join(block(t) for t in texts))
     output.parent.mkdir(parents=True, exist_ok=True)
