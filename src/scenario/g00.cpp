@@ -31,7 +31,7 @@ void MainForm::g00() {
 
     picture(1, "h03_syok.jpg");
     fade(1000, 0);
-    message("私は飛沫（しぶき）。私立中学に通う三年生だ。");
+    message("私は飛沫（しぶき）。高校のない私立中学の、三年生だ。");
     face("k01_sib0");
     message("飛沫「おはよう、お母さん。」");
     picture(2, "c01_haha.jpg");

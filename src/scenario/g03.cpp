@@ -68,7 +68,7 @@ void MainForm::g03() {
                 figure_on_road("c04_syon.jpg", 4);
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「……送ってくれて、ありがと。またね。」");
+                message("飛沫「……連れてってくれて、ありがと。またね。」");
                 face(0);
                 message("少年「うん。……また、明日。」");
                 picture(1, "h04_siee.jpg");

@@ -7,7 +7,7 @@ void MainForm::rumour_of_the_house() {
     figure_on_road("c03_s-bc.jpg", 3);
     fade(1000, 0);
     face("k01_sib2");
-    message("飛沫「……。」");
+    message("飛沫「……また、来ちゃった。」");
     face(0);
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
@@ -40,7 +40,7 @@ void MainForm::rumour_of_the_house() {
     message("蓮美「たしか、お母さんの脱税がバレたとかで。」");
     face("k01_sib3");
     message("飛沫「そんな……。」");
-    message("飛沫「……。」");
+    message("飛沫「じゃあ、この家、今は……。」");
     message("飛沫「……あれ？」");
     face(0);
 

@@ -26,8 +26,8 @@ void MainForm::g05() {
             if (light == 0) {
                 if (game >= 23 && game <= 24) {
                     message(
-                        "吹奏楽部の子が何人か、上の階で練習している。\r\n"
-                        "でも、わざわざ話しかける用事はない。");
+                        "日曜の学校に、話す相手はいない。\r\n"
+                        "上の階から、吹奏楽部の練習が聞こえるだけ。");
                 } else if (game <= 4 || game == 12 || game == 21) {
                     message(std::string(kFewStudentsLeft) +
                             "\r\n"
@@ -42,7 +42,7 @@ void MainForm::g05() {
         case 3:
             if (light == 0) {
                 if (game >= 23 && game <= 24) {
-                    message("吹奏楽部の子が何人か、上の階で練習している。");
+                    message("日曜の教室は空っぽ。上の階で、吹奏楽部が練習している。");
                 } else {
                     message("教室は空っぽ。廊下に、まだ何人か残っている声がする。");
                 }
@@ -86,7 +86,7 @@ void MainForm::late_first_morning() {
     set_timer1_interval(10);
     message(
         "授業が始まった。けれど、先生の声は\r\n"
-        "少しも頭に入ってこなかった。");
+        "ずっと遠くで鳴っているみたいだった。");
     message("やっぱり、あの家のせいだろうか。");
     message("そのまま一日の授業が終わり、放課後になった。");
     game = 4;

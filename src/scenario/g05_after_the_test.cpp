@@ -10,7 +10,7 @@ void MainForm::test_went_well() {
     pause_ms(5000);
     music("up_mode2");
     set_timer1_interval(10);
-    message("答案の上を、ペンがすらすらと走った。");
+    message("答案の上を、ペンが一度も止まらずに走った。");
     face("k01_sib0");
     message(
         "飛沫「これも、あの家のあの人のおかげ……？\r\n"
@@ -26,7 +26,7 @@ void MainForm::test_went_well() {
         "　　　全然はかどってないって言ってたのに。」");
     message("蓮美「まさか、あれ全部一夜漬けってこと？」");
     face("k01_sib0");
-    message("飛沫「うん……自分でも、まだ信じられないよ。」");
+    message("飛沫「うん……ちょっと、ほっぺつねってみて。」");
     face(0);
     message("蓮美「ふうん。なんかいいことでもあった？」");
     face("k01_sib0");

@@ -37,7 +37,7 @@ void MainForm::carving_lesson() {
     face(0);
     message("少年「どうして、放っておけないの？」");
     face("k01_sib2");
-    message("飛沫「……。」");
+    message("飛沫「……どうしてって、言われても。」");
     face(0);
 
     message("言葉に詰まった。");
@@ -56,7 +56,7 @@ void MainForm::carving_lesson() {
     face("k01_sib2");
     message(
         "飛沫「それができたら苦労しないよ。\r\n"
-        "　　　机に向かっても、全然頭に入らないの。」");
+        "　　　机に向かっても、一問も解けないの。」");
     message("飛沫「もう、どうしたらいいのか分かんない。」");
     face(0);
 
@@ -82,8 +82,8 @@ void MainForm::carving_lesson() {
     message("言われるままに、私は木を削りはじめた。");
     message("刃が、びっくりするくらいすっと入っていった。");
     message("削るたびに、木の中からうさぎが顔を出してきた。");
-    message("時間がたつのも、すっかり忘れていた。");
-    message("いつのまにか、うさぎはほとんどできあがっていた。");
+    message("ひざの上に、木くずが小さな山になっていた。");
+    message("うさぎは、もうほとんどできていた。");
 
     picture(1, "i03_usa.jpg");
     fade(1000, 0);
@@ -105,7 +105,7 @@ void MainForm::carving_lesson() {
     message(
         "それにしても、初めてなのに\r\n"
         "どうしてあんなにうまく彫れたんだろう。");
-    message("両親はきっと、かんかんに怒っているだろう。");
+    message("帰ったら、母の雷が落ちるに決まっている。");
     message(
         "それでも、ここで過ごした時間は\r\n"
         "なんだかとても大切なものに思えた。");

@@ -8,7 +8,7 @@ void MainForm::night_run() {
     boy_layered();
     fade(1000, 0);
     music("mind+mig");
-    message("今日も彼は、ちょっと笑って迎えてくれた。");
+    message("今日も彼は、目を細めて迎えてくれた。");
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
@@ -62,7 +62,7 @@ void MainForm::night_run() {
     message("飛沫「あんなの、初めてだった。」");
     face(0);
 
-    message("少年「そうか。」");
+    message("少年「……徹夜、か。」");
     message("少年「……それなら。」");
     music("seaside2");
     message("少年「ちょっと、外に出よう。」");
@@ -119,7 +119,7 @@ void MainForm::night_run() {
     picture(1, "h06_koya.jpg");
     music("shigure");
     fade(1000, 0);
-    message("目の前に、大きな建物が建っていた。");
+    message("草の原っぱの先に、大きな黒い影があった。");
     message("近づいてみると、それは全部、木でできていた。");
 
     // The building's own routine shows him before it; `game` stays 32 for its scenes.

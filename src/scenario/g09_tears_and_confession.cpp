@@ -10,7 +10,7 @@ void MainForm::tears_and_confession() {
 
     message("彼は、いつもと変わらない顔で私を迎えた。");
     face("k01_sib2");
-    message("飛沫「……。」");
+    message("飛沫「……えへへ。」");
 
     // Her mother's face, as she left her at the table a moment ago.
     picture(1, "h03_syod.jpg");
@@ -35,22 +35,22 @@ void MainForm::tears_and_confession() {
     mask(5);
     lays(256, 0, 196, 384);
     fade(1000, 0);
-    message("彼は何も聞かずに、ハンカチを差し出してくれた。");
-    message("それが、ただうれしかった。");
+    message("目の前に、水色のチェックのハンカチが出てきた。");
+    message("何も聞かれないのが、ただうれしかった。");
 
     fade(1000, 1);
     face("k01_sib5");
     message("飛沫「……ありがと。」");
     face(0);
-    message("しばらくのあいだ、ふたりとも黙っていた。");
-    message("やがて、少しずつ息が落ち着いてきた。");
+    message("しばらく、彼が木を削る音だけを聞いていた。");
+    message("ハンカチが湿った頃、やっと息が落ち着いた。");
 
     room_with_the_boy();
     fade(1000, 0);
-    message("初めて、彼のほうから聞いてきた。");
+    message("彼が、彫刻刀を置いた。そんなの、初めてだった。");
     message("少年「何があったの？」");
     message("私は話した。毎日の勉強に、息が詰まりそうなこと。");
-    message("受験が、怖くてたまらないこと。");
+    message("落ちたらどうしようって、夜中に目が覚めること。");
     message("そのいらいらを、母にぶつけてしまったこと。");
     message(
         "それが情けなくて、恥ずかしくて、\r\n"
@@ -60,7 +60,7 @@ void MainForm::tears_and_confession() {
         "少年「……今日は、もう家に帰ったほうが\r\n"
         "　　　いいんじゃないかな。」");
     face("k01_sib1");
-    message("飛沫「……。」");
+    message("飛沫「……やだ。」");
     message("飛沫「……だって。」");
     message("飛沫「もう少しだけ、ここにいさせて。」");
     face(0);
@@ -87,12 +87,12 @@ void MainForm::tears_and_confession() {
     face(0);
 
     message(
-        "少年「君がどれくらい苦しいのか、\r\n"
-        "　　　僕には、ちゃんとは分からない。」");
+        "少年「僕には、君のしんどさは分からない。\r\n"
+        "　　　受験も、したことないし。」");
     message(
-        "少年「でも、僕がそばにいるだけで\r\n"
-        "　　　君が少しでも楽になるなら……\r\n"
-        "　　　僕も、君と一緒にいたい。」");
+        "少年「でも、ここにいて楽になるなら……\r\n"
+        "　　　いればいいよ。\r\n"
+        "　　　……僕も、そのほうがいい。」");
     music(0);
     face("k01_sib3");
     message(
@@ -101,26 +101,26 @@ void MainForm::tears_and_confession() {
     message("飛沫「私は……何？　友だち？　それとも……。」");
     face(0);
 
-    message("言葉が、勝手に口からこぼれていた。");
-    message("止めようとしても、止まらなかった。");
-    message("ただ、知りたかった。");
-    message("彼が、私のことをどう思っているのかを。");
+    message("何を聞いてるんだろう、私。");
+    message("彫りかけの木を、両手で握りしめていた。");
+    message("彼の手も、木の上で止まっていた。");
+    message("それでも、答えが聞きたかった。");
 
     music("verdure");
     message("少年「……好きだよ。君のことが。」");
     face("k01_sib3");
     message("飛沫「……え。」");
     face(0);
-    message("一瞬、何を言われたのか分からなかった。");
+    message("聞き返そうとしたのに、声が出なかった。");
     message("彼は、静かに続けた。");
     message("少年「君にとって、僕は何？」");
     face("k01_sib3");
     message(
-        "飛沫「……いちばん、大事な人。\r\n"
-        "　　　代わりなんて、どこにもいない人。」");
+        "飛沫「……そんなの、決まってるじゃん。\r\n"
+        "　　　いちばん、大事な人だよ。」");
     face(0);
 
-    message("口にしたとたん、首のうしろまで熱くなった。");
+    message("言ってしまってから、顔を上げられなくなった。");
     face("k01_sib6");
     message("飛沫「……うう。」");
     face(0);

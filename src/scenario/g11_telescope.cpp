@@ -28,7 +28,7 @@ void MainForm::the_telescope() {
     picture(1, "i12_miru.jpg");
     fade(1000, 0);
     message("言われたとおりに、そっとレンズをのぞき込んだ。");
-    message("そこには、息をのむほどきれいな宇宙が広がっていた。");
+    message("丸い闇の中に、砂をまいたみたいに星が詰まっていた。");
 
     picture(1, "i09_stas.jpg");
     fade(1000, 0);
@@ -127,9 +127,9 @@ void MainForm::up_on_the_roof() {
 
     message("飛沫「私には無理。木彫りもマンガも捨てられない。」");
     face("k03_syo0");
-    message("少年「どっちつかずだと、どっちも進まないよ。」");
-    message("少年「いつか、決めなきゃいけなくなる。」");
-    message("少年「決めたら、けっこう楽になるよ。」");
+    message("少年「両方やってた頃は、彫っても線がぶれてた。」");
+    message("少年「決めるのは、怖かったけど。」");
+    message("少年「決めた次の日から、刃がまっすぐ入った。」");
     face(0);
 
     message("飛沫「……そういうもの、なのかな。」");
