@@ -91,11 +91,11 @@ void MainForm::g04() {
                 message("飛沫の母「……。」");
                 message("飛沫の母「……そう。次からは、電話くらいしなさい。」");
             } else if (game >= 40 && game <= 42) {
-                message("飛沫の母「高校合格おめでとう。よく頑張ったわね。」");
+                message("飛沫の母「おめでとう、ね。今夜はお赤飯よ。」");
             } else if (game == 43) {
                 what_became_of_that_family();
             } else if (game >= 44 && game <= 99) {
-                message("飛沫の母「どうしたの？　なんだか元気ないわね。」");
+                message("飛沫の母「顔色、悪いわよ。ちゃんと食べてるの？」");
             } else if (game <= 99) {
                 message("飛沫の母「ちゃんと勉強しなさいよ。」");
             }

@@ -5,10 +5,10 @@
 namespace hazama {
 
 void MainForm::the_fathers_figurine() {
-    message("飛沫の母「飛沫！　どこ行ってたの、こんな時間まで。」");
+    message("飛沫の母「……おかえり。蓮美ちゃんから、二回も電話。」");
     message(
-        "飛沫の母「さっき言いそびれたけど、あんたが\r\n"
-        "　　　　　生まれた年に、あそこのご主人が彫った\r\n"
+        "飛沫の母「それとね、さっき言いそびれたけど……\r\n"
+        "　　　　　あんたが生まれた年に、あそこのご主人の\r\n"
         "　　　　　干支の置物を買ったの。押し入れにあったわ。」");
     music("shigure");
     face("k01_sib3");
@@ -21,15 +21,15 @@ void MainForm::the_fathers_figurine() {
         "小さい頃、うちの玄関に飾ってあった、\r\n"
         "木彫りのイノシシだった。");
     message(
-        "ごつごつしたノミの跡が、あの人の彫っていた\r\n"
-        "うさぎや竜に、そっくりだった。");
+        "ちょこんと彫られた丸い目が、あの人の\r\n"
+        "うさぎや竜の目と、そっくりだった。");
     face("k01_sib1");
     message("飛沫「これ、あの人のお父さんが彫ったんだ……。」");
     message("飛沫「生まれたときから、ずっとうちにあったんだ。」");
     face("k01_sib3");
-    message("飛沫「毎朝、玄関で靴を履くたびに見てたのに……。」");
+    message("飛沫「……星の建物も、お父さんと建てたって。」");
     face(0);
-    message("見つめているうちに、頭の奥で何かがきらりと光った。");
+    message("あの屋根の上では、願いごとはひとつも間に合わなかった。");
 
     stardust();
     picture(1, "h03_syod.jpg");
@@ -43,7 +43,7 @@ void MainForm::the_fathers_figurine() {
     picture(1, "i11_lo01.jpg");
     reverse();
     fade(1000, 0);
-    message("コートをつかんで、流れ星を見たあの場所へ向かった。");
+    message("すぐ戻る、とだけ母に言って、夜の道に出た。");
     picture(1, "i11_lo02.jpg");
     reverse();
     fade(1000, 0);

@@ -15,8 +15,8 @@ void MainForm::eve_of_the_exam() {
     face(0);
 
     message("少年「毎日来て、毎日彫ってるね。」");
-    message("少年「マンガのほうは、描いてるの？」");
-    message("少年「……両方は、きついよ。」");
+    message("少年「マンガ、あと少しだって言ってたのに。」");
+    message("少年「彫刻刀とペンは、いっぺんに持てないよ。」");
     face("k01_sib0");
     message(
         "飛沫「だって、どっちも楽しいんだもん。\r\n"
@@ -24,14 +24,14 @@ void MainForm::eve_of_the_exam() {
     face(0);
 
     message(
-        "少年「そうか。……じゃあ、今日は\r\n"
+        "少年「……じゃあ、せめて今日は\r\n"
         "　　　今までで、いちばんいいのを彫ろう。\r\n"
         "　　　手を抜かないで、最後まで。」");
     face("k01_sib3");
     message("飛沫「え、なんで？」");
     face(0);
-    message("少年「……。」");
-    message("彼は、それ以上何も言わなかった。");
+    message("少年「……さあ。」");
+    message("彼はそれだけ言って、新しい木を私の前に置いた。");
 
     picture(1, "i06_kezu.jpg");
     fade(1000, 0);
@@ -58,12 +58,12 @@ void MainForm::eve_of_the_exam() {
         "飛沫「気が抜けちゃった。\r\n"
         "　　　これから、何すればいいんだろ。」");
 
-    message("それから二日、私は何もしないで過ごした。");
+    message("それから二日は、何をしても上の空だった。");
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
     message("あの家には、それでも毎日行った。");
-    message("でも、彫刻刀を握っても、手が動かなかった。");
+    message("彫刻刀を握っても手が動かず、彼の手元ばかり見ていた。");
 
     picture(1, "i05_com.jpg");
     fade(1000, 0);
@@ -79,7 +79,7 @@ void MainForm::eve_of_the_exam() {
     message("飛沫「今度こそ、最後まで描く。」");
 
     fade(1000, 1);
-    message("数日後の夕方、第一志望の高校から合格通知が届いた。");
+    message("三月一日の夕方、第一志望の高校から合格通知が届いた。");
     message("母は私より先に泣きだして、何度もおめでとうと言った。");
 
     picture(1, "i13_comk.jpg");
@@ -95,11 +95,11 @@ void MainForm::eve_of_the_exam() {
     message(
         "そのとき、やっと分かった。\r\n"
         "……ううん、決めた、と言ったほうがいい。");
-    message("マンガに、私の全部を賭けてみよう。");
+    message("私は、マンガを描いていく。");
     message("木を彫るのは、もうおしまいにしよう。");
 
     fade(1000, 1);
-    message("次の日。");
+    message("次の日、学校は昼までだった。");
 
     picture(1, "h03_sibu.jpg");
     fade(1000, 0);
@@ -108,11 +108,11 @@ void MainForm::eve_of_the_exam() {
     face(0);
     message(
         "あの家には、おとといも昨日も行った。\r\n"
-        "でも、今日は足取りがまるで違った。");
-    message("頭の中が、冬の朝の空みたいに澄んでいた。");
+        "でも、今日は気持ちがまるで違った。");
+    message("頭の中が、よく晴れた冬の空みたいに澄んでいた。");
     message(
         "合格したことを伝えて、お礼を言って、\r\n"
-        "それから、あのマンガを読んでもらおう。");
+        "それから、このマンガを読んでもらおう。");
 
     // The story goes on in her room, as if she had just walked in.
     f00 = 0;
