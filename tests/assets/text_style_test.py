@@ -6,8 +6,8 @@ literals joined, as the compiler does) and fails on any spelling the sheet's tab
 out. The messages (every literal but the chooser's destination labels) must also close
 with 。！？ or 」 (……。 where they trail off; a sentence carried over into the next
 message breaks with …… and resumes with ……), keep …… and ―― in pairs, write an ellipsis
-as one pair and no longer, and never start a line with a closing mark or a particle that
-cannot begin a word.
+as one pair and no longer, keep bare silences (「……。」) to a few, and never start a line
+with a closing mark or a particle that cannot begin a word.
 """
 import pathlib
 import re
@@ -24,6 +24,9 @@ ESCAPES = {'r': '\r', 'n': '\n', '"': '"', '\\': '\\'}
 BAD_LINE_START = re.compile(r'^(?:[、。」』）！？ーんをぁぃぅぇぉっゃゅょ]|って|[はがにでとものへや]、)')
 # A sentence that trails off still closes: ……。 and ……。」
 CLOSINGS = ('。', '！', '？', '」')
+# A message that is nothing but a silence, spoken or not; the sheet allows a few.
+SILENCE = re.compile(r'^(?:[^「」。、]{1,5}「……。」|……。)$')
+MOST_SILENCES = 5
 # Two lines the game has always shown exactly as they stand, without a closing mark.
 FIXED_LINES = {'建物は木でできていて、周りは広々としている', '美しい星空……'}
 
@@ -119,6 +122,10 @@ def main():
             same_file = following[0].split(':')[0] == place.split(':')[0]
             faults = message_faults(text, following[1] if same_file else '')
             problems.extend(f'{place}: {fault}: {shown}' for fault in faults)
+    silences = [place for place, text, is_message in found if is_message and SILENCE.match(text)]
+    if len(silences) > MOST_SILENCES:
+        problems.append(f'{len(silences)} silences (「……。」), more than {MOST_SILENCES}: '
+                        + ', '.join(silences))
     for problem in problems:
         print(problem)
     print(f'{len(found)} texts, {len(rules)} ruled-out forms, {len(problems)} problems')
