@@ -7,7 +7,7 @@ void MainForm::last_farewell() {
     message("そのとき、背中のほうから声がした。");
     music("mind+mif");
     message("「変わったね。」");
-    message("「最初の日は、家の前で、ずっと突っ立ってたのに。」");
+    message("「前は、この家の前で、ずっと突っ立ってたのに。」");
     message("「それ、描き上げたんだろ。」");
     message("「春からは、それでやっていくんだね。」");
     message("振り返るのが、怖かった。それでも、振り返った。");
