@@ -34,7 +34,7 @@ void MainForm::hasumi_after_club() {
     face(0);
     message("蓮美「……飛沫、本気で言ってる？」");
     face("k01_sib0");
-    message("飛沫「ほんとだってば。じゃ、私もう帰るね。」");
+    message("飛沫「ほんとなんだから。じゃ、私もう帰るね。」");
     face(0);
     message("蓮美「う、うん……。また明日……。」");
     picture(1, "h04_siee.jpg");

@@ -6,10 +6,10 @@ namespace hazama {
 void MainForm::last_farewell() {
     message("そのとき、背中のほうから声がした。");
     music("mind+mif");
-    message("「変わったね。」");
-    message("「前は、この家の前で、ずっと突っ立ってたのに。」");
+    message("「窓、割ったの、君だろ。」");
+    message("「インクの匂いがする。」");
     message("「それ、描き上げたんだろ。」");
-    message("「春からは、それでやっていくんだね。」");
+    message("「昨日も、それを抱えてたね。」");
     message("振り返るのが、怖かった。それでも、振り返った。");
     picture(1, "i15_x.jpg");
     fade(100, 0);

@@ -16,10 +16,10 @@ void MainForm::door_that_will_not_open() {
     message("蓮美「春から、ふたりとも高校生だよ！」");
     message("蓮美「おめでと、飛沫！」");
     face("k01_sib3");
-    message("飛沫「うん……ありがと。蓮美もおめでとう。」");
+    message("飛沫「あ、うん。ありがと。蓮美もおめでとう。」");
     face("k01_sib2");
-    message("飛沫「でも……今日、この家の扉が開かないの。」");
-    message("飛沫「どうしてなんだろう……。」");
+    message("飛沫「でもね、今日、この家の扉が開かないの。」");
+    message("飛沫「どうしてだろ。」");
     face(0);
     message("蓮美「……。」");
     music("Bgm-2");
@@ -46,7 +46,7 @@ void MainForm::door_that_will_not_open() {
     face("k01_sib2");
     message("飛沫「明日になったら、きっと開くよね……。」");
     face(0);
-    message("日の傾きはじめた道を、家のほうへ歩いた。");
+    message("家までの道を、いつもの倍かけて歩いた。");
     game = 42;
 }
 

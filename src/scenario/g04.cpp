@@ -38,7 +38,7 @@ void MainForm::g04() {
                 message("飛沫の母「今日こそ、ちゃんと勉強しなさいよ。」");
                 game = 13;
             } else if (game == 14) {
-                message("飛沫の母「ごはんなら、まだできてないわよ。」");
+                message("飛沫の母「どこ行くの？　ごはん、もうすぐよ。」");
                 game = 15;
             } else if (game == 18) {
                 lecture_and_a_night_of_study();
@@ -60,8 +60,8 @@ void MainForm::g04() {
                 message("飛沫「うるさいなんて言って……ごめんなさい。」");
                 face(0);
                 message(
-                    "飛沫の母「もういいわよ。お母さんもね、あんたの顔も\r\n"
-                    "　　　　　見ないで、同じことばっかり言ってたわ。」");
+                    "飛沫の母「もういいわよ。お母さんもね、\r\n"
+                    "　　　　　顔も見ないで、同じことばっかり。」");
                 face("k01_sib3");
                 message("飛沫「……お母さん、目が赤い。」");
                 face("k01_sib0");
@@ -86,7 +86,7 @@ void MainForm::g04() {
             } else if (game == 37) {
                 message("飛沫の母「こんな遅くまで、どこに行ってたの？」");
                 face("k01_sib0");
-                message("飛沫「友だちの家で、一緒に勉強してたの。」");
+                message("飛沫「ただいま。友だちの家で、勉強してたの。」");
                 face(0);
                 message("飛沫の母「……。」");
                 message("飛沫の母「……そう。次からは、電話くらいしなさい。」");
@@ -95,7 +95,7 @@ void MainForm::g04() {
             } else if (game == 43) {
                 what_became_of_that_family();
             } else if (game >= 44 && game <= 99) {
-                message("飛沫の母「顔色、悪いわよ。ちゃんと食べてるの？」");
+                message("飛沫の母「お赤飯、ほとんど手をつけてないじゃない。」");
             } else if (game <= 99) {
                 message("飛沫の母「ちゃんと勉強しなさいよ。」");
             }

@@ -12,22 +12,22 @@ void MainForm::the_fathers_figurine() {
         "　　　　　干支の置物を買ったの。押し入れにあったわ。」");
     music("shigure");
     face("k01_sib3");
-    message("飛沫「え……本当？」");
+    message("飛沫「え、本当？」");
     picture(1, "i14_inos.jpg");
     fade(1000, 0);
     message("飛沫「これって……。」");
     face(0);
     message(
         "小さい頃、うちの玄関に飾ってあった、\r\n"
-        "木彫りのイノシシだった。");
+        "木彫りのいのししだった。");
     message(
-        "ちょこんと彫られた丸い目が、あの人の\r\n"
-        "うさぎや竜の目と、そっくりだった。");
+        "ちょこんと彫られた丸い目が、\r\n"
+        "あの人のうさぎや竜の目と、そっくりだった。");
     face("k01_sib1");
-    message("飛沫「これ、あの人のお父さんが彫ったんだ……。」");
+    message("飛沫「これ、あの人のお父さんが彫ったんだ。」");
     message("飛沫「生まれたときから、ずっとうちにあったんだ。」");
     face("k01_sib3");
-    message("飛沫「……星の建物も、お父さんと建てたって。」");
+    message("飛沫「星の建物も、お父さんと建てたって。」");
     face(0);
     message("あの屋根の上では、願いごとはひとつも間に合わなかった。");
 
@@ -36,7 +36,7 @@ void MainForm::the_fathers_figurine() {
     mother_at_the_table();
     fade(50, 0);
     face("k01_sib3");
-    message("飛沫「流れ星……。」");
+    message("飛沫「……今度は、間に合わせる。」");
     face(0);
 
     // The road of that night run, mirrored: this time she takes it alone.

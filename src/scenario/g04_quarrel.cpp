@@ -24,8 +24,8 @@ void MainForm::quarrel_and_run() {
     music(0);
     face("k01_sib4");
     message(
-        "飛沫「うるさいっ！　私だって、必死に\r\n"
-        "　　　勉強してるんだから！」");
+        "飛沫「うるさいっ！　私だって、\r\n"
+        "　　　必死に勉強してるんだから！」");
     face(0);
     message("言ったとたん、台所がしんとした。");
 

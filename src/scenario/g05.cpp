@@ -70,7 +70,7 @@ void MainForm::late_first_morning() {
     fade(1000, 0);
     message("蓮美「おっはよー。飛沫にしちゃ遅かったじゃん。」");
     face("k01_sib0");
-    message("飛沫「うん……ちょっと、回り道してて。」");
+    message("飛沫「うん、ちょっと回り道してて。」");
     face(0);
 
     // The chime must ring once, so the watcher may not restart it.

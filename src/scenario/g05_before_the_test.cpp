@@ -5,7 +5,7 @@ namespace hazama {
 
 void MainForm::day_before_the_test() {
     face("k01_sib2");
-    message("飛沫「はあ……。勉強、全然進まないや。」");
+    message("飛沫「はあ。勉強、全然進まないや。」");
 
     // The morning goes by in one ring of the chime.
     music("s-Cha");
@@ -29,7 +29,7 @@ void MainForm::day_before_the_test() {
     face(0);
     message("蓮美「あたしもそんなに。でも、少しはね。」");
     face("k01_sib2");
-    message("飛沫「うわ、まずい。私だけ置いてかれてる……。」");
+    message("飛沫「うわ、まずい。私だけ置いてかれてる。」");
     message("飛沫「……はあ。」");
     face("k01_sib0");
     message(

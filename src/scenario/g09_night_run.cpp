@@ -12,16 +12,16 @@ void MainForm::night_run() {
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
-    message("この頃の彼は、竜ばかり彫っていた。");
+    message("部屋の棚は、この頃の彼が彫る竜で埋まっていった。");
 
     face("k01_sib3");
     message("飛沫「そんなにたくさん竜を彫って、どうするの？」");
     face(0);
-    message("少年「もちろん、売るんだよ。」");
+    message("少年「売るんだよ。干支の置物だから。」");
     face("k01_sib3");
     message("飛沫「私が彫ったのも、売れるかな？」");
     face(0);
-    message("少年「売れるよ、もちろん。」");
+    message("少年「売れるよ。ちゃんと彫ってあれば。」");
     message("少年「君も、売ってみる？」");
     face("k01_sib0");
     message(
@@ -39,7 +39,7 @@ void MainForm::night_run() {
     face(0);
     message("少年「うさぎなら、今でも売れるかもしれない。」");
     face("k01_sib3");
-    message("飛沫「じゃあ……売ってみようかな。」");
+    message("飛沫「じゃあ、売ってみようかな。」");
     face(0);
 
     room_with_the_boy();
@@ -62,7 +62,7 @@ void MainForm::night_run() {
     message("飛沫「あんなの、初めてだった。」");
     face(0);
 
-    message("少年「……徹夜、か。」");
+    message("少年「……勉強のことは、分からないけど。」");
     message("少年「……それなら。」");
     music("seaside2");
     message("少年「ちょっと、外に出よう。」");
@@ -89,7 +89,7 @@ void MainForm::night_run() {
     message("飛沫「もうこんな時間！？　どこに行くの？」");
     face("k03_syo2");
     message("少年「ちょっと遠いんだ。」");
-    message("少年「時間がないから、走るよ。」");
+    message("少年「月が出る前に、着きたいんだ。」");
     face(0);
 
     picture(1, "i10_dash.jpg");

@@ -48,7 +48,7 @@ void MainForm::rabbit_finished() {
     fade(1000, 1);
     message(
         "まず全体を白く塗って、\r\n"
-        "その上に、うっすらと緑色をのせた。\r\n"
+        "その上に、影になるところだけ、うっすら緑をのせた。\r\n"
         "最後にろうを引いて、つやを出した。");
     message("こうして、私のうさぎは完成した。");
 
@@ -80,7 +80,7 @@ void MainForm::rabbit_finished() {
     room_with_the_boy();
     fade(1000, 0);
     message(
-        "少年「もちろんいいよ。\r\n"
+        "少年「いいよ。\r\n"
         "　　　木なら、まだいくらでもあるから。」");
     message(
         "少年「次は何を彫る？\r\n"

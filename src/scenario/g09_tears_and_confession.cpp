@@ -24,8 +24,8 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     message(
         "台所に置いてきた、母のあの顔。\r\n"
-        "思い出したら、鼻の奥がつんとして、\r\n"
-        "涙がぽろぽろこぼれてきた。");
+        "思い出したら、声を出すより先に、\r\n"
+        "涙がスカートに落ちていた。");
     face("k01_sib5");
     message("飛沫「うっ……ひっく……。」");
     face(0);
@@ -103,7 +103,7 @@ void MainForm::tears_and_confession() {
 
     message("何を聞いてるんだろう、私。");
     message("彫りかけの木を、両手で握りしめていた。");
-    message("彼の手も、木の上で止まっていた。");
+    message("彼の手も、ひざの上で止まっていた。");
     message("それでも、答えが聞きたかった。");
 
     music("verdure");

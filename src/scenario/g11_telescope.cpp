@@ -14,7 +14,7 @@ void MainForm::the_telescope() {
         "少年「中に、望遠鏡を据えつけてあるんだ。\r\n"
         "　　　よかったら、のぞいてみて。」");
     face("k01_sib3");
-    message("飛沫「のぞくって……どうやるの？」");
+    message("飛沫「のぞくって、どうやるの？」");
     face(0);
 
     message("彼が扉を開けると、木のきしむ音が夜に響いた。");
@@ -33,7 +33,7 @@ void MainForm::the_telescope() {
     picture(1, "i09_stas.jpg");
     fade(1000, 0);
     face("k01_sib0");
-    message("飛沫「すごい……。星って、こんなにきれいなんだ。」");
+    message("飛沫「うわ……。これ、全部星なの？」");
 
     picture(1, "i12_miru.jpg");
     fade(1000, 0);
@@ -44,7 +44,7 @@ void MainForm::the_telescope() {
     face(0);
     message("飛沫「じゃあ、なんで望遠鏡なんかつけたの？」");
     face("k03_syo0");
-    message("少年「……言われてみれば、そうだね。」");
+    message("少年「父さんが、どうしても欲しいって言ったんだ。」");
     face(0);
 
     picture(1, "i12_mitu.jpg");
@@ -93,7 +93,7 @@ void MainForm::up_on_the_roof() {
     message("飛沫「ほんとだ。寝転ぶと、空がよく見える。」");
     face("k03_syo2");
     message(
-        "少年「そのまま、流れ星を待っててごらん。\r\n"
+        "少年「そのまま、流れ星を待ってて。\r\n"
         "　　　僕は下で、竜の続きを彫ってるから。」");
     face(0);
 
@@ -116,8 +116,8 @@ void MainForm::up_on_the_roof() {
     message("少年「昔は、星も大好きだったんだ。」");
     face("k03_syo0");
     message(
-        "少年「でも、両方はできなかった。夜に星を\r\n"
-        "　　　見てると、昼間、手が鈍るんだ。」");
+        "少年「でも、両方はできなかった。\r\n"
+        "　　　夜に星を見てると、昼間、手が鈍るんだ。」");
     face("k03_syo1");
     message(
         "少年「父さんが死んだとき、どっちかに決めて、\r\n"
@@ -127,7 +127,7 @@ void MainForm::up_on_the_roof() {
 
     message("飛沫「私には無理。木彫りもマンガも捨てられない。」");
     face("k03_syo0");
-    message("少年「両方やってた頃は、彫っても線がぶれてた。」");
+    message("少年「望遠鏡のふたは、あの日から開けてなかった。」");
     message("少年「決めるのは、怖かったけど。」");
     message("少年「決めた次の日から、刃がまっすぐ入った。」");
     face(0);

@@ -20,7 +20,7 @@ void MainForm::shooting_stars() {
     picture(1, "i09_stas.jpg");
     fade(50, 0);
     message(
-        "飛沫「ああっ、消えちゃった……。\r\n"
+        "飛沫「ああっ、消えちゃった！\r\n"
         "　　　お願いするの、すっかり忘れてた。」");
     face("k03_syo0");
     message("少年「流れ星って、そういうものだよ。」");
@@ -34,7 +34,7 @@ void MainForm::shooting_stars() {
     face("k03_syo0");
     message(
         "少年「それでも、ほんの一瞬でいいから\r\n"
-        "　　　心の中で願ってごらん。」");
+        "　　　心の中で願ってみて。」");
     face(0);
 
     message(
