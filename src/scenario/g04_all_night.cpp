@@ -39,7 +39,7 @@ void MainForm::lecture_and_a_night_of_study() {
 }
 
 void MainForm::the_morning_after() {
-    message("飛沫の母「おはよう。ゆうべはちゃんと勉強したの？」");
+    message("飛沫の母「あら、もう起きたの？　ゆうべは勉強したの？」");
     face("k01_sib0");
     message("飛沫「うん。びっくりするくらい、はかどったよ。」");
     face(0);
