@@ -9,10 +9,10 @@ void MainForm::door_that_will_not_open() {
     face(0);
     figure_on_road("c02_hasu.jpg", 2);
     fade(1000, 0);
-    message("蓮美「さっきスーパーで、おばさんに会ったよ。」");
+    message("蓮美「さっきスーパーで、おばさんに聞いたよ。」");
     message(
-        "蓮美「合格したんだって？　あたしもね、\r\n"
-        "　　　第一志望、受かったんだ！」");
+        "蓮美「なんで今朝、教えてくれなかったの！\r\n"
+        "　　　あたしも、帰ったら通知来てた。受かった！」");
     message("蓮美「春から、ふたりとも高校生だよ！」");
     message("蓮美「おめでと、飛沫！」");
     face("k01_sib3");
@@ -23,7 +23,7 @@ void MainForm::door_that_will_not_open() {
     face(0);
     message("蓮美「……。」");
     music("Bgm-2");
-    message("蓮美「飛沫……まだ、その話してるの？」");
+    message("蓮美「飛沫……まだ、あの家のこと考えてたの？」");
     message(
         "蓮美「前にも言ったでしょ。\r\n"
         "　　　ここには、もう誰も住んでないんだってば。」");

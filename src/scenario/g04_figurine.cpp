@@ -5,14 +5,14 @@
 namespace hazama {
 
 void MainForm::the_fathers_figurine() {
-    message("飛沫の母「……おかえり。蓮美ちゃんから、二回も電話。」");
+    message("飛沫の母「ああ、よかった。蓮美ちゃんから二回も電話。」");
     message(
         "飛沫の母「それとね、さっき言いそびれたけど……\r\n"
         "　　　　　あんたが生まれた年に、あそこのご主人の\r\n"
         "　　　　　干支の置物を買ったの。押し入れにあったわ。」");
     music("shigure");
     face("k01_sib3");
-    message("飛沫「え、本当？」");
+    message("飛沫「え、ほんと？」");
     picture(1, "i14_inos.jpg");
     fade(1000, 0);
     message("飛沫「これって……。」");
@@ -25,9 +25,9 @@ void MainForm::the_fathers_figurine() {
         "あの人のうさぎや竜の目と、そっくりだった。");
     face("k01_sib1");
     message("飛沫「これ、あの人のお父さんが彫ったんだ。」");
-    message("飛沫「生まれたときから、ずっとうちにあったんだ。」");
+    message("飛沫「ずっと、うちの玄関から見てたんだね。」");
     face("k01_sib3");
-    message("飛沫「星の建物も、お父さんと建てたって。」");
+    message("飛沫「お母さん、懐中電灯ある？」");
     face(0);
     message("あの屋根の上では、願いごとはひとつも間に合わなかった。");
 

@@ -9,7 +9,7 @@ void MainForm::carving_lesson() {
     boy_layered();
     fade(1000, 0);
 
-    message("少年「また来てくれたんだ。……うれしいな。」");
+    message("少年「来ると思った。」");
     face("k01_sib0");
     message("飛沫「うん。なんか、話がしたくなって。」");
     face(0);
@@ -40,7 +40,7 @@ void MainForm::carving_lesson() {
     message("飛沫「……どうしてって、言われても。」");
     face(0);
 
-    message("言葉に詰まった。");
+    message("窓の外を、自転車のベルが通りすぎた。");
     message("理由なんて、考えたこともなかったから。");
     face("k01_sib2");
     message("飛沫「……えっと。」");

@@ -12,7 +12,7 @@ void MainForm::night_run() {
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
-    message("部屋の棚は、この頃の彼が彫る竜で埋まっていった。");
+    message("部屋の棚が、彼の彫る竜で埋まりはじめていた。");
 
     face("k01_sib3");
     message("飛沫「そんなにたくさん竜を彫って、どうするの？」");
@@ -86,7 +86,7 @@ void MainForm::night_run() {
 
     message("外はもう真っ暗で、月のない空に星が出ていた。");
     face("k01_sib3");
-    message("飛沫「もうこんな時間！？　どこに行くの？」");
+    message("飛沫「真っ暗じゃない。どこに行くの？」");
     face("k03_syo2");
     message("少年「ちょっと遠いんだ。」");
     message("少年「月が出る前に、着きたいんだ。」");

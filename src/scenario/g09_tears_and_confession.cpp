@@ -10,7 +10,7 @@ void MainForm::tears_and_confession() {
 
     message("彼は、いつもと変わらない顔で私を迎えた。");
     face("k01_sib2");
-    message("飛沫「……えへへ。」");
+    message("飛沫「えへへ。また来ちゃった。」");
 
     // Her mother's face, as she left her at the table a moment ago.
     picture(1, "h03_syod.jpg");
@@ -61,7 +61,7 @@ void MainForm::tears_and_confession() {
         "　　　いいんじゃないかな。」");
     face("k01_sib1");
     message("飛沫「……やだ。」");
-    message("飛沫「……だって。」");
+    message("飛沫「だって、帰ったら、また怒鳴っちゃう。」");
     message("飛沫「もう少しだけ、ここにいさせて。」");
     face(0);
 
@@ -69,7 +69,7 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     message("私は黙って、彫りかけの木を手に取った。");
     face("k03_syo1");
-    message("少年「やっぱり、今日は帰ったほうがいいよ。」");
+    message("少年「その木、さっきから一度も削れてない。」");
     message("少年「顔色がよくない。すごく疲れてるみたいだ。」");
     face(0);
 
@@ -112,17 +112,17 @@ void MainForm::tears_and_confession() {
     message("飛沫「……え。」");
     face(0);
     message("聞き返そうとしたのに、声が出なかった。");
-    message("彼は、静かに続けた。");
+    message("彼の目は、私の手の中の木を見ていた。");
     message("少年「君にとって、僕は何？」");
     face("k01_sib3");
     message(
-        "飛沫「……そんなの、決まってるじゃん。\r\n"
-        "　　　いちばん、大事な人だよ。」");
+        "飛沫「そんなの、決まってるじゃん。\r\n"
+        "　　　毎日来てるの、誰のためだと思ってんの。」");
     face(0);
 
     message("言ってしまってから、顔を上げられなくなった。");
     face("k01_sib6");
-    message("飛沫「……うう。」");
+    message("飛沫「今の、聞かなかったことにして。」");
     face(0);
     message("少年「さあ、続きを彫ろうか。」");
 

@@ -49,7 +49,7 @@ void MainForm::manga_instead_of_study() {
 
     picture(1, "i05_com.jpg");
     fade(1000, 0);
-    message("私は、なぜかマンガをめくっていた。");
+    message("私は、問題集の上にマンガを広げていた。");
     message("飛沫「明日テストなのに、マンガって。」");
     message("飛沫「だめだ。マンガの絵まで、目の上をすべってく。」");
     message("飛沫「……あの人。」");

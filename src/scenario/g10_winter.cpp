@@ -19,7 +19,7 @@ void MainForm::december_and_january() {
     fade(1000, 0);
     message(
         "家に帰れば、蓮美と画材屋で選んだペンで\r\n"
-        "マンガを描いた。画材屋さんのペン先を、ふたつ潰した。");
+        "マンガを描いた。ペン先を、ふたつ潰した。");
     face("k01_sib0");
     message("飛沫「このマンガも、もうすぐ完成だ。」");
     face(0);
@@ -113,7 +113,7 @@ void MainForm::february_comes() {
 void MainForm::after_the_roof() {
     picture(1, "h03_sibu.jpg");
     fade(1000, 0);
-    message("遅くなった言いわけをして、いちおう教科書は開いた。");
+    message("部屋に戻って、いちおう教科書は開いた。");
 
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
@@ -136,7 +136,7 @@ void MainForm::after_the_roof() {
 
     music(0);
     light = 0;
-    message("そして、入試の前の日。");
+    message("入試の前の日。");
     message("私はいつものように、あの家へ向かった。");
 
     picture(1, "h04_s-ie.jpg");
