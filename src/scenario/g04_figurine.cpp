@@ -25,7 +25,7 @@ void MainForm::the_fathers_figurine() {
         "あの人のうさぎや竜の目と、そっくりだった。");
     face("k01_sib1");
     message("飛沫「これ、あの人のお父さんが彫ったんだ。」");
-    message("飛沫「ずっと、うちの玄関から見てたんだね。」");
+    message("飛沫「私が小さい頃から、うちにいたんだね。」");
     face("k01_sib3");
     message("飛沫「お母さん、懐中電灯ある？」");
     face(0);

@@ -33,7 +33,7 @@ void MainForm::what_became_of_that_family() {
     light = 1;
     picture(1, "h03_ied.jpg");
     fade(1000, 0);
-    message("悲鳴みたいな声を上げて、靴も履きかけのまま外へ出た。");
+    message("かかとを踏んだままのスニーカーで、外へ出た。");
     picture(1, "i14_dash.jpg");
     fade(1000, 0);
     message("夕焼けの道を、一度も止まらずに走った。");

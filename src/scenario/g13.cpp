@@ -10,7 +10,7 @@ void MainForm::g13() {
     picture(1, "i14_sita.jpg");
     fade(1000, 0);
     message("飛沫「もう会えないの？　おめでとうも、まだなのに。」");
-    message("頬をつたった涙が、すぐに冷たくなった。");
+    message("マフラーのふちが濡れて、すぐに冷たくなった。");
 
     picture(1, "i15_see1.jpg");
     fade(1000, 0);
