@@ -37,7 +37,8 @@ constexpr double kSeamTurn = 1.0;
 constexpr const char* kChime = "s-Cha";
 constexpr double kChimePause = 5.0;
 constexpr double kChimeTail = -50.0;
-// A melodic track plays more than a handful of velocities, or shapes its expression.
+// A melodic track that plays more than a handful of notes plays more than a handful of
+// velocities, or shapes its expression.
 constexpr std::size_t kHandful = 5;
 
 struct Level {
@@ -67,7 +68,7 @@ bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wa
     level.mono_loss = mono_loss_db(take, from, to);
     for (int c = 0; c < kChannels; ++c) {
         const ChannelUse& use = take.channels[c];
-        if (c != kDrumChannel && use.notes > 0 && use.velocities.size() <= kHandful &&
+        if (c != kDrumChannel && use.notes > long(kHandful) && use.velocities.size() <= kHandful &&
             use.expressions.size() <= kHandful)
             level.flat.push_back(c + 1);
     }
@@ -135,7 +136,8 @@ int report(const fs::path& soundfont, const std::vector<Level>& levels) {
     return faults;
 }
 
-// Each track of the piece played alone: its level and what folding it to mono costs.
+// Each track of the piece played alone: its level, how loud it is in the mix while it
+// sounds, and what folding it to mono costs.
 bool print_tracks(const fs::path& midi, const fs::path& soundfont) {
     Take all;
     if (!render_loop(midi, soundfont, Solo{}, all)) return false;
@@ -145,10 +147,11 @@ bool print_tracks(const fs::path& midi, const fs::path& soundfont) {
         if (!render_loop(midi, soundfont, Solo{c}, alone)) return false;
         const ChannelUse& use = all.channels[c];
         std::printf(
-            "  %-10s ch%-2d prog %3d %7.2f dB  mono %5.2f dB  %2zu velocities %2zu expressions\n",
+            "  %-10s ch%-2d prog %3d %7.2f dB  in the mix %6.2f dB  mono %5.2f dB  %2zu velocities "
+            "%2zu expressions\n",
             midi.stem().c_str(), c + 1, use.program, rms_db(alone, alone.seam, alone.frames()),
-            mono_loss_db(alone, alone.seam, alone.frames()), use.velocities.size(),
-            use.expressions.size());
+            share_db(alone, all), mono_loss_db(alone, alone.seam, alone.frames()),
+            use.velocities.size(), use.expressions.size());
     }
     return true;
 }

@@ -67,6 +67,24 @@ double mono_loss_db(const Take& take, std::size_t from, std::size_t to) {
     return mono <= 0 ? INFINITY : 10 * std::log10(stereo * double(to - from) / mono);
 }
 
+double share_db(const Take& track, const Take& mix) {
+    const std::size_t from = track.seam, to = std::min(track.frames(), mix.frames());
+    std::vector<double> windows;
+    for (std::size_t w = from; w + kWindow <= to; w += kWindow) {
+        windows.push_back(power(track, w, w + kWindow));
+    }
+    if (windows.empty()) return -INFINITY;
+    const double loudest = *std::max_element(windows.begin(), windows.end());
+    double mine = 0, all = 0;
+    for (std::size_t k = 0; k < windows.size(); ++k) {
+        if (windows[k] < loudest / 100) continue;
+        const std::size_t w = from + k * kWindow;
+        mine += windows[k];
+        all += power(mix, w, w + kWindow);
+    }
+    return mine > 0 && all > 0 ? 10 * std::log10(mine / all) : -INFINITY;
+}
+
 Seam measure_seam(const Take& take) {
     Seam seam;
     const std::size_t end = take.frames();

@@ -21,6 +21,11 @@ double peak_db(const Take& take, std::size_t from, std::size_t to, bool& clipped
 // when the sides cancel.
 double mono_loss_db(const Take& take, std::size_t from, std::size_t to);
 
+// How loud one track (played alone) is against the whole mix while it sounds, in dB:
+// the windows of 50 ms where the track is within 20 dB of its loudest are compared. A
+// melody well under 0 dB is covered; a doubling far below is not heard at all.
+double share_db(const Take& track, const Take& mix);
+
 // The join of a loop's end with its start.
 struct Seam {
     // The quietest 50 ms within half a second either side of the join, in dB against the
