@@ -4,7 +4,7 @@
 hazama_packages=(
   cmake ninja-build g++ pkg-config git python3
   qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev timgm6mb-soundfont fluid-soundfont-gm
   fonts-ipafont-gothic fonts-ipafont-mincho
   librsvg2-bin imagemagick abcmidi
   libgtest-dev libgmock-dev libbenchmark-dev
