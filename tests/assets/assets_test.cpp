@@ -396,9 +396,8 @@ std::map<fs::path, double> lengths_of(const std::vector<fs::path>& files) {
     return lengths;
 }
 
-// Each piece loops a minute or more before it repeats, the everyday theme up_mode2 (heard
-// in ten scenes) two minutes or more; the chime s-Cha plays once within its five-second
-// pause.
+// Each piece loops a minute or more, up_mode2 (heard in ten scenes) two minutes or more;
+// the chime s-Cha plays once within its five-second pause.
 TEST(GameData, EveryMidiFileParsesAndLastsAsWritten) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(built() / "music")) {
