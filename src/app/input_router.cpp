@@ -84,7 +84,9 @@ bool InputRouter::filter_click(QWidget* receiver, QMouseEvent* mouse) {
         pressed_ == receiver && receiver->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click && !platform_.closing()) {
-        platform_.run_script([this, h = *handler] { (form_.*h)(); });
+        MainForm* const form = &form_;
+        const FormHandler h = *handler;
+        platform_.run_script([form, h] { (form->*h)(); });
     }
     return true;
 }
