@@ -106,7 +106,8 @@ class MainWindow : public QWidget {
     QPixmap scaled_frame_;  // fullscreen: the frame at the fit's factor
     Scaling scaling_{this};
     bool fullscreen_ = false;
-    QPoint windowed_at_;  // where the window was before fullscreen
+    bool icon_set_ = false;  // set after the first paint
+    QPoint windowed_at_;     // where the window was before fullscreen
 
     std::array<QWidget*, kControlCount> controls_{};
     std::map<QWidget*, FormHandler> release_inputs_;
