@@ -3,8 +3,8 @@
 # Sourced by run.sh and test.sh; does nothing (and needs no network) when all are present.
 hazama_packages=(
   cmake ninja-build g++ pkg-config git python3
-  qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev libfontconfig-dev
+  libfluidsynth-dev timgm6mb-soundfont fluid-soundfont-gm
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   librsvg2-bin imagemagick abcmidi
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -93,10 +93,9 @@ bool InputRouter::filter_click(QWidget* receiver, QMouseEvent* mouse) {
         pressed_ == receiver && receiver->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click && !platform_.closing()) {
-        // Bound, not captured in a lambda: with the sanitizers GCC 12 warned that the
-        // lambda's copy of the member function pointer might be used uninitialized, and the
-        // call read outside the stack frame (random play found it); a bound call does neither.
-        platform_.run_script(std::bind_front(*handler, &form_));
+        MainForm* const form = &form_;
+        const FormHandler h = *handler;
+        platform_.run_script([form, h] { (form->*h)(); });
     }
     return true;
 }

@@ -1,4 +1,5 @@
 // hazama: the game in its window.
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <thread>
 
 #include "app/app_setup.h"
 #include "app/first_paint.h"
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
     // One malloc arena for every thread: the synthesizer's thread would otherwise keep a
     // heap of its own, some 0.7 MB more resident for no speed we could notice.
     mallopt(M_ARENA_MAX, 1);
+    // Fontconfig reads its configuration and font caches the first time a font is asked
+    // for; the title's text needs it. It reads them on a second core while Qt starts
+    // (fontconfig is thread-safe: Qt's own first call waits for or reuses this one).
+    const std::jthread fontconfig_ready([] { FcInit(); });
     if (!hazama::display_available(argc, argv)) {
         std::fprintf(stderr, "%s\n", hazama::kNoDisplayLine);
         return 1;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <future>
 #include <utility>
 
 #include "app/app_setup.h"
@@ -27,15 +29,17 @@ MainWindow::MainWindow(std::filesystem::path root)
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       root_(std::move(root)) {
     setWindowTitle(kTitle);
-    setWindowIcon(window_picture(root_, WindowArt::icon));
     setFixedSize(kClientSize);
-    frame_ = window_picture(root_, WindowArt::frame);
+    // The frame, the largest picture, is decoded on a second core while the controls are made.
+    auto frame = std::async(std::launch::async,
+                            [root = root_] { return decode_window_art(root, WindowArt::frame); });
     build_controls();
     build_buttons();
     auto_mark_ = reading_mark("auto_mark", QStringLiteral("オート"), 431);
     skip_mark_ = reading_mark("skip_mark", QStringLiteral("スキップ"), 445);
     history_ = new HistoryPanel(this);
     scaling_.place(history_, history_->geometry());
+    frame_ = window_picture(frame.get(), WindowArt::frame);
 
     if (QScreen* s = screen()) {
         QRect placed = frameGeometry();
@@ -221,6 +225,13 @@ std::optional<FormHandler> MainWindow::release_input(QWidget* w) const {
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
+    if (!icon_set_) {
+        // The icon can wait until the title screen is up: a window manager picks it up
+        // whenever it is set.
+        icon_set_ = true;
+        QTimer::singleShot(0, this,
+                           [this] { setWindowIcon(window_picture(root_, WindowArt::icon)); });
+    }
     QPainter p(this);
     if (!scaling_.scaled()) {
         p.drawPixmap(0, 0, frame_);

@@ -126,6 +126,7 @@ class MainWindow : public QWidget {
     std::optional<QPixmap> large_frame_;  // loaded when first scaled; null: none
     Scaling scaling_{this};
     bool fullscreen_ = false;
+    bool icon_set_ = false;  // set after the first paint
     QPoint windowed_at_;     // where the window was before fullscreen
     int window_size_ = 100;  // percent, when not fullscreen
     bool text_hidden_ = false;

@@ -22,7 +22,8 @@ QtGame::QtGame(const std::filesystem::path& root, Options options)
     platform_.set_unload([this] { form_->Form_Unload(); });
     window_.set_hooks({.command =
                            [this](FormHandler handler) {
-                               platform_.run_script([this, handler] { (form_.get()->*handler)(); });
+                               MainForm* const form = form_.get();
+                               platform_.run_script([form, handler] { (form->*handler)(); });
                            },
                        .history_closed = [this] { form_->close_history(); },
                        .close =

@@ -154,12 +154,19 @@ QPixmap large_window_picture(const std::filesystem::path& root, WindowArt art) {
     return pixmap;
 }
 
+QImage decode_window_art(const std::filesystem::path& root, WindowArt art) {
+    const std::filesystem::path path =
+        find_asset(root, std::string("gra/window/") + info(art).file);
+    return QImage(QString::fromStdString(path.string()));
+}
+
+QPixmap window_picture(QImage decoded, WindowArt art) {
+    if (decoded.isNull()) return placeholder(art, info(art).width, info(art).height);
+    return QPixmap::fromImage(std::move(decoded));
+}
+
 QPixmap window_picture(const std::filesystem::path& root, WindowArt art) {
-    const ArtInfo i = info(art);
-    const std::filesystem::path path = find_asset(root, std::string("gra/window/") + i.file);
-    QPixmap pixmap(QString::fromStdString(path.string()));
-    if (pixmap.isNull()) return placeholder(art, i.width, i.height);
-    return pixmap;
+    return window_picture(decode_window_art(root, art), art);
 }
 
 }  // namespace hazama

@@ -1,6 +1,7 @@
 // The pictures of the window itself: frame, logo, indicator frames, button faces, icon.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <filesystem>
@@ -28,6 +29,12 @@ enum class WindowArt {
 // Loads gra/window/<file> below `root` (case-insensitively). A missing or unreadable
 // picture is replaced by a plain drawing of the same size, so the window always opens.
 QPixmap window_picture(const std::filesystem::path& root, WindowArt art);
+
+// The same in two steps, so that a large picture can be decoded on another thread while the
+// window builds its controls: the file decoded (a null image when it is missing or
+// unreadable; safe on any thread), then the pixmap, or the stand-in for a null image.
+QImage decode_window_art(const std::filesystem::path& root, WindowArt art);
+QPixmap window_picture(QImage decoded, WindowArt art);
 
 // How many times larger the pictures under gra/window/large/ are drawn.
 inline constexpr int kLargeArt = 4;

@@ -5,12 +5,18 @@
 
 namespace hazama {
 
-std::filesystem::path choose_soundfont(const std::filesystem::path& folder) {
+std::vector<std::filesystem::path> game_soundfonts(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> fonts;
     for (const char* name : {"FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
         const auto path = folder / name;
-        if (std::filesystem::is_regular_file(path)) return path;
+        if (std::filesystem::is_regular_file(path)) fonts.push_back(path);
     }
-    return {};
+    return fonts;
+}
+
+std::filesystem::path choose_soundfont(const std::filesystem::path& folder) {
+    const auto fonts = game_soundfonts(folder);
+    return fonts.empty() ? std::filesystem::path() : fonts.front();
 }
 
 fluid_settings_t* new_game_settings() {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "audio/media_command.h"
 #include "audio/media_errors.h"
 
 namespace hazama {
@@ -50,13 +51,24 @@ MediaDevice* ModuleMediaDevice::device() {
 }
 
 std::uint32_t ModuleMediaDevice::send(const std::string& command, std::string& reply) {
+    // Until the first piece is opened, nothing is open: the loop watcher's polls and the
+    // closes before the first piece are answered as the device would answer them, without
+    // loading the synthesizer before the title screen is drawn.
+    if (!tried_) {
+        const MediaCommand cmd = parse_media_command(command);
+        if (cmd.kind != MediaCommand::Kind::open) {
+            reply.clear();
+            return cmd.kind == MediaCommand::Kind::unknown ? media_error::kUnknownCommand
+                                                           : media_error::kNotOpen;
+        }
+    }
     if (MediaDevice* d = device()) return d->send(command, reply);
     reply.clear();
     return media_error::kNoSynthesizer;
 }
 
 bool ModuleMediaDevice::error_text(std::uint32_t code, std::string& text) {
-    if (MediaDevice* d = device()) return d->error_text(code, text);
+    if (device_ != nullptr) return device_->error_text(code, text);
     return media_error::text_of(code, text);
 }
 

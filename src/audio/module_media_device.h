@@ -1,5 +1,5 @@
 // The real media device as the game uses it: the FluidSynth device, loaded from its module
-// (hazama-fluid.so) at the first command rather than at start-up.
+// (hazama-fluid.so) when the first piece is opened rather than at start-up.
 #pragma once
 
 #include <filesystem>

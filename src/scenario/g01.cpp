@@ -10,7 +10,7 @@ void MainForm::g01() {
             if (light == 1) picture(1, "h03_ied.jpg");
             fade(1000, 0);
             if (game == 17) {
-                message("家に入れば、両親に叱られる。それは分かっていた。");
+                message("家の窓が明るい。台所で、母が待っている。");
                 game = 18;
             }
             break;

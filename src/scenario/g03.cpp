@@ -31,10 +31,10 @@ void MainForm::g03() {
                 figure_on_road("c03_s-bc.jpg", 3);
                 fade(3000, 0);
                 face("k01_sib3");
-                message("飛沫「……。」");
-                message("飛沫「なんでだろ。この家、妙に気になる。」");
+                message("飛沫「……ん？」");
+                message("飛沫「なんでだろ。……木の匂いがする。」");
                 face(0);
-                message("何の変哲もない家なのに、なぜか目が離せなかった。");
+                message("板壁の古い家の前で、足が前に進まなかった。");
                 message("始業のチャイムのことも、一瞬忘れていた。");
                 picture(1, "h04_s-ie.jpg");
                 fade(3000, 0);
@@ -68,7 +68,7 @@ void MainForm::g03() {
                 figure_on_road("c04_syon.jpg", 4);
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「……送ってくれて、ありがと。またね。」");
+                message("飛沫「……連れてってくれて、ありがと。またね。」");
                 face(0);
                 message("少年「うん。……また、明日。」");
                 picture(1, "h04_siee.jpg");

@@ -7,7 +7,7 @@ void MainForm::rumour_of_the_house() {
     figure_on_road("c03_s-bc.jpg", 3);
     fade(1000, 0);
     face("k01_sib2");
-    message("飛沫「…………。」");
+    message("飛沫「……また、来ちゃった。」");
     face(0);
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
@@ -17,7 +17,7 @@ void MainForm::rumour_of_the_house() {
     figure_on_road("c02_hasu.jpg", 2);
     fade(1000, 0);
     face("k01_sib3");
-    message("飛沫「うわっ、蓮美！？　びっくりした……。」");
+    message("飛沫「うわっ、蓮美！？　びっくりしたあ。」");
     face(0);
     message("蓮美「へへ、驚いた？　何回も呼んだのに。」");
     message("蓮美「こんなとこで突っ立って、何してんの？」");
@@ -40,7 +40,7 @@ void MainForm::rumour_of_the_house() {
     message("蓮美「たしか、お母さんの脱税がバレたとかで。」");
     face("k01_sib3");
     message("飛沫「そんな……。」");
-    message("飛沫「…………。」");
+    message("飛沫「じゃあ、この家、今は……。」");
     message("飛沫「……あれ？」");
     face(0);
 
@@ -52,9 +52,9 @@ void MainForm::rumour_of_the_house() {
     face("k01_sib3");
     message("飛沫「今、窓のところで何か動いた！」");
     face("k02_has0");
-    message("蓮美「はあ？　なに言ってんの。」");
+    message("蓮美「はあ？　何言ってんの。」");
     face("k01_sib3");
-    message("飛沫「ほんとだってば！　あの窓に人影が……。」");
+    message("飛沫「ほんとだもん！　あの窓に、人影が見えたの。」");
     face("k02_has0");
     message("蓮美「ないない。気のせいだって。」");
 
@@ -67,7 +67,7 @@ void MainForm::rumour_of_the_house() {
         "　　　飛沫、ちゃんと勉強してる？」");
     face("k01_sib3");
     message(
-        "飛沫「うっ……それがさあ、全然やる気が出なくて。\r\n"
+        "飛沫「うっ。それがさあ、全然やる気が出なくて。\r\n"
         "　　　机に向かっても、すぐマンガ描いちゃうし。」");
     message("飛沫「高校だって、なんとなくで選んじゃったし。」");
     message("飛沫「将来のことなんて、まだ何も考えてないよ。」");

@@ -38,7 +38,7 @@ void MainForm::g04() {
                 message("飛沫の母「今日こそ、ちゃんと勉強しなさいよ。」");
                 game = 13;
             } else if (game == 14) {
-                message("飛沫の母「ごはんなら、まだできてないわよ。」");
+                message("飛沫の母「どこ行くの？　ごはん、もうすぐよ。」");
                 game = 15;
             } else if (game == 18) {
                 lecture_and_a_night_of_study();
@@ -53,19 +53,19 @@ void MainForm::g04() {
             } else if (game == 27) {
                 quarrel_and_run();
             } else if (game == 29) {
-                message("飛沫の母「……おかえり。」");
+                message("飛沫の母「……おかえり。ごはん、冷めちゃったわよ。」");
                 face("k01_sib2");
                 message("飛沫「……ただいま。」");
                 face("k01_sib0");
-                message("飛沫「お母さん……さっきは、ごめんなさい。」");
+                message("飛沫「うるさいなんて言って……ごめんなさい。」");
                 face(0);
                 message(
-                    "飛沫の母「いいのよ。お母さんこそ、飛沫の気持ちを\r\n"
-                    "　　　　　ちっとも分かってなかったわね。」");
+                    "飛沫の母「もういいわよ。お母さんもね、\r\n"
+                    "　　　　　顔も見ないで、同じことばっかり。」");
                 face("k01_sib3");
-                message("飛沫「お母さん……。」");
+                message("飛沫「……お母さん、目が赤い。」");
                 face("k01_sib0");
-                message("飛沫「私、ちゃんと勉強するね。」");
+                message("飛沫「ごはん食べたら、ちゃんと勉強するね。」");
                 // No face(0) here: her smile stays until the closing com.
                 game = 30;
             } else if (game == 45) {
@@ -75,27 +75,27 @@ void MainForm::g04() {
 
         case 2:
             if (game <= 4) {
-                message("飛沫の母「なにぐずぐずしてるの？」");
+                message("飛沫の母「何ぐずぐずしてるの？」");
                 message(kHurryToSchool);
             } else if (game <= 9) {
                 message("飛沫の母「おかえり。ちゃんと勉強しなさいよ。」");
             } else if (game == 11) {
                 message(kHurryToSchool);
             } else if (game == 30) {
-                message("飛沫の母「頑張ってね。お母さん、応援してるから。」");
+                message("飛沫の母「夜食、あとで持っていくから。頑張んなさい。」");
             } else if (game == 37) {
                 message("飛沫の母「こんな遅くまで、どこに行ってたの？」");
                 face("k01_sib0");
-                message("飛沫「友だちの家で、一緒に勉強してたの。」");
+                message("飛沫「ただいま。友だちの家で、勉強してたの。」");
                 face(0);
-                message("飛沫の母「…………。」");
-                message("飛沫の母「……そう。それならいいわ。」");
+                message("飛沫の母「……。」");
+                message("飛沫の母「……そう。次からは、電話くらいしなさい。」");
             } else if (game >= 40 && game <= 42) {
-                message("飛沫の母「高校合格おめでとう。よく頑張ったわね。」");
+                message("飛沫の母「おめでとう、ね。今夜はお赤飯よ。」");
             } else if (game == 43) {
                 what_became_of_that_family();
             } else if (game >= 44 && game <= 99) {
-                message("飛沫の母「どうしたの？　なんだか元気ないわね。」");
+                message("飛沫の母「お赤飯、ほとんど手をつけてないじゃない。」");
             } else if (game <= 99) {
                 message("飛沫の母「ちゃんと勉強しなさいよ。」");
             }

@@ -19,14 +19,14 @@ void MainForm::lecture_and_a_night_of_study() {
     message(
         "あれだけ叱られたのに、お説教の中身は\r\n"
         "もう頭のどこにも残っていなかった。");
-    message("嵐が過ぎたあとみたいに、心が静かだった。");
+    message("部屋の時計の音が、やけにはっきり聞こえた。");
 
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
     message("私は机に向かい、教科書を開いた。");
     message(
-        "驚くほど、すらすらと頭に入ってくる。\r\n"
-        "あの家に行く前とは、まるで別人みたいだった。");
+        "昨日は一問も解けなかった問題集が、\r\n"
+        "一ページ、また一ページと進んだ。");
     message(
         "気がつけば、窓の外が白みはじめていた。\r\n"
         "一睡もしていないのに、少しも眠くなかった。");
@@ -39,7 +39,7 @@ void MainForm::lecture_and_a_night_of_study() {
 }
 
 void MainForm::the_morning_after() {
-    message("飛沫の母「おはよう。ゆうべはちゃんと勉強したの？」");
+    message("飛沫の母「あら、もう起きたの？　ゆうべは勉強したの？」");
     face("k01_sib0");
     message("飛沫「うん。びっくりするくらい、はかどったよ。」");
     face(0);

@@ -5,45 +5,45 @@
 namespace hazama {
 
 void MainForm::the_fathers_figurine() {
-    message("飛沫の母「おかえり。言いそびれたことがあるの。」");
+    message("飛沫の母「ああ、よかった。蓮美ちゃんから二回も電話。」");
     message(
-        "飛沫の母「お母さんね、昔あそこのお父さんが作った\r\n"
-        "　　　　　干支の置物を、ひとつ買ったことがあるのよ。\r\n"
-        "　　　　　たしか、まだどこかにしまってあるはずよ。」");
+        "飛沫の母「それとね、さっき言いそびれたけど……\r\n"
+        "　　　　　あんたが生まれた年に、あそこのご主人の\r\n"
+        "　　　　　干支の置物を買ったの。押し入れにあったわ。」");
     music("shigure");
     face("k01_sib3");
-    message("飛沫「え……本当？」");
+    message("飛沫「え、ほんと？」");
     picture(1, "i14_inos.jpg");
     fade(1000, 0);
     message("飛沫「これって……。」");
     face(0);
     message(
-        "小さい頃、うちの玄関に飾ってあった\r\n"
-        "木彫りのイノシシだった。");
+        "小さい頃、うちの玄関に飾ってあった、\r\n"
+        "木彫りのいのししだった。");
     message(
-        "そのごつごつしたノミの跡は、あの人が作っていた\r\n"
-        "うさぎや竜に、どこかよく似ていた。");
+        "ちょこんと彫られた丸い目が、\r\n"
+        "あの人のうさぎや竜の目と、そっくりだった。");
     face("k01_sib1");
-    message("飛沫「これ、あの人のお父さんが彫ったんだ……。」");
-    message("飛沫「私、ずっと前からあの人とつながってたんだ。」");
+    message("飛沫「これ、あの人のお父さんが彫ったんだ。」");
+    message("飛沫「私が小さい頃から、うちにいたんだね。」");
     face("k01_sib3");
-    message("飛沫「小さい頃から、毎日見てたのに……。」");
+    message("飛沫「お母さん、懐中電灯ある？」");
     face(0);
-    message("見つめているうちに、頭の奥で何かがきらりと光った。");
+    message("あの屋根の上では、願いごとはひとつも間に合わなかった。");
 
     stardust();
     picture(1, "h03_syod.jpg");
     mother_at_the_table();
     fade(50, 0);
     face("k01_sib3");
-    message("飛沫「流れ星……。」");
+    message("飛沫「……今度は、間に合わせる。」");
     face(0);
 
     // The road of that night run, mirrored: this time she takes it alone.
     picture(1, "i11_lo01.jpg");
     reverse();
     fade(1000, 0);
-    message("私は家を飛び出し、流れ星を見たあの場所を目指した。");
+    message("すぐ戻る、とだけ母に言って、夜の道に出た。");
     picture(1, "i11_lo02.jpg");
     reverse();
     fade(1000, 0);

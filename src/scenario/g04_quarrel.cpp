@@ -7,7 +7,7 @@ void MainForm::quarrel_and_run() {
     music(0);
     message("飛沫の母「また出かけるの？　遊んでばっかりで。」");
     face("k01_sib2");
-    message("飛沫「…………。」");
+    message("飛沫「……別に。」");
     music("mind2");
     face(0);
     message(
@@ -24,24 +24,24 @@ void MainForm::quarrel_and_run() {
     music(0);
     face("k01_sib4");
     message(
-        "飛沫「うるさいっ！　私だって、必死に\r\n"
-        "　　　勉強してるんだから！！」");
+        "飛沫「うるさいっ！　私だって、\r\n"
+        "　　　必死に勉強してるんだから！」");
     face(0);
-    message("言ってしまってから、しまったと思った。");
+    message("言ったとたん、台所がしんとした。");
 
     picture(1, "h03_ie.jpg");
     fade(1000, 0);
-    message("あっけにとられた母を残して、私は家を飛び出した。");
+    message("言葉をなくした母を置いて、私は玄関を出た。");
     message(
         "どうしてあんなに怒鳴ってしまったんだろう。\r\n"
-        "母のあっけにとられた顔が、頭から離れなかった。");
+        "母の口が、「あ」の形のまま止まっていた。");
     message(
         "受験のこと、将来のこと、マンガのこと。\r\n"
-        "溜まっていたものが、一度にあふれたのかもしれない。");
+        "母は、そのどれも悪くなかったのに。");
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("気がつくと、私はあの家の前に立っていた。");
+    message("行くところなんて、ほかに思いつかなかった。");
     picture(1, "h04_s-dc.jpg");
     fade(1000, 0);
     picture(1, "h04_s-do.jpg");
@@ -51,7 +51,7 @@ void MainForm::quarrel_and_run() {
     // the scene is not over yet, so take them away again.
     g07();
     com_no();
-    message("私は吸い込まれるように、中へ入っていった。");
+    message("扉を引いて、黙って中へ入った。");
     position = 7;
     game = 28;
 }

@@ -8,24 +8,24 @@ void MainForm::what_became_of_that_family() {
     face("k01_sib3");
     message("飛沫「ねえ、一家心中があった家って、知ってる？」");
     face(0);
-    message("飛沫の母「ええ、知ってるわよ。」");
+    message("飛沫の母「知ってるけど……なあに、急に。」");
     message(
-        "飛沫の母「たばこ屋さんの先にある、\r\n"
-        "　　　　　わりと新しいお家でしょう？」");
+        "飛沫の母「たばこ屋さんの先の、木のお家でしょう？\r\n"
+        "　　　　　ご主人が、自分で建てたっていう。」");
     message("間違いない。私が通いつめていた、あの家だ。");
     message(
-        "飛沫の母「ご主人は、干支の木彫りの職人さんでね。\r\n"
-        "　　　　　一年半くらい前に、事故で亡くなったの。」");
+        "飛沫の母「干支の置物を彫る職人さんでね。\r\n"
+        "　　　　　二年くらい前に、事故で。」");
     message(
-        "飛沫の母「そのあと、奥さんと息子さんふたりが……\r\n"
-        "　　　　　三人とも、一度に亡くなってしまって。」");
+        "飛沫の母「去年の春には、奥さんが、\r\n"
+        "　　　　　息子さんを連れて……。」");
     message(
-        "飛沫の母「下の子は、学校にも行ってなかったって\r\n"
-        "　　　　　聞いたわね。たしか、あんたと同い年よ。」");
-    message("飛沫の母「奥さんの脱税が原因だったらしいけど……。」");
+        "飛沫の母「その子、学校にも行ってなかったって。\r\n"
+        "　　　　　かわいそうにね。」");
+    message("飛沫の母「お金のことで、奥さんが追いつめられて……。」");
     music(0);
     face("k01_sib4");
-    message("飛沫「もういいっ！！」");
+    message("飛沫「もういいっ！」");
     face(0);
 
     // From here on the scene plays as if she had just arrived somewhere.
@@ -33,33 +33,33 @@ void MainForm::what_became_of_that_family() {
     light = 1;
     picture(1, "h03_ied.jpg");
     fade(1000, 0);
-    message("私は悲鳴のような声を上げて、家を飛び出した。");
+    message("かかとを踏んだままのスニーカーで、外へ出た。");
     picture(1, "i14_dash.jpg");
     fade(1000, 0);
-    message("あの家へ、ただひたすら走った。");
+    message("夕焼けの道を、一度も止まらずに走った。");
     message("いつもの三分の一もかからなかったと思う。");
 
     picture(1, "h04_s-dc.jpg");
     fade(1000, 0);
     message(
         "玄関の扉に飛びついて、\r\n"
-        "ノブを力いっぱい回した。");
-    message("けれど、扉はびくともしなかった。");
+        "爪が白くなるまで引っぱった。");
+    message("指が痛くなっただけで、扉は動かなかった。");
     face("k01_sib1");
     message("飛沫「どうして……どうして開かないの……。」");
     face(0);
-    message("このまま、あきらめるなんてできなかった。");
+    message("このまま帰るなんて、できなかった。家の横へ回った。");
 
     picture(1, "i14_thrw.jpg");
     fade(1000, 0);
-    message("私は足元の石を拾って、窓ガラスに投げつけた。");
+    message("石を拾って、窓に投げた。ガラスが高い音を立てた。");
     music("sukima");
     picture(1, "i14_gara.jpg");
     fade(1000, 0);
     message("窓の向こうは、あの人がいつも木を彫っていた部屋。");
-    message("木くずひとつなく、きれいに片づいていた。");
+    message("棚は空っぽで、木くずひとつ落ちていなかった。");
     face("k01_sib2");
-    message("飛沫「…………。」");
+    message("飛沫「……。」");
     face(0);
 
     // She is left standing on the road before the house, at dusk.

@@ -4,7 +4,7 @@
 namespace hazama {
 namespace {
 
-constexpr const char* kFewStudentsLeft = "何人か残っているけど、特に話す用事はない。";
+constexpr const char* kFewStudentsLeft = "廊下に何人か残っているけど、特に話す用事はない。";
 
 }  // namespace
 
@@ -26,8 +26,8 @@ void MainForm::g05() {
             if (light == 0) {
                 if (game >= 23 && game <= 24) {
                     message(
-                        "吹奏楽部の子が何人か、練習をしている。\r\n"
-                        "でも、わざわざ話しかける用事はない。");
+                        "日曜の学校に、話す相手はいない。\r\n"
+                        "上の階から、吹奏楽部の練習が聞こえるだけ。");
                 } else if (game <= 4 || game == 12 || game == 21) {
                     message(std::string(kFewStudentsLeft) +
                             "\r\n"
@@ -42,9 +42,9 @@ void MainForm::g05() {
         case 3:
             if (light == 0) {
                 if (game >= 23 && game <= 24) {
-                    message("吹奏楽部の子が何人か、練習をしている。");
+                    message("日曜の教室は空っぽ。上の階で、吹奏楽部が練習している。");
                 } else {
-                    message("教室には、まだ何人か生徒が残っている。");
+                    message("教室は空っぽ。廊下に、まだ何人か残っている声がする。");
                 }
             } else if (light == 1) {
                 message("こんな時間だ。さすがに、もう誰もいない。");
@@ -70,7 +70,7 @@ void MainForm::late_first_morning() {
     fade(1000, 0);
     message("蓮美「おっはよー。飛沫にしちゃ遅かったじゃん。」");
     face("k01_sib0");
-    message("飛沫「うん……ちょっと、回り道してて。」");
+    message("飛沫「うん、ちょっと回り道してて。」");
     face(0);
 
     // The chime must ring once, so the watcher may not restart it.
@@ -86,7 +86,7 @@ void MainForm::late_first_morning() {
     set_timer1_interval(10);
     message(
         "授業が始まった。けれど、先生の声は\r\n"
-        "少しも頭に入ってこなかった。");
+        "ずっと遠くで鳴っているみたいだった。");
     message("やっぱり、あの家のせいだろうか。");
     message("そのまま一日の授業が終わり、放課後になった。");
     game = 4;

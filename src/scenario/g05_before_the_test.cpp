@@ -5,7 +5,7 @@ namespace hazama {
 
 void MainForm::day_before_the_test() {
     face("k01_sib2");
-    message("飛沫「はあ……。勉強、全然進まないや。」");
+    message("飛沫「はあ。勉強、全然進まないや。」");
 
     // The morning goes by in one ring of the chime.
     music("s-Cha");
@@ -29,15 +29,15 @@ void MainForm::day_before_the_test() {
     face(0);
     message("蓮美「あたしもそんなに。でも、少しはね。」");
     face("k01_sib2");
-    message("飛沫「うわ、まずい。私だけ置いてかれてる……。」");
+    message("飛沫「うわ、まずい。私だけ置いてかれてる。」");
     message("飛沫「……はあ。」");
     face("k01_sib0");
     message(
         "飛沫「ねえ、一家心中があったっていう、あの家。\r\n"
         "　　　やっぱり誰か住んでるよ、絶対。」");
-    message("飛沫「だから、ああいう冗談はやめてよね。」");
+    message("飛沫「窓のところ、ほんとに人がいたもん。」");
     face(0);
-    message("蓮美「えー？　それ、別の家と間違えてない？」");
+    message("蓮美「えー？　それ、隣の家の人と間違えてない？」");
 
     music("s-Cha");
     fade(1000, 1);

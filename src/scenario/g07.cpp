@@ -18,7 +18,7 @@ void MainForm::g07() {
             break;
         case 3:
             if (game <= 7) {
-                message("しんとしている。でも、誰かがいるような気がする。");
+                message("しんとしている。床がきしまないよう、そっと歩く。");
             } else if (game <= 99) {
                 message("奥から、木を削るような音がかすかに聞こえる。");
             }

@@ -8,20 +8,20 @@ void MainForm::night_run() {
     boy_layered();
     fade(1000, 0);
     music("mind+mig");
-    message("今日も彼は、いつもの笑顔で迎えてくれた。");
+    message("今日も彼は、目を細めて迎えてくれた。");
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
-    message("この頃の彼は、竜ばかり彫っていた。");
+    message("部屋の棚が、彼の彫る竜で埋まりはじめていた。");
 
     face("k01_sib3");
     message("飛沫「そんなにたくさん竜を彫って、どうするの？」");
     face(0);
-    message("少年「もちろん、売るんだよ。」");
+    message("少年「売るんだよ。干支の置物だから。」");
     face("k01_sib3");
     message("飛沫「私が彫ったのも、売れるかな？」");
     face(0);
-    message("少年「売れるよ、もちろん。」");
+    message("少年「売れるよ。ちゃんと彫ってあれば。」");
     message("少年「君も、売ってみる？」");
     face("k01_sib0");
     message(
@@ -39,7 +39,7 @@ void MainForm::night_run() {
     face(0);
     message("少年「うさぎなら、今でも売れるかもしれない。」");
     face("k01_sib3");
-    message("飛沫「じゃあ……売ってみようかな。」");
+    message("飛沫「じゃあ、売ってみようかな。」");
     face(0);
 
     room_with_the_boy();
@@ -62,12 +62,12 @@ void MainForm::night_run() {
     message("飛沫「あんなの、初めてだった。」");
     face(0);
 
-    message("少年「そうか。」");
+    message("少年「……勉強のことは、分からないけど。」");
     message("少年「……それなら。」");
     music("seaside2");
     message("少年「ちょっと、外に出よう。」");
     face("k01_sib3");
-    message("飛沫「え、なんで？」");
+    message("飛沫「え、今から？」");
     face(0);
     message("少年「いいから、おいで。」");
 
@@ -84,12 +84,12 @@ void MainForm::night_run() {
     picture(1, "i09_star.jpg");
     fade(1000, 0);
 
-    message("外はもう真っ暗で、空には星が出ていた。");
+    message("外はもう真っ暗で、月のない空に星が出ていた。");
     face("k01_sib3");
-    message("飛沫「もうこんな時間！？　どこに行くの？」");
+    message("飛沫「真っ暗じゃない。どこに行くの？」");
     face("k03_syo2");
     message("少年「ちょっと遠いんだ。」");
-    message("少年「時間がないから、走るよ。」");
+    message("少年「月が出る前に、着きたいんだ。」");
     face(0);
 
     picture(1, "i10_dash.jpg");
@@ -119,7 +119,7 @@ void MainForm::night_run() {
     picture(1, "h06_koya.jpg");
     music("shigure");
     fade(1000, 0);
-    message("目の前に、大きな建物が建っていた。");
+    message("草の原っぱの先に、大きな黒い影があった。");
     message("近づいてみると、それは全部、木でできていた。");
 
     // The building's own routine shows him before it; `game` stays 32 for its scenes.

@@ -14,13 +14,13 @@ void MainForm::first_evening_at_the_desk() {
         "机の端に置いてあったマンガに、\r\n"
         "気づけば手が伸びていた。");
     message(
-        "飛沫「……いやいや、何やってんの、私。\r\n"
+        "飛沫「……いやいや、ちょっと待って、私。\r\n"
         "　　　勉強しなきゃでしょ、勉強。」");
 
     fade(1000, 1);
     message(
         "結局その夜は、ほとんど勉強にならなかった。\r\n"
-        "目を閉じると、木を削るあの子の姿が浮かんだ。");
+        "耳の奥で、木を削る音がずっと鳴っていた。");
     message("次の日。火曜日の朝。");
 
     music("up_mode2");
@@ -45,19 +45,19 @@ void MainForm::manga_instead_of_study() {
     face(0);
 
     fade(1000, 1);
-    message("…………。");
+    message("……それから、三十分。");
 
     picture(1, "i05_com.jpg");
     fade(1000, 0);
-    message("そして、なぜか私はマンガを読みふけっていた。");
-    message("飛沫「明日テストなのに、何やってんだろ、私。」");
-    message("飛沫「だめだ。ちっとも頭に入ってこない。」");
-    message("飛沫「……あの子。」");
+    message("私は、問題集の上にマンガを広げていた。");
+    message("飛沫「明日テストなのに、マンガって。」");
+    message("飛沫「だめだ。マンガの絵まで、目の上をすべってく。」");
+    message("飛沫「……あの人。」");
     message(
         "飛沫「私と同じ中学生くらいに見えたけど、\r\n"
         "　　　勉強なんて、してる感じじゃなかったな。」");
     message("飛沫「今ごろ、何してるんだろう。」");
-    message("飛沫「…………。」");
+    message("飛沫「……うーん。」");
     message("飛沫「よしっ。ちょっとだけ、行ってこよう。」");
 
     // Evening by now; the room comes back through a second arrival.

@@ -1,7 +1,7 @@
-// The built game data against the code that uses it: every picture, portrait, silhouette,
-// window picture and piece of music the code names is there, in its format and size; the
-// silhouettes fit their figures; the window's pictures sit flush on the frame; and every
-// MIDI file plays for as long as its piece was written for.
+// The built pictures against the code that uses them: every picture, portrait, silhouette
+// and window picture the code names is there, in its format and size; the silhouettes fit
+// their figures; the window's pictures sit flush on the frame. The music is checked in
+// music_files_test.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/game_data.h"
 #include "graphics/plane.h"
 #include "platform/asset_path.h"
 #include "platform/qt_picture_decoder.h"
@@ -26,51 +27,7 @@
 namespace hazama {
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path folder_from(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value != nullptr ? value : ".";
-}
-
-// The build folder holding gra/ and music/, and the source tree.
-const fs::path& built() {
-    static const fs::path path = folder_from("HAZAMA_ASSETS");
-    return path;
-}
-const fs::path& source() {
-    static const fs::path path = folder_from("HAZAMA_SOURCE");
-    return path;
-}
-
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The text of every .cpp file in the given folders below src/.
-std::vector<std::string> code_in(std::initializer_list<const char*> folders) {
-    std::vector<std::string> texts;
-    for (const char* folder : folders) {
-        const fs::path dir = source() / "src" / folder;
-        if (!fs::is_directory(dir)) continue;
-        for (const auto& entry : fs::directory_iterator(dir)) {
-            if (entry.path().extension() == ".cpp") texts.push_back(read_file(entry.path()));
-        }
-    }
-    return texts;
-}
-
-void collect(const std::vector<std::string>& texts, const std::regex& pattern,
-             const std::string& prefix, const std::string& suffix, std::set<std::string>& into) {
-    for (const std::string& text : texts) {
-        for (std::sregex_iterator m(text.begin(), text.end(), pattern), end; m != end; ++m) {
-            into.insert(prefix + (*m)[1].str() + suffix);
-        }
-    }
-}
+using namespace game_data;
 
 // Every picture the code loads, as a path below the program folder ("gra/h03_ie.jpg").
 std::set<std::string> pictures_named_by_code() {
@@ -97,14 +54,6 @@ std::set<std::string> pictures_named_by_code() {
 
     // The silhouettes are read by number: "gra/window/picmask" + k + ".gif".
     for (int k = 1; k <= 5; ++k) names.insert("gra/window/picmask" + std::to_string(k) + ".gif");
-    return names;
-}
-
-std::set<std::string> music_named_by_code() {
-    std::set<std::string> names;
-    collect(code_in({"scenario", "sequences", "graphics"}),
-            std::regex(R"re(\bmusic\s*\(\s*"([^"]+)")re"), "", "", names);
-    names.erase("0");  // silence
     return names;
 }
 
@@ -205,15 +154,6 @@ TEST(GameData, EveryPictureTheCodeNamesIsThereInItsFormatAndSize) {
         const Plane picture = decoded(name);
         EXPECT_EQ(picture.width, size->width);
         EXPECT_EQ(picture.height, size->height);
-    }
-}
-
-TEST(GameData, EveryPieceOfMusicTheCodeNamesIsThere) {
-    const std::set<std::string> names = music_named_by_code();
-    ASSERT_FALSE(names.empty()) << "no music names found in src/";
-    for (const std::string& name : names) {
-        const fs::path file = find_asset(built(), "music/" + name + ".mid");
-        EXPECT_TRUE(fs::exists(file)) << "missing: " << file;
     }
 }
 
@@ -327,101 +267,6 @@ TEST(GameData, TheIconKeepsToSixteenColours) {
     const Plane icon = decoded("gra/window/icon.png");
     const std::set<std::uint32_t> colours(icon.pixels.begin(), icon.pixels.end());
     EXPECT_LE(colours.size(), 16u);
-}
-
-// SMF chunks: the header and as many track chunks as it announces, all inside the file.
-bool parses_as_midi(const std::string& data, std::string& why) {
-    auto be = [&](std::size_t at, int bytes) {
-        unsigned long v = 0;
-        for (int i = 0; i < bytes; ++i) v = (v << 8) | static_cast<unsigned char>(data[at + i]);
-        return v;
-    };
-    if (data.size() < 14 || data.compare(0, 4, "MThd") != 0 || be(4, 4) != 6) {
-        why = "no MThd header";
-        return false;
-    }
-    const unsigned long format = be(8, 2), tracks = be(10, 2);
-    if (format > 1 || tracks == 0) {
-        why = "format " + std::to_string(format) + " with " + std::to_string(tracks) + " tracks";
-        return false;
-    }
-    std::size_t at = 14;
-    for (unsigned long t = 0; t < tracks; ++t) {
-        if (at + 8 > data.size() || data.compare(at, 4, "MTrk") != 0) {
-            why = "track " + std::to_string(t + 1) + " missing";
-            return false;
-        }
-        at += 8 + be(at + 4, 4);
-        if (at > data.size()) {
-            why = "track " + std::to_string(t + 1) + " runs past the end";
-            return false;
-        }
-    }
-    return true;
-}
-
-// Runs the music tools' length reader on the files; false when it fails.
-bool run_length_reader(const std::vector<fs::path>& files, std::string& output) {
-    std::string command = "python3 '" + (source() / "tools/assets/midi_length.py").string() + "'";
-    for (const fs::path& f : files) command += " '" + f.string() + "'";
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return false;
-    output.clear();
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    return pclose(pipe) == 0;
-}
-
-// Playing lengths in seconds by file. All files are read in one run; when the reader
-// fails on one of them, each is read on its own so the broken one is named and the others
-// are still measured.
-std::map<fs::path, double> lengths_of(const std::vector<fs::path>& files) {
-    std::map<fs::path, double> lengths;
-    std::string output;
-    if (files.size() > 1 && run_length_reader(files, output)) {
-        std::istringstream lines(output);
-        for (std::string line; std::getline(lines, line);) {
-            const auto tab = line.find('\t');
-            if (tab != std::string::npos) lengths[line.substr(tab + 1)] = std::stod(line);
-        }
-        return lengths;
-    }
-    for (const fs::path& f : files) {
-        if (run_length_reader({f}, output)) {
-            lengths[f] = std::stod(output);
-        } else {
-            ADD_FAILURE() << f.filename() << ": the length reader failed:\n" << output;
-        }
-    }
-    return lengths;
-}
-
-// Each piece loops for the length it was written for; the short chime s-Cha is the
-// exception.
-TEST(GameData, EveryMidiFileParsesAndLastsAsWritten) {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(built() / "music")) {
-        if (entry.path().extension() == ".mid") files.push_back(entry.path());
-    }
-    ASSERT_FALSE(files.empty());
-    for (const fs::path& f : files) {
-        std::string why;
-        EXPECT_TRUE(parses_as_midi(read_file(f), why)) << f.filename() << ": " << why;
-    }
-    ASSERT_TRUE(fs::exists(source() / "tools/assets/midi_length.py"));
-    const std::map<fs::path, double> lengths = lengths_of(files);
-    for (const auto& [f, seconds] : lengths) {
-        SCOPED_TRACE(f.filename().string());
-        std::string stem = f.stem().string();
-        std::transform(stem.begin(), stem.end(), stem.begin(), ::tolower);
-        if (stem == "s-cha") {
-            EXPECT_GE(seconds, 5.0);
-            EXPECT_LE(seconds, 8.0);
-        } else {
-            EXPECT_GE(seconds, 40.0);
-            EXPECT_LE(seconds, 120.0);
-        }
-    }
 }
 
 }  // namespace

@@ -5,8 +5,9 @@ Reads every string literal with Japanese in it from src/scenario and src/command
 literals joined, as the compiler does) and fails on any spelling the sheet's table rules
 out. The messages (every literal but the chooser's destination labels) must also close
 with 。！？ or 」 (……。 where they trail off; a sentence carried over into the next
-message breaks with …… and resumes with ……), keep …… and ―― in pairs, and never start a
-line with a closing mark or a particle that cannot begin a word.
+message breaks with …… and resumes with ……), keep …… and ―― in pairs, write an ellipsis
+as one pair and no longer, keep bare silences (「……。」) to a few, and never start a line
+with a closing mark or a particle that cannot begin a word.
 """
 import pathlib
 import re
@@ -23,6 +24,9 @@ ESCAPES = {'r': '\r', 'n': '\n', '"': '"', '\\': '\\'}
 BAD_LINE_START = re.compile(r'^(?:[、。」』）！？ーんをぁぃぅぇぉっゃゅょ]|って|[はがにでとものへや]、)')
 # A sentence that trails off still closes: ……。 and ……。」
 CLOSINGS = ('。', '！', '？', '」')
+# A message that is nothing but a silence, spoken or not; the sheet allows a few.
+SILENCE = re.compile(r'^(?:[^「」。、]{1,5}「……。」|……。)$')
+MOST_SILENCES = 5
 # Two lines the game has always shown exactly as they stand, without a closing mark.
 FIXED_LINES = {'建物は木でできていて、周りは広々としている', '美しい星空……'}
 
@@ -71,6 +75,9 @@ def ruled_out(sheet):
 def message_faults(text, following):
     """What is wrong with one message; following is the next message in the same file."""
     faults = []
+    # Checked before the caption test: a silence (「……。」) has no kana either.
+    if re.search('…{4,}', text):
+        faults.append('an ellipsis longer than one pair (a silence is ……)')
     if not re.search('[ぁ-ん]', text):
         return faults  # a caption such as the date card
     # A sentence may run on into the next message: …… at the break and again after it.
@@ -115,6 +122,10 @@ def main():
             same_file = following[0].split(':')[0] == place.split(':')[0]
             faults = message_faults(text, following[1] if same_file else '')
             problems.extend(f'{place}: {fault}: {shown}' for fault in faults)
+    silences = [place for place, text, is_message in found if is_message and SILENCE.match(text)]
+    if len(silences) > MOST_SILENCES:
+        problems.append(f'{len(silences)} silences (「……。」), more than {MOST_SILENCES}: '
+                        + ', '.join(silences))
     for problem in problems:
         print(problem)
     print(f'{len(found)} texts, {len(rules)} ruled-out forms, {len(problems)} problems')

@@ -1,6 +1,7 @@
-// The synthesizer as the game loads it, from its module at the first command: a piece
-// plays through it, the volume chosen before waits for it, and without a module that loads
-// every command fails with "no synthesizer" while the game goes on.
+// The synthesizer as the game loads it, from its module when the first piece is opened: a
+// piece plays through it, the volume chosen before waits for it, the commands before the
+// first piece are answered as the device answers them without loading it, and without a
+// module that loads every command after that fails with "no synthesizer" while the game goes on.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -22,12 +23,18 @@ fs::path build_folder() {
     return assets != nullptr ? fs::path(assets) : fs::current_path();
 }
 
-TEST(ModuleMediaDevice, LoadsTheSynthesizerAtTheFirstCommandAndPlays) {
+TEST(ModuleMediaDevice, LoadsTheSynthesizerWithTheFirstPieceAndPlays) {
     const fs::path piece = build_folder() / "music" / "mind.mid";
     ASSERT_TRUE(fs::exists(piece)) << piece;
-    ModuleMediaDevice device({.folders = {"/nonexistent", build_folder()}, .silent = true});
+    ModuleMediaDevice device(
+        {.folders = {"/nonexistent", build_folder()}, .soundfont_folder = "", .silent = true});
     device.set_volume(50);  // before the synthesizer exists
-    std::string reply;
+    std::string reply = "left over";
+    // The loop watcher polls and the first piece's close come before anything is open.
+    EXPECT_EQ(device.send("status x1 mode", reply), media_error::kNotOpen);
+    EXPECT_EQ(reply, "");
+    EXPECT_EQ(device.send("close x1", reply), media_error::kNotOpen);
+    EXPECT_EQ(device.send("eject x1", reply), media_error::kUnknownCommand);
     ASSERT_EQ(device.send("open \"" + piece.string() + "\" alias x1 notify", reply), 0u);
     ASSERT_EQ(device.send("play x1", reply), 0u);
     ASSERT_EQ(device.send("status x1 mode", reply), 0u);
@@ -45,9 +52,13 @@ TEST(ModuleMediaDevice, WithoutAModuleThatLoadsEveryCommandFailsQuietly) {
     std::ofstream(folder / ModuleMediaDevice::kModuleName) << "not a shared object";
 
     for (const fs::path& where : {fs::path("/nonexistent"), folder}) {
-        ModuleMediaDevice device({.folders = {where}, .silent = true});
+        ModuleMediaDevice device({.folders = {where}, .soundfont_folder = "", .silent = true});
         device.set_volume(25);
         std::string reply = "left over";
+        // Nothing tries the module before the first piece: no line on standard error yet.
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(device.send("status x1 mode", reply), media_error::kNotOpen);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         EXPECT_EQ(device.send("open \"x.mid\" alias x1 notify", reply), media_error::kNoSynthesizer)
             << where;
         EXPECT_EQ(reply, "");

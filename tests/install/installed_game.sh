@@ -63,13 +63,11 @@ check_installed_game() {
   local program=$root/$bindir/hazama data=$root/share/games/hazama
   [ -x "$program" ] || fail "no program at $program"
   [ -d "$data/gra" ] && [ -d "$data/music" ] || fail "no gra/ and music/ in $data"
-  # The synthesizer module lies where the program looks for it, relative to itself.
+  # The synthesizer module, loaded with the first piece of music, lies in the game's own
+  # folder below lib/ (or lib/<arch>/), where the program looks for it relative to itself.
   local modules
-  modules=$(strings "$program" | sed -n '\#^\(\.\./\)*lib/[-_a-z0-9/]*hazama$#p')
-  modules=${modules%%$'\n'*}
-  [ -n "$modules" ] || fail "the program names no folder for its synthesizer module"
-  [ -f "$root/$bindir/$modules/hazama-fluid.so" ] ||
-    fail "no synthesizer module at $root/$bindir/$modules/hazama-fluid.so"
+  modules=$(find "$root/lib" -path '*/hazama/hazama-fluid.so' 2>/dev/null)
+  [ -n "$modules" ] || fail "no synthesizer module below $root/lib"
 
   title_screen "$program" "$scratch/installed.png"
   # The frame around the picture is the installed frame.jpg, not the stand-in drawn when

@@ -1,8 +1,10 @@
 // hazama-loudness: renders every piece of a music folder through the game's synthesizer
-// settings, faster than real time, and prints each loop's RMS level and peak. With
-// --check it fails when the pieces are not evenly loud.
+// settings, faster than real time, with each SoundFont the game may choose, and prints each
+// loop's level, peak, mono fold-down and join. With --check it fails when a piece is out of
+// bounds; --tracks adds each track's level played alone; --wav writes the loops out.
 //
-//     hazama-loudness [--check] [--soundfont FILE] MUSIC...   (.mid files or folders)
+//     hazama-loudness [--check] [--tracks] [--wav DIR] [--soundfont FILE]...
+//                     [--soundfonts DIR] MUSIC...   (.mid files or folders)
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -14,19 +16,30 @@
 #include <vector>
 
 #include "audio/fluid_setup.h"
+#include "measures.h"
+#include "take.h"
 
 namespace fs = std::filesystem;
+using namespace hazama::loudness;
 
 namespace {
 
 // The bounds the music keeps: every loop within this many dB of the loops' median RMS,
-// the chime (played once, not looped) within the wider one, and no peak above the ceiling.
+// the chime (played once, not looped) within the wider one; no peak above the ceiling;
+// folded to mono no more than this much quieter; a join with no gap and no click.
 constexpr double kLoopSpread = 1.5;
 constexpr double kChimeSpread = 3.0;
 constexpr double kPeakCeiling = -1.0;
+constexpr double kMonoLoss = 3.0;
+constexpr double kSeamDip = -24.0;
+constexpr double kSeamTurn = 1.0;
+// The chime rings in a pause of five seconds and must have died away by its end.
 constexpr const char* kChime = "s-Cha";
-
-constexpr int kBlock = 512;  // frames rendered between looks at the player
+constexpr double kChimePause = 5.0;
+constexpr double kChimeTail = -50.0;
+// A melodic track that plays more than a handful of notes plays more than a handful of
+// velocities, or shapes its expression.
+constexpr std::size_t kHandful = 5;
 
 struct Level {
     std::string name;
@@ -34,73 +47,43 @@ struct Level {
     double rms_db = -INFINITY;
     double peak_db = -INFINITY;
     bool clipped = false;
+    double mono_loss = 0;
+    Seam seam;
+    double tail_db = -INFINITY;  // the chime: its peak in the last 100 ms of the pause
+    std::vector<int> flat;       // melodic channels (1-based) played without nuance
 };
 
-double decibels(double amplitude) {
-    return amplitude > 0 ? 20 * std::log10(amplitude) : -INFINITY;
+bool is_chime(const fs::path& midi) {
+    return midi.stem() == kChime;
 }
 
-// Sums of one stretch of rendered sound.
-struct Meter {
-    double squares = 0;
-    double peak = 0;
-    long frames = 0;
-    bool clipped = false;
-
-    void add(const std::vector<float>& left, const std::vector<float>& right) {
-        for (std::size_t i = 0; i < left.size(); ++i) {
-            for (float s : {left[i], right[i]}) {
-                squares += double(s) * s;
-                peak = std::max(peak, double(std::fabs(s)));
-                clipped = clipped || std::fabs(s) >= 1.0f;
-            }
-        }
-        frames += long(left.size());
+bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wav_dir,
+             Level& level) {
+    Take take;
+    if (!render_loop(midi, soundfont, Solo{}, take)) return false;
+    const std::size_t from = take.seam, to = take.frames();
+    level.seconds = double(to - from) / kRate;
+    level.rms_db = rms_db(take, from, to);
+    level.peak_db = peak_db(take, 0, to, level.clipped);
+    level.mono_loss = mono_loss_db(take, from, to);
+    for (int c = 0; c < kChannels; ++c) {
+        const ChannelUse& use = take.channels[c];
+        if (c != kDrumChannel && use.notes > long(kHandful) && use.velocities.size() <= kHandful &&
+            use.expressions.size() <= kHandful)
+            level.flat.push_back(c + 1);
     }
-};
-
-// The game's test for the end of a piece: the player is done or has reached its last tick.
-bool ended(fluid_player_t* player) {
-    if (fluid_player_get_status(player) == FLUID_PLAYER_DONE) return true;
-    const int total = fluid_player_get_total_ticks(player);
-    return total > 0 && fluid_player_get_current_tick(player) >= total;
-}
-
-// Plays `midi` once from its start as the game does, adding what sounds to `meter`.
-bool play_once(fluid_synth_t* synth, const fs::path& midi, Meter& meter) {
-    fluid_player_t* player = new_fluid_player(synth);
-    if (player == nullptr || fluid_player_add(player, midi.c_str()) != FLUID_OK) {
-        if (player != nullptr) delete_fluid_player(player);
-        return false;
+    if (!wav_dir.empty()) {
+        fs::create_directories(wav_dir);
+        write_wav(wav_dir / (level.name + ".wav"), take, from, to);
     }
-    fluid_player_play(player);
-    std::vector<float> left(kBlock), right(kBlock);
-    // Ten minutes of sound at most, should a file never end.
-    for (long rendered = 0; !ended(player) && rendered < 44100L * 600; rendered += kBlock) {
-        fluid_synth_write_float(synth, kBlock, left.data(), 0, 1, right.data(), 0, 1);
-        meter.add(left, right);
+    if (is_chime(midi)) {
+        Take once;
+        if (!render_once(midi, soundfont, kChimePause, once)) return false;
+        bool clipped = false;
+        level.tail_db = peak_db(once, once.frames() - kRate / 10, once.frames(), clipped);
+    } else {
+        level.seam = measure_seam(take);
     }
-    delete_fluid_player(player);
-    fluid_synth_all_notes_off(synth, -1);  // as the game's restart does
-    return true;
-}
-
-// The level of one loop of the piece: it plays twice, back to back as the watcher restarts
-// it, and the second pass is measured (the reverb of the first pass's end is in it). The
-// peak is taken over both passes.
-bool measure(const fs::path& midi, const fs::path& soundfont, Level& level) {
-    fluid_settings_t* settings = hazama::new_game_settings();
-    fluid_synth_t* synth = settings != nullptr ? new_fluid_synth(settings) : nullptr;
-    bool ok = synth != nullptr && fluid_synth_sfload(synth, soundfont.c_str(), 1) != FLUID_FAILED;
-    Meter first, second;
-    ok = ok && play_once(synth, midi, first) && play_once(synth, midi, second);
-    if (synth != nullptr) delete_fluid_synth(synth);
-    if (settings != nullptr) delete_fluid_settings(settings);
-    if (!ok || second.frames == 0) return false;
-    level.seconds = second.frames / 44100.0;
-    level.rms_db = decibels(std::sqrt(second.squares / (2.0 * second.frames)));
-    level.peak_db = decibels(std::max(first.peak, second.peak));
-    level.clipped = first.clipped || second.clipped;
     return true;
 }
 
@@ -110,42 +93,87 @@ double median(std::vector<double> values) {
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Prints the table; returns the number of pieces outside the bounds.
-int report(const std::vector<Level>& levels) {
+std::string why_out(const Level& l, double centre) {
+    const bool chime = l.name == kChime;
+    std::string why;
+    if (std::fabs(l.rms_db - centre) > (chime ? kChimeSpread : kLoopSpread)) why += " level";
+    if (l.peak_db > kPeakCeiling || l.clipped) why += " peak";
+    if (l.mono_loss > kMonoLoss) why += " mono";
+    if (!chime && l.seam.dip_db < kSeamDip) why += " gap";
+    if (!chime && l.seam.turn_ratio > kSeamTurn) why += " click";
+    if (chime && l.tail_db > kChimeTail) why += " rings-on";
+    for (int c : l.flat) why += " flat-ch" + std::to_string(c);
+    return why;
+}
+
+// Prints the table of one SoundFont; returns the number of pieces outside the bounds.
+int report(const fs::path& soundfont, const std::vector<Level>& levels) {
     std::vector<double> loops;
     for (const auto& l : levels) {
         if (l.name != kChime) loops.push_back(l.rms_db);
     }
     const double centre = loops.empty() ? 0 : median(loops);
-    std::printf("%-10s %8s %8s %8s %8s\n", "piece", "seconds", "RMS dB", "vs med", "peak dB");
+    std::printf("%s\n%-10s %7s %7s %7s %7s %6s %7s %6s\n", soundfont.filename().c_str(), "piece",
+                "seconds", "RMS dB", "vs med", "peak dB", "mono", "join dB", "turn");
     int faults = 0;
     for (const auto& l : levels) {
-        const double spread = l.name == kChime ? kChimeSpread : kLoopSpread;
-        const double off = l.rms_db - centre;
-        std::string why;
-        if (std::fabs(off) > spread) why += " level";
-        if (l.peak_db > kPeakCeiling) why += " peak";
-        if (l.clipped) why += " clips";
-        std::printf("%-10s %8.1f %8.2f %+8.2f %8.2f%s\n", l.name.c_str(), l.seconds, l.rms_db, off,
-                    l.peak_db, why.empty() ? "" : ("  OUT:" + why).c_str());
+        const std::string why = why_out(l, centre);
+        std::printf("%-10s %7.1f %7.2f %+7.2f %7.2f %6.2f ", l.name.c_str(), l.seconds, l.rms_db,
+                    l.rms_db - centre, l.peak_db, l.mono_loss);
+        if (l.name == kChime) {
+            std::printf("%s %.1f s: %.1f dBFS", "rings", kChimePause, l.tail_db);
+        } else {
+            std::printf("%7.1f %6.2f", l.seam.dip_db, l.seam.turn_ratio);
+        }
+        std::printf("%s\n", why.empty() ? "" : ("  OUT:" + why).c_str());
         if (!why.empty()) ++faults;
     }
-    std::printf("median of the loops %.2f dB; bounds ±%.1f dB (%s ±%.1f dB), peaks <= %.1f dBFS\n",
-                centre, kLoopSpread, kChime, kChimeSpread, kPeakCeiling);
+    std::printf(
+        "median of the loops %.2f dB; bounds ±%.1f dB (%s ±%.1f dB), peaks <= %.1f dBFS, "
+        "mono loss <= %.1f dB, join dip >= %.0f dB, turn <= %.1f, chime <= %.0f dBFS at %.0f s\n\n",
+        centre, kLoopSpread, kChime, kChimeSpread, kPeakCeiling, kMonoLoss, kSeamDip, kSeamTurn,
+        kChimeTail, kChimePause);
     return faults;
+}
+
+// Each track of the piece played alone: its level, how loud it is in the mix while it
+// sounds, and what folding it to mono costs.
+bool print_tracks(const fs::path& midi, const fs::path& soundfont) {
+    Take all;
+    if (!render_loop(midi, soundfont, Solo{}, all)) return false;
+    for (int c = 0; c < kChannels; ++c) {
+        if (all.channels[c].notes == 0) continue;
+        Take alone;
+        if (!render_loop(midi, soundfont, Solo{c}, alone)) return false;
+        const ChannelUse& use = all.channels[c];
+        std::printf(
+            "  %-10s ch%-2d prog %3d %7.2f dB  in the mix %6.2f dB  mono %5.2f dB  %2zu velocities "
+            "%2zu expressions\n",
+            midi.stem().c_str(), c + 1, use.program, rms_db(alone, alone.seam, alone.frames()),
+            share_db(alone, all), mono_loss_db(alone, alone.seam, alone.frames()),
+            use.velocities.size(), use.expressions.size());
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool check = false;
-    fs::path soundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-    std::vector<fs::path> pieces;
+    bool check = false, tracks = false;
+    fs::path wav_dir;
+    std::vector<fs::path> fonts, pieces;
     for (int i = 1; i < argc; ++i) {
+        const bool has_value = i + 1 < argc;
         if (std::strcmp(argv[i], "--check") == 0) {
             check = true;
-        } else if (std::strcmp(argv[i], "--soundfont") == 0 && i + 1 < argc) {
-            soundfont = argv[++i];
+        } else if (std::strcmp(argv[i], "--tracks") == 0) {
+            tracks = true;
+        } else if (std::strcmp(argv[i], "--wav") == 0 && has_value) {
+            wav_dir = argv[++i];
+        } else if (std::strcmp(argv[i], "--soundfont") == 0 && has_value) {
+            fonts.push_back(argv[++i]);
+        } else if (std::strcmp(argv[i], "--soundfonts") == 0 && has_value) {
+            for (const auto& font : hazama::game_soundfonts(argv[++i])) fonts.push_back(font);
         } else if (fs::is_directory(argv[i])) {
             for (const auto& entry : fs::directory_iterator(argv[i])) {
                 if (entry.path().extension() == ".mid") pieces.push_back(entry.path());
@@ -154,27 +182,35 @@ int main(int argc, char** argv) {
             pieces.push_back(argv[i]);
         }
     }
+    if (fonts.empty()) fonts = hazama::game_soundfonts("/usr/share/sounds/sf2");
     for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
         if (level != FLUID_PANIC && level != FLUID_ERR)
             fluid_set_log_function(level, nullptr, nullptr);
     }
     std::sort(pieces.begin(), pieces.end());
-    if (pieces.empty()) {
-        std::fprintf(stderr,
-                     "usage: hazama-loudness [--check] [--soundfont FILE] MUSIC...\n"
-                     "MUSIC is a .mid file or a folder of them\n");
+    if (pieces.empty() || fonts.empty()) {
+        std::fprintf(
+            stderr,
+            "usage: hazama-loudness [--check] [--tracks] [--wav DIR] [--soundfont FILE]... "
+            "[--soundfonts DIR] MUSIC...\nMUSIC is a .mid file or a folder of them; "
+            "without a SoundFont, those of /usr/share/sounds/sf2 the game may use\n");
         return 2;
     }
-    std::vector<Level> levels;
-    for (const auto& path : pieces) {
-        Level level{.name = path.stem().string()};
-        if (!measure(path, soundfont, level)) {
-            std::fprintf(stderr, "%s: could not be rendered with %s\n", path.c_str(),
-                         soundfont.c_str());
-            return 2;
+    int faults = 0;
+    for (const auto& font : fonts) {
+        std::vector<Level> levels;
+        for (const auto& path : pieces) {
+            Level level;
+            level.name = path.stem().string();
+            const fs::path wavs = wav_dir.empty() ? wav_dir : wav_dir / font.stem();
+            if (!measure(path, font, wavs, level) || (tracks && !print_tracks(path, font))) {
+                std::fprintf(stderr, "%s: could not be rendered with %s\n", path.c_str(),
+                             font.c_str());
+                return 2;
+            }
+            levels.push_back(level);
         }
-        levels.push_back(level);
+        faults += report(font, levels);
     }
-    const int faults = report(levels);
     return check && faults > 0 ? 1 : 0;
 }

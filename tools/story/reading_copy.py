@@ -1,0 +1,158 @@
+#!/usr/bin/env python3
+"""Writes the reading copy of the story: every line a player can see, in story order.
+
+    reading_copy.py BUILD_DIR [ASSETS_DIR] [OUTPUT]
+
+Plays tests/story/walkthrough.txt with BUILD_DIR/hazama-story and prints its messages in
+order. Then it walks every place a player can stand while the story waits at each step
+(moving about without setting the story forward) and tries look and talk there; a line
+that only those reach is set after the first walkthrough command from which the player
+can walk to where it is said, marked with the place and the command, and so are the
+walkthrough's own look and talk when they leave the story where it was. ASSETS_DIR
+defaults to BUILD_DIR, OUTPUT to BUILD_DIR/read/story_trace.txt.
+"""
+import pathlib
+import subprocess
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+WALKTHROUGH = ROOT / 'tests/story/walkthrough.txt'
+
+PLACES = {
+    1: '飛沫の家の前', 2: '通学路', 3: 'あの家の前の道', 4: '飛沫の家の食卓', 5: '教室',
+    6: 'あの家の玄関', 7: 'あの家の廊下', 8: 'あの家の奥', 9: '光の射し込む部屋',
+    10: '飛沫の部屋', 11: '星を見る建物', 12: '建物の屋根の上', 14: '見知らぬ夜道',
+}
+COMMANDS = {'look': '見る', 'talk': '話す'}
+STATE_KEYS = ('game', 'position', 'light', 'x00')
+
+
+def run(runner, assets, script):
+    """The runner's trace split into commands: [(command, [trace lines])]."""
+    done = subprocess.run([str(runner), '--assets', str(assets), '-'], input=script,
+                          capture_output=True, text=True, check=True)
+    steps = []
+    for line in done.stdout.splitlines():
+        if line.startswith('> '):
+            steps.append((line[2:], []))
+        elif steps:
+            steps[-1][1].append(line)
+    return steps
+
+
+def state_of(lines):
+    """The (game, position, light, x00) a command left, from its closing state line."""
+    fields = dict(f.split('=', 1) for f in lines[-1].split()[1:])
+    return tuple(int(fields[k]) for k in STATE_KEYS)
+
+
+def messages(lines):
+    return [line[len('message '):] for line in lines if line.startswith('message ')]
+
+
+def set_line(state):
+    return 'set ' + ' '.join(f'{k}={v}' for k, v in zip(STATE_KEYS, state)) + ' f00=0'
+
+
+def reachable(runner, assets, starts, ending):
+    """Every standing state reached by moves that keep the story step (the value stays and
+    no scene plays) from the {state: step} starts, each with the earliest walkthrough step
+    that leads there."""
+    origin = dict(starts)
+    frontier = list(starts)
+    while frontier:
+        tries = [(s, b) for s in frontier for b in range(3) if (s, b) not in ending]
+        script = 'new\n' + ''.join(f'{set_line(s)}\nmove {b}\n' for s, b in tries)
+        steps = [step for step in run(runner, assets, script)[1:] if step[0].startswith('move')]
+        frontier = []
+        for (before, _), (_, lines) in zip(tries, steps):
+            after = state_of(lines)
+            # A move that plays a scene is a story step even where the value stays.
+            quiet = after[0] == before[0] and not messages(lines)
+            if quiet and origin[before] < origin.get(after, float('inf')):
+                origin[after] = origin[before]
+                frontier.append(after)
+    return origin
+
+
+def block(text):
+    return text.replace('\\n', '\n') + '\n'
+
+
+def main():
+    build = pathlib.Path(sys.argv[1])
+    assets = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else build
+    output = pathlib.Path(sys.argv[3]) if len(sys.argv) > 3 else build / 'read/story_trace.txt'
+    runner = build / 'hazama-story'
+
+    walk = run(runner, assets, WALKTHROUGH.read_text(encoding='utf-8'))
+    shown = {m for _, lines in walk for m in messages(lines)}
+    # Where the player stands after each walkthrough command (None when it left no state).
+    states = [state_of(lines) if lines and lines[-1].startswith('state') else None
+              for _, lines in walk]
+    starts = {}
+    for step, state in enumerate(states):
+        if state is not None and state not in starts:
+            starts[state] = step
+
+    # The move that ends the game leaves nothing to probe after it.
+    ending = set()
+    previous = None
+    for (command, _), now in zip(walk, states):
+        if now is None:
+            continue
+        if command.startswith('move') and now[1] == 15:
+            ending.add((previous, int(command.split()[1])))
+        previous = now
+
+    origin = reachable(runner, assets, starts, ending)
+    probes = [(s, c) for s in sorted(origin) if s[1] in PLACES for c in COMMANDS]
+    script = 'new\n' + ''.join(f'{set_line(s)}\n{c}\n' for s, c in probes)
+    answers = [step for step in run(runner, assets, script)[1:] if step[0] in COMMANDS]
+
+    # What only look or talk shows, one command's lines together, after the first
+    # walkthrough command from which the player can walk to where it is said.
+    extra = {}
+    for (state, command), (_, lines) in zip(probes, answers):
+        if state_of(lines)[0] != state[0]:
+            continue  # the command played a story event: the walkthrough has its lines
+        texts = tuple(t for t in messages(lines) if t not in shown)
+        place = (origin[state], PLACES[state[1]], COMMANDS[command])
+        if texts and (texts not in extra or place < extra[texts]):
+            extra[texts] = place
+    seen_text = set()
+    for texts in sorted(extra, key=extra.get):
+        if all(t in seen_text for t in texts):
+            del extra[texts]
+        seen_text.update(texts)
+
+    out = ['ハザマ　読み合わせ用テキスト', '（本編の全メッセージを物語の順に。'
+           '〔場所・見る／話す〕は、その場所でコマンドを選んだときだけ読める文）', '']
+    placed = set()
+    previous = None
+    for step, ((command, lines), now) in enumerate(zip(walk, states)):
+        said = messages(lines)
+        # The walkthrough's own look and talk that leave the story where it was are
+        # asides like the others.
+        if (said and now is not None and previous is not None and command in COMMANDS
+                and now[0] == previous[0] and now[1] in PLACES):
+            out.append(f'〔{PLACES[now[1]]}・{COMMANDS[command]}〕\n' +
+                       '\n'.join(block(t) for t in said))
+        else:
+            out.extend(block(t) for t in said)
+        if now is None:
+            continue
+        previous = now
+        for texts, (at, place, verb) in sorted(extra.items(), key=lambda e: e[1]):
+            if at <= step and texts not in placed:
+                placed.add(texts)
+                out.append(f'〔{place}・{verb}〕\n' + '\n'.join(block(t) for t in texts))
+    output.parent.mkdir(parents=True, exist_ok=True)
+    output.write_text('\n'.join(out), encoding='utf-8')
+    total = sum(len(messages(lines)) for _, lines in walk)
+    only = sum(len(texts) for texts in placed)
+    print(f'{output}: {total} story messages, {only} reached only by look or talk')
+
+
+if __name__ == '__main__':
+    main()
