@@ -34,7 +34,9 @@ bool install_translator(QApplication& app) {
 }
 
 QFont design_font(const QString& family, double points, bool bold) {
-    QFont font(family);
+    // Ask for the IPA face a design name stands for: font matching would otherwise first
+    // search every installed font for a face by the design's name, which is not there.
+    QFont font(QFont::substitute(family));
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
