@@ -1,5 +1,6 @@
 // The history panel: layout of the logged messages and their painting.
 #include "app/history_panel.h"
+#include "app/ui_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -24,7 +25,6 @@ const QColor kBackground(12, 18, 44, 238);
 const QColor kText(Qt::white);
 const QColor kSpeaker(255, 214, 140);
 const QColor kDivider(150, 160, 190);
-const QString kEmpty = QStringLiteral("履歴はまだありません");
 
 }  // namespace
 
@@ -116,7 +116,8 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
     if (blocks_.empty()) {
         // Opened before any line (right after a load): say so rather than show nothing.
         p.setPen(kDivider);
-        p.drawText(QRect(0, 0, kSceneWidth, kStripTop), Qt::AlignCenter, kEmpty);
+        p.drawText(QRect(0, 0, kSceneWidth, kStripTop), Qt::AlignCenter,
+                   ui("履歴はまだありません"));
         return;
     }
     for (const Block& b : blocks_) {
@@ -126,7 +127,7 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
             p.setPen(kDivider);
             const int mid = y + b.height / 2;
             p.drawLine(kMargin, mid, kSceneWidth - kMargin, mid);
-            const QString load = QStringLiteral(" ロード ");
+            const QString load = ui(" ロード ");
             const int w = metrics.horizontalAdvance(load);
             const QRect label((kSceneWidth - w) / 2, y, w, b.height);
             p.fillRect(label, kBackground);
