@@ -26,9 +26,10 @@ void PlayerChoices::set_language(Language language) {
     remember();
 }
 
+// The form first: the window's texts follow the form's catalogue.
 void PlayerChoices::show_language(Language language) {
-    window_.set_language(language);
     form_.set_language(language);
+    window_.set_language(language);
 }
 
 Settings PlayerChoices::now() const {

@@ -83,9 +83,6 @@ void ReadingMenu::build() {
     copy_ = addAction(ui("この行をコピー(&C)\tCtrl+C"), this, [this] { form_.copy_line(); });
     hide_ =
         addAction(ui("文字を隠す(&D)\t中ボタン"), this, [this] { form_.set_text_hidden(true); });
-    addAction(ui("設定(&S)…"), this, [this] { window_.open_settings(); });
-
-    addSeparator();
     languages_ = addMenu(QStringLiteral("言語 / Language (&L)"));
     auto* tongues = new QActionGroup(languages_);
     for (const Tongue& t : kLanguages) {
@@ -95,6 +92,7 @@ void ReadingMenu::build() {
         a->setData(static_cast<int>(t.language));
         tongues->addAction(a);
     }
+    addAction(ui("設定(&S)…"), this, [this] { window_.open_settings(); });
     for (QMenu* menu : {speeds_, volumes_})
         connect(menu, &QMenu::triggered, this, [this] { window_.remember(); });
 }
