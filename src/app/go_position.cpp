@@ -1,12 +1,12 @@
 // The move chooser: three destination buttons and "移動をやめる".
 #include "app/go_position.h"
-#include "app/ui_text.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "app/app_setup.h"
+#include "app/ui_text.h"
 
 namespace hazama {
 

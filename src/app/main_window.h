@@ -103,6 +103,9 @@ class MainWindow : public QWidget {
     // The window's texts in the language; the form redraws the line itself.
     void set_language(Language language);
     Language language() const { return language_; }
+    // While in Japanese, the history lists each line's English under it.
+    void set_history_both(bool both);
+    bool history_both() const { return history_both_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -139,6 +142,7 @@ class MainWindow : public QWidget {
     int window_size_ = 100;  // percent, when not fullscreen
     bool text_hidden_ = false;
     Language language_ = Language::ja;
+    bool history_both_ = false;
     std::array<bool, kControlCount> wanted_visible_{};  // as the core last asked
 
     std::array<QWidget*, kControlCount> controls_{};

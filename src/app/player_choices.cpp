@@ -43,7 +43,8 @@ Settings PlayerChoices::now() const {
                     .text_speed = reading.text_speed(),
                     .window_size = window_.window_size(),
                     .copy_lines = reading.copy_lines(),
-                    .language = language_};
+                    .language = language_,
+                    .history_both = window_.history_both()};
 }
 
 // Only what differs is called for: the defaults are what the game has anyway.
@@ -59,6 +60,7 @@ void PlayerChoices::apply(const Settings& s) {
     if (s.window_size != was.window_size) window_.set_window_size(s.window_size);
     if (s.fullscreen != was.fullscreen) window_.set_fullscreen(s.fullscreen);
     if (s.language && s.language != was.language) set_language(*s.language);
+    if (s.history_both != was.history_both) window_.set_history_both(s.history_both);
 }
 
 void PlayerChoices::choose(const Settings& chosen) {

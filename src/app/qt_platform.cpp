@@ -1,7 +1,6 @@
 // The Qt platform: scripts and closing, the modal windows, and what the core shows handed
 // to the window.
 #include "app/qt_platform.h"
-#include "app/ui_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +13,7 @@
 #include "app/app_setup.h"
 #include "app/go_position.h"
 #include "app/main_window.h"
+#include "app/ui_text.h"
 #include "form/main_form.h"
 #include "platform/qt_picture_decoder.h"
 

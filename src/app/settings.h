@@ -29,6 +29,7 @@ struct Settings {
     bool copy_lines = false;  // every line that waits goes to the clipboard
     // The language the player chose; none chosen: the desktop's language decides.
     std::optional<Language> language = std::nullopt;
+    bool history_both = false;  // the history lists the English under each Japanese line
 
     bool operator==(const Settings&) const = default;
 

@@ -76,6 +76,7 @@ SettingsDialog::SettingsDialog(QWidget* parent, const Settings& current,
     };
     fullscreen_ = check("fullscreen", current.fullscreen);
     copy_ = check("copy_lines", current.copy_lines);
+    both_ = check("history_both", current.history_both);
 
     help_ = new QLabel(this);
     help_->setObjectName(QStringLiteral("settings_help"));
@@ -119,6 +120,7 @@ void SettingsDialog::retranslate() {
     label(language_, "言語(&L) / Language");
     fullscreen_->setText(ui("全画面で表示する(&U)"));
     copy_->setText(ui("新しい行をクリップボードにコピーする(&C)"));
+    both_->setText(ui("日本語のとき、履歴の各行の下に英語を表示する(&E)"));
     help_->setText(
         ui("スキップは移動先を選ぶときに止まります。Ctrl+C でいまの行をコピー、"
            "中ボタンで文字を隠します。Esc で閉じます。"));
@@ -133,6 +135,7 @@ void SettingsDialog::changed() {
     settings_.window_size = kWindowSizes[static_cast<std::size_t>(size_->currentIndex())];
     settings_.fullscreen = fullscreen_->isChecked();
     settings_.copy_lines = copy_->isChecked();
+    settings_.history_both = both_->isChecked();
     const Language language = language_->currentIndex() == 1 ? Language::en : Language::ja;
     const bool switched = language != (ui_english() ? Language::en : Language::ja);
     if (switched) settings_.language = language;

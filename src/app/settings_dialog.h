@@ -37,6 +37,7 @@ class SettingsDialog : public QDialog {
     QComboBox* size_ = nullptr;
     QCheckBox* fullscreen_ = nullptr;
     QCheckBox* copy_ = nullptr;
+    QCheckBox* both_ = nullptr;
     QComboBox* language_ = nullptr;
     QFormLayout* form_ = nullptr;
     QLabel* help_ = nullptr;

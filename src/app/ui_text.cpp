@@ -19,6 +19,11 @@ QString ui(const char* japanese) {
     return QString::fromStdString(g_translator->text(japanese));
 }
 
+QString english_of(const std::string& japanese) {
+    if (g_translator == nullptr) return QString::fromStdString(japanese);
+    return QString::fromStdString(g_translator->text_in(Language::en, japanese));
+}
+
 bool ui_english() {
     return g_translator != nullptr && g_translator->language() == Language::en;
 }

@@ -14,6 +14,10 @@ void set_ui_translator(const Translator* translator);
 // `japanese` in the language in force.
 QString ui(const char* japanese);
 
+// A text of the game in English, whatever the language in force (a line of the history
+// shown in both).
+QString english_of(const std::string& japanese);
+
 // Whether the window is in English now.
 bool ui_english();
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/app_setup.h"
+#include "app/history_panel.h"
 #include "app/main_window.h"
 #include "app/ui_text.h"
 
@@ -12,7 +13,13 @@ namespace hazama {
 void MainWindow::set_language(Language language) {
     language_ = language;
     use_qt_japanese(language == Language::ja);
+    history_->set_languages(language == Language::en, history_both_);
     retranslate();
+}
+
+void MainWindow::set_history_both(bool both) {
+    history_both_ = both;
+    history_->set_languages(language_ == Language::en, both);
 }
 
 void MainWindow::retranslate() {

@@ -145,7 +145,7 @@ void Translator::set_language(Language language) {
     if (language == Language::en) load_english();
 }
 
-void Translator::load_english() {
+void Translator::load_english() const {
     if (english_read_) return;
     english_read_ = true;
     english_.load(catalogue_path(root_, Language::en), load_error_);
@@ -153,6 +153,7 @@ void Translator::load_english() {
 
 std::string Translator::text_in(Language language, std::string_view japanese) const {
     if (language == Language::en) {
+        load_english();
         if (const std::string* english = english_.find(japanese)) return *english;
     }
     return std::string(japanese);

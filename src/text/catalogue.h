@@ -66,7 +66,7 @@ class Translator {
     void set_language(Language language);
     // Reads the English catalogue now, if it has not been read (for a look at the English
     // while the language stays Japanese).
-    void load_english();
+    void load_english() const;
     const std::string& load_error() const { return load_error_; }
     const Catalogue& english() const { return english_; }
 
@@ -77,9 +77,10 @@ class Translator {
   private:
     std::filesystem::path root_;
     Language language_ = Language::ja;
-    bool english_read_ = false;
-    Catalogue english_;
-    std::string load_error_;
+    // Read when first needed, which may be from a const look-up.
+    mutable bool english_read_ = false;
+    mutable Catalogue english_;
+    mutable std::string load_error_;
 };
 
 // Where the catalogue of `language` lies below the data folder.

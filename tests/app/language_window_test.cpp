@@ -1,11 +1,13 @@
 // The language in the window: which one it starts in (--lang over the remembered choice over
-// the desktop's), switching from the menu while a line waits, and the chooser in English.
+// the desktop's), switching from the menu while a line waits, the history in either or both,
+// and the chooser in English.
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/history_panel.h"
 #include "app/settings.h"
 #include "window_fixture.h"
 
@@ -73,6 +75,31 @@ TEST_F(LanguageWindowTest, NoChoiceFollowsTheDesktopAndTheMenuSwitchesAWaitingLi
                                  QStringLiteral("&Save"), QStringLiteral("↑家の中")}));
     // The choice is kept.
     EXPECT_EQ(Settings::load(path()).language, Language::en);
+}
+
+TEST_F(LanguageWindowTest, TheHistoryFollowsTheLanguageAndCanListBoth) {
+    game->choices().use_settings(path(), std::nullopt, Language::ja);
+    enter_play();
+    QStringList japanese, english, both;
+    run_while([&] { form->message("↑家の中"); },
+              [&] {
+                  QTest::keyClick(window, Qt::Key_PageUp);
+                  japanese = window->history().texts();
+                  // Switched while the history is open: listed again in English.
+                  game->choices().set_language(Language::en);
+                  english = window->history().texts();
+                  game->choices().set_language(Language::ja);
+                  Settings chosen = game->choices().now();
+                  chosen.history_both = true;
+                  game->choices().choose(chosen);
+                  both = window->history().texts();
+                  window->close_history();
+                  form->Form_Click();
+              });
+    EXPECT_EQ(japanese, QStringList{QStringLiteral("↑家の中")});
+    EXPECT_EQ(english, QStringList{QStringLiteral("↑ Into the house")});
+    EXPECT_EQ(both, QStringList({QStringLiteral("↑家の中"), QStringLiteral("↑ Into the house")}));
+    EXPECT_TRUE(Settings::load(path()).history_both);
 }
 
 TEST_F(LanguageWindowTest, TheChooserSpeaksEnglish) {
