@@ -6,6 +6,7 @@
 #include "app/app_setup.h"
 #include "app/history_panel.h"
 #include "app/main_window.h"
+#include "app/picture_button.h"
 #include "app/ui_text.h"
 
 namespace hazama {
@@ -38,6 +39,18 @@ void MainWindow::retranslate() {
     for (const Caption& c : kCaptions) {
         if (auto* button = qobject_cast<QPushButton*>(control(c.control)))
             button->setText(ui(c.japanese));
+    }
+    // The command buttons: their English pictures, and their words for screen readers.
+    static constexpr Caption kCommands[] = {
+        {Control::commove, to_translate("移動")},
+        {Control::comtalk, to_translate("話す")},
+        {Control::comlook, to_translate("見る")},
+    };
+    for (const Caption& c : kCommands) {
+        if (auto* button = dynamic_cast<PictureButton*>(control(c.control))) {
+            button->setAccessibleName(ui(c.japanese));
+            button->reload();
+        }
     }
     auto_mark_->setText(ui("オート"));
     skip_mark_->setText(ui("スキップ"));

@@ -71,6 +71,15 @@ TEST_F(LanguageWindowTest, NoChoiceFollowsTheDesktopAndTheMenuSwitchesAWaitingLi
                   form->Form_Click();
               });
     EXPECT_TRUE(still_waiting) << "switching is no release";
+    // The command buttons' pictures say their words in English.
+    QWidget* move = control("commove");
+    const QImage english_face = move->grab().toImage();
+    language_entry(QStringLiteral("日本語"))->trigger();
+    EXPECT_NE(move->grab().toImage(), english_face);
+    EXPECT_EQ(move->accessibleName(), QStringLiteral("移動"));
+    language_entry(QStringLiteral("English"))->trigger();
+    EXPECT_EQ(move->grab().toImage(), english_face);
+    EXPECT_EQ(move->accessibleName(), QStringLiteral("Move"));
     EXPECT_EQ(seen, QStringList({QStringLiteral("↑家の中"), QStringLiteral("↑ Into the house"),
                                  QStringLiteral("&Save"), QStringLiteral("↑家の中")}));
     // The choice is kept.
