@@ -1,6 +1,5 @@
 // English in the message line: the layout (words wrapped, speech hung after the name) with the
-// real Latin face, and every message of the story in English fitting the line — the latter
-// once the story's English is merged into po/en.po (CTest asset_tests_english_story).
+// real Latin face, and every message of the story in English fitting the line.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>

@@ -61,7 +61,6 @@ TEST(Language, TheRunnerRefusesAnUnknownLanguage) {
     EXPECT_NE(played.errors.find("lang takes 'en' or 'ja'"), std::string::npos);
 }
 
-// Run once the story's English is in po/en.po (CTest english_story).
 TEST(EnglishStory, TheWholeWalkthroughInEnglish) {
     const char* source = std::getenv("HAZAMA_SOURCE");
     ASSERT_NE(source, nullptr) << "HAZAMA_SOURCE names the source folder";
