@@ -22,6 +22,19 @@ void install_font_substitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho);
 }
 
+namespace {
+QTranslator* g_qt_japanese = nullptr;
+}  // namespace
+
+void use_qt_japanese(bool japanese) {
+    if (g_qt_japanese == nullptr) return;
+    if (japanese) {
+        QCoreApplication::installTranslator(g_qt_japanese);
+    } else {
+        QCoreApplication::removeTranslator(g_qt_japanese);
+    }
+}
+
 bool install_translator(QApplication& app) {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("qtbase_ja"),
@@ -30,6 +43,7 @@ bool install_translator(QApplication& app) {
     }
     // The application owns it from here on; it outlives every dialog.
     translator->setParent(&app);
+    g_qt_japanese = translator.get();
     return QApplication::installTranslator(translator.release());
 }
 

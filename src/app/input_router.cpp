@@ -34,7 +34,8 @@ InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& for
                       .volume = [this] { return choices_.volume(); },
                       .set_volume = [this](int percent) { choices_.set_volume(percent); },
                       .remember = [this] { choices_.remember(); },
-                      .open_settings = [this] { open_settings(); }});
+                      .open_settings = [this] { open_settings(); },
+                      .set_language = [this](Language l) { choices_.set_language(l); }});
     window_.set_menu(menu_.get());
     // Keys are seen here before any control gets them (see filter_key).
     qApp->installEventFilter(this);
@@ -146,7 +147,10 @@ bool InputRouter::reading_input(QWidget* receiver, QEvent* event) {
             return reading_click(static_cast<QMouseEvent*>(event));
         case QEvent::WindowDeactivate:
             // The key's release goes to another window now.
-            if (receiver == &window_) form_.set_ctrl(false);
+            if (receiver == &window_) {
+                form_.set_ctrl(false);
+                form_.peek_english(false);
+            }
             return false;
         default:
             return false;
@@ -188,6 +192,12 @@ bool InputRouter::reading_key(QKeyEvent* key) {
             form_.press_ctrl();
         }
         return true;
+    }
+    if (k == Qt::Key_Shift) {
+        // For learners: held, the line shows in English while the game is in Japanese. Let
+        // through: Shift still makes Shift+F10 and the like.
+        form_.peek_english(press);
+        return false;
     }
     if (fullscreen_key(key)) return true;
     if (copy_key(key)) return true;

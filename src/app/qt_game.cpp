@@ -6,6 +6,7 @@
 #include "app/close_request.h"
 #include "app/frame_log.h"
 #include "app/input_router.h"
+#include "app/ui_text.h"
 
 namespace hazama {
 
@@ -18,6 +19,7 @@ QtGame::QtGame(const std::filesystem::path& root, Options options)
         platform = frame_log_.get();
     }
     form_ = std::make_unique<MainForm>(*platform, root);
+    set_ui_translator(&form_->translator());
     choices_ = std::make_unique<PlayerChoices>(window_, *form_);
     platform_.set_unload([this] { form_->Form_Unload(); });
     window_.set_hooks({.command =
@@ -43,6 +45,7 @@ QtGame::~QtGame() {
     qApp->removeNativeEventFilter(close_request_.get());
     // The window outlives the form: it must no longer call on it.
     window_.set_hooks({});
+    set_ui_translator(nullptr);
 }
 
 }  // namespace hazama

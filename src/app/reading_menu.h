@@ -1,10 +1,12 @@
-// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, 音量, and the
-// line's own entries (copy it, hide the text) and 設定. Every entry is built in build(), in
-// the order shown.
+// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, 音量, the
+// line's own entries (copy it, hide the text), 設定 and the language. Every entry is built in
+// build(), in the order shown.
 #pragma once
 
 #include <QMenu>
 #include <functional>
+
+#include "text/catalogue.h"
 
 namespace hazama {
 
@@ -19,6 +21,7 @@ struct WindowActions {
     std::function<void(int)> set_volume;
     std::function<void()> remember;  // after any choice: the settings are kept
     std::function<void()> open_settings;
+    std::function<void(Language)> set_language;  // chosen and kept
 };
 
 class ReadingMenu : public QMenu {
@@ -42,6 +45,8 @@ class ReadingMenu : public QMenu {
     QMenu* volumes_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* hide_ = nullptr;
+    QMenu* languages_ = nullptr;
+    Language built_in_ = Language::ja;
 };
 
 }  // namespace hazama

@@ -63,6 +63,7 @@ class Runner {
         platform_.on_note = [this](const std::string& line) { out_ << line << '\n'; };
         platform_.reader = [this] { form_.labmain_Click(); };
         form_.reading().set_data_folder(options.data);
+        form_.set_language(options.language);
         form_.Form_Load();
     }
     // What a script that ends without quitting has read is kept for the next run with the
@@ -104,6 +105,8 @@ class Runner {
         } else if (verb == "history" || verb == "auto" || verb == "skip" || verb == "ctrl" ||
                    verb == "text" || verb == "skip-mode") {
             reading_command(w);
+        } else if (verb == "lang") {
+            form_.set_language(*language_named(w[1]));
         } else if (verb == "snapshot") {
             snapshot(path_of(line));
         } else if (verb == "quit") {
@@ -135,6 +138,9 @@ class Runner {
             }
         } else if (verb == "history") {
             arity(1);
+        } else if (verb == "lang") {
+            arity(2);
+            if (!language_named(w[1])) throw BadLine{"lang takes 'en' or 'ja'"};
         } else if (verb == "auto" || verb == "skip" || verb == "ctrl" || verb == "text" ||
                    verb == "skip-mode") {
             arity(2);
@@ -214,7 +220,8 @@ class Runner {
         const std::string& verb = w[0];
         if (verb == "history") {
             for (const HistoryEntry& entry : form_.reading().history().entries())
-                out_ << "history " << (entry.divider ? "―" : one_line(entry.text)) << '\n';
+                out_ << "history " << (entry.divider ? "―" : one_line(form_.translated(entry.text)))
+                     << '\n';
         } else if (verb == "auto") {
             if (w[1] == "slow") form_.set_auto_speed(AutoSpeed::slow);
             if (w[1] == "normal") form_.set_auto_speed(AutoSpeed::normal);
