@@ -15,12 +15,17 @@
 #include "platform/platform.h"
 #include "reading/reading.h"
 #include "reading/story_clock.h"
+#include "replay/command_log.h"
 
 namespace hazama {
 
 // Thrown out of a wait when the window closes; unwinds the running script to the handler
 // that started it.
 struct GameClosed {};
+
+// Thrown out of a wait when the player asks for another position: unwinds the running
+// script to the replayer, which then restores it.
+struct Rewind {};
 
 // A picture or data file the game cannot do without is missing or unreadable.
 class FatalError : public std::runtime_error {
@@ -127,6 +132,8 @@ class MainForm {
     // ---- save and load ----
     void comsave_Click();
     void comload_Click();
+    // Play resumes at the loaded location (after the load's values are in place).
+    void resume_loaded();
 
     // ---- music ----
     std::int32_t mci_send(const std::string& command, std::string& reply);
@@ -225,6 +232,31 @@ class MainForm {
     // location 12:
     void shooting_stars();  // a star too quick to wish on; side by side; the kiss
 
+    // ---- positions: the player's commands and the lines shown (replay/) ----
+    const CommandLog& log() const { return log_; }
+    // Notes a command the player gives, in the runner's words, as it begins.
+    void log_command(std::string text) { log_.add(std::move(text), messages_shown_, lines_shown_); }
+    int messages_shown() const { return messages_shown_; }
+    std::uint64_t lines_shown() const { return lines_shown_; }
+    bool line_waiting() const { return busy_ == Busy::line; }
+    // Called as each line begins, with its number since the start, before it is shown.
+    void set_line_watch(std::function<void(int)> watch) { line_watch_ = std::move(watch); }
+    // The running script ends with Rewind at its next wait.
+    void interrupt();
+    void clear_interrupt() { rewinding_ = false; }
+    bool interrupted() const { return rewinding_; }
+    // The form as the window was made: the title screen, nothing shown, nothing logged.
+    // The player's reading settings and the read record stay.
+    void reset();
+    // Hands the platform what the form keeps of the window: visibility, the scene, the
+    // portrait, the reading marks; and starts the current piece from its beginning.
+    void show_as_it_stands();
+    // The load command after its file was read: play resumes with these values.
+    void load_values(std::uint8_t saved_game, std::uint8_t saved_position, std::uint8_t saved_light,
+                     const std::string& saved_music);
+    // The name the chooser gives a place; empty for one it never names.
+    static std::string place_name(std::uint8_t place);
+
     // ---- planes and labels ----
     std::array<Plane, 6> picmain;
     std::array<Plane, 6> picmask;    // picmask[0] has no picture
@@ -291,6 +323,11 @@ class MainForm {
     StoryClock clock_;
     Busy busy_ = Busy::idle;
     std::string message_line_;  // the text of labmain, for the copy
+    CommandLog log_;
+    int messages_shown_ = 0;
+    std::uint64_t lines_shown_ = kNoLines;
+    std::function<void(int)> line_watch_;
+    bool rewinding_ = false;
 
     // The chooser's shared arrays: captions, and the locations behind them (3 = chosen).
     std::array<std::string, 3> dest_name_;

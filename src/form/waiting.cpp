@@ -9,6 +9,9 @@
 namespace hazama {
 
 void MainForm::message(std::string_view text) {
+    ++messages_shown_;
+    lines_shown_ = chain_line(lines_shown_, text);
+    if (line_watch_) line_watch_(messages_shown_);
     if (reading_.text_hidden()) set_text_hidden(false);
     message_line_ = std::string(text);
     const bool letter_by_letter =

@@ -1,0 +1,64 @@
+// The form's side of restoring a position: back to the state of the window just made, and
+// everything shown handed to the platform at once when replay goes live.
+#include "form/main_form.h"
+
+namespace hazama {
+
+void MainForm::interrupt() {
+    rewinding_ = true;
+    platform_.wake();
+    platform_.release();
+}
+
+void MainForm::reset() {
+    game = position = f00 = light = x00 = mes = moup = 0;
+    MusicFile.clear();
+    ret = 0;
+    errStr.clear();
+    visible_ = {};
+    enabled_ = {};
+    for (Control c : {Control::comload, Control::comstart}) {
+        visible_[static_cast<int>(c)] = true;
+        enabled_[static_cast<int>(c)] = true;
+    }
+    enabled_[static_cast<int>(Control::comend)] = true;
+    enabled_[static_cast<int>(Control::picmain0)] = true;
+    enabled_[static_cast<int>(Control::picface)] = true;
+    picmain = {};
+    for (int i = 1; i < 6; ++i) picmain[i].resize(35, 41);
+    picmask = {};
+    portrait = {};
+    labstaff = {};
+    timer1_interval_ = 10;
+    clock_ = {};
+    message_line_.clear();
+    dest_name_ = {};
+    dest_pos_ = {};
+    log_.clear();
+    messages_shown_ = 0;
+    lines_shown_ = kNoLines;
+    reading_.history().clear();
+    reading_.set_text_hidden(false);
+}
+
+void MainForm::show_as_it_stands() {
+    for (int i = 0; i < kControlCount; ++i) {
+        platform_.set_visible(static_cast<Control>(i), visible_[i]);
+        platform_.set_enabled(static_cast<Control>(i), enabled_[i]);
+    }
+    if (visible(Control::picface) && !portrait.empty()) platform_.set_face(&portrait);
+    platform_.hide_text(false);
+    show_reading_marks();
+    // Time on the replay's clock does not carry over to the live one.
+    clock_ = {};
+    refresh();
+    platform_.set_timer_interval(TimerId::Timer1, timer1_interval_);
+    // The piece of this moment, from its beginning.
+    if (!MusicFile.empty() && MusicFile != "0") {
+        std::string piece;
+        piece.swap(MusicFile);
+        music(piece);
+    }
+}
+
+}  // namespace hazama
