@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -48,6 +49,9 @@ struct AnimationStyle {
     int drawn = 0;
     // Whether each redraw refreshes the screen (not when only labels move).
     bool refresh = true;
+    // Whether each redraw covers whatever the ones before it drew: a replay, which nobody
+    // sees, then draws only the last value.
+    bool covers = false;
 };
 
 class MainForm {
@@ -248,6 +252,11 @@ class MainForm {
     // The form as the window was made: the title screen, nothing shown, nothing logged.
     // The player's reading settings and the read record stay.
     void reset();
+    // Everything the form holds while nothing runs (replay/checkpoint.h): a replay may begin
+    // there rather than at the start.
+    struct Checkpoint;
+    std::shared_ptr<const Checkpoint> checkpoint();
+    void resume(const Checkpoint& from);
     // Hands the platform what the form keeps of the window: visibility, the scene, the
     // portrait, the reading marks; and starts the current piece from its beginning.
     void show_as_it_stands();

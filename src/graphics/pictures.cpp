@@ -83,7 +83,7 @@ void MainForm::fade(int scrolltime, int op) {
     // Step k (0..15) of the 16 follows from the elapsed time; step 0 is never drawn. A frame
     // is drawn when the step changes, so a slow machine skips steps but keeps the duration.
     int last_drawn = 0;
-    animate(scrolltime, 16, {.start = t0}, [&](const AnimationFrame& f) {
+    animate(scrolltime, 16, {.start = t0, .covers = true}, [&](const AnimationFrame& f) {
         dissolve_frame(picmain[0], picmain[1], 0, 0, pictile, f.value);
         last_drawn = f.value;
     });

@@ -32,6 +32,7 @@ class History {
     void add_divider();
     // A position restored from the start: the log is played again.
     void clear() { entries_.clear(); }
+    void replace(std::deque<HistoryEntry> entries) { entries_ = std::move(entries); }
     const std::deque<HistoryEntry>& entries() const { return entries_; }
     bool empty() const { return entries_.empty(); }
 

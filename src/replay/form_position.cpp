@@ -1,6 +1,7 @@
 // The form's side of restoring a position: back to the state of the window just made, and
 // everything shown handed to the platform at once when replay goes live.
 #include "form/main_form.h"
+#include "replay/checkpoint.h"
 
 namespace hazama {
 
@@ -39,6 +40,56 @@ void MainForm::reset() {
     lines_shown_ = kNoLines;
     reading_.history().clear();
     reading_.set_text_hidden(false);
+}
+
+std::shared_ptr<const MainForm::Checkpoint> MainForm::checkpoint() {
+    return std::make_shared<const Checkpoint>(Checkpoint{game,
+                                                         position,
+                                                         f00,
+                                                         light,
+                                                         x00,
+                                                         mes,
+                                                         moup,
+                                                         MusicFile,
+                                                         picmain,
+                                                         portrait,
+                                                         labstaff,
+                                                         visible_,
+                                                         enabled_,
+                                                         timer1_interval_,
+                                                         message_line_,
+                                                         dest_name_,
+                                                         dest_pos_,
+                                                         log_,
+                                                         messages_shown_,
+                                                         lines_shown_,
+                                                         reading_.history().entries()});
+}
+
+void MainForm::resume(const Checkpoint& from) {
+    game = from.game;
+    position = from.position;
+    f00 = from.f00;
+    light = from.light;
+    x00 = from.x00;
+    mes = from.mes;
+    moup = from.moup;
+    MusicFile = from.music_file;
+    picmain = from.planes;
+    portrait = from.portrait;
+    labstaff = from.labels;
+    visible_ = from.visible;
+    enabled_ = from.enabled;
+    timer1_interval_ = from.timer1_interval;
+    message_line_ = from.message_line;
+    dest_name_ = from.dest_name;
+    dest_pos_ = from.dest_pos;
+    log_ = from.log;
+    messages_shown_ = from.messages_shown;
+    lines_shown_ = from.lines_shown;
+    reading_.history().replace(from.history);
+    reading_.set_text_hidden(false);
+    clock_ = {};
 }
 
 void MainForm::show_as_it_stands() {

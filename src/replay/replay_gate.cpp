@@ -6,11 +6,11 @@ namespace hazama {
 void ReplayGate::set_replaying(bool on) {
     if (on && !replaying_) {
         clock_ = live_.now_ms();
-        message_.clear();
-        staff_ = {};
+        shown_ = {};
     }
     replaying_ = on;
     answers_.clear();
+    if (!on) pictures_.clear();
 }
 
 std::uint32_t ReplayGate::now_ms() {
@@ -61,17 +61,18 @@ void ReplayGate::set_enabled(Control control, bool enabled) {
 }
 
 void ReplayGate::show_kept() {
-    live_.set_message(message_);
-    for (int i = 0; i < kStaffLabels; ++i) live_.set_staff(i, staff_[static_cast<std::size_t>(i)]);
+    live_.set_message(shown_.message);
+    for (int i = 0; i < kStaffLabels; ++i)
+        live_.set_staff(i, shown_.staff[static_cast<std::size_t>(i)]);
 }
 
 void ReplayGate::set_message(const std::string& text) {
-    message_ = text;
+    shown_.message = text;
     if (!replaying_) live_.set_message(text);
 }
 
 void ReplayGate::reveal_message(const std::string& text, std::size_t shown) {
-    message_ = text.substr(0, shown);
+    shown_.message = text.substr(0, shown);
     if (!replaying_) live_.reveal_message(text, shown);
 }
 
@@ -88,7 +89,7 @@ void ReplayGate::set_face(const Plane* portrait) {
 }
 
 void ReplayGate::set_staff(int index, const StaffLabel& label) {
-    if (index >= 0 && index < kStaffLabels) staff_[static_cast<std::size_t>(index)] = label;
+    if (index >= 0 && index < kStaffLabels) shown_.staff[static_cast<std::size_t>(index)] = label;
     if (!replaying_) live_.set_staff(index, label);
 }
 
@@ -126,7 +127,14 @@ void ReplayGate::message_box(const std::string& text, const std::string& detail)
 }
 
 bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string& error) {
-    return live_.load_picture(path, into, error);
+    if (!replaying_) return live_.load_picture(path, into, error);
+    if (const auto known = pictures_.find(path); known != pictures_.end()) {
+        into = known->second;
+        return true;
+    }
+    if (!live_.load_picture(path, into, error)) return false;
+    pictures_.emplace(path, into);
+    return true;
 }
 
 MediaDevice& ReplayGate::media() {

@@ -9,6 +9,9 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <unordered_map>
+
+#include "graphics/plane.h"
 
 #include "audio/media_device.h"
 #include "platform/platform.h"
@@ -25,6 +28,13 @@ class ReplayGate : public Platform {
     void set_replaying(bool on);
     // Called for a line that waits while replaying: it must release it.
     void set_line_release(std::function<void()> release) { release_line_ = std::move(release); }
+    // What the story last set on the platform directly, replaying or not.
+    struct Shown {
+        std::string message;
+        std::array<StaffLabel, kStaffLabels> staff{};
+    };
+    const Shown& shown() const { return shown_; }
+    void set_shown(Shown shown) { shown_ = std::move(shown); }
     // Hands the live platform the message line and the credit labels as the replay left
     // them (the story sets them on the platform directly).
     void show_kept();
@@ -78,9 +88,10 @@ class ReplayGate : public Platform {
     std::uint32_t clock_ = 0;
     std::function<void()> release_line_;
     std::deque<int> answers_;
-    std::string message_;
-    std::array<StaffLabel, kStaffLabels> staff_{};
+    Shown shown_;
     SilentDevice silent_;
+    // The pictures a replay decoded, by path: a story loads the same ones again and again.
+    std::unordered_map<std::string, Plane> pictures_;
 };
 
 }  // namespace hazama

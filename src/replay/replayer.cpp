@@ -1,14 +1,14 @@
 // Restoring a position by replay (replayer.h).
 #include "replay/replayer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <sstream>
 #include <vector>
 
 #include "audio/media_device.h"
-#include "form/main_form.h"
 #include "form/scoped_value.h"
-#include "replay/replay_gate.h"
+#include "replay/checkpoint.h"
 
 namespace hazama {
 namespace {
@@ -109,6 +109,7 @@ void Replayer::run(const std::function<void()>& command) {
     const ScopedValue depth(depth_, depth_ + 1);
     try {
         if (command) command();
+        if (!pending_) keep_checkpoint();
     } catch (const Rewind&) {
     }
     while (pending_) {
@@ -116,9 +117,41 @@ void Replayer::run(const std::function<void()>& command) {
         pending_.reset();
         try {
             restore(position);
+            if (!pending_) keep_checkpoint();
         } catch (const Rewind&) {
         }
     }
+}
+
+void Replayer::keep_checkpoint() {
+    if (form_.line_waiting() || form_.platform().closing()) return;
+    const std::vector<LoggedCommand>& log = form_.log().commands();
+    const std::size_t at = log.size();
+    // Those past this point, or of another log, belong to a story the player left.
+    std::erase_if(checkpoints_, [&](const Kept& k) {
+        const auto& theirs = k.form->log.commands();
+        return theirs.size() >= at || !std::equal(theirs.begin(), theirs.end(), log.begin());
+    });
+    checkpoints_.push_back({form_.checkpoint(), gate_.shown()});
+    std::erase_if(checkpoints_, [&](const Kept& k) {
+        const std::size_t n = k.form->log.commands().size();
+        return n + kRecent <= at && n % kSparse != 0;
+    });
+}
+
+const Replayer::Kept* Replayer::checkpoint_for(const Position& position) const {
+    const Kept* best = nullptr;
+    for (const Kept& k : checkpoints_) {
+        const auto& theirs = k.form->log.commands();
+        const bool on_the_way =
+            theirs.size() <= position.commands.size() &&
+            std::equal(theirs.begin(), theirs.end(), position.commands.begin()) &&
+            (position.at_line ? k.form->messages_shown < position.message
+                              : k.form->messages_shown <= position.message);
+        if (on_the_way && (best == nullptr || theirs.size() > best->form->log.commands().size()))
+            best = &k;
+    }
+    return best;
 }
 
 void Replayer::request(Position position) {
@@ -161,9 +194,16 @@ bool Replayer::replay(const Position& position, Position& nearest) {
         form_.show_as_it_stands();
         if (on_live) on_live();
     };
-    form_.reset();
+    std::size_t verified = 0;
     gate_.set_replaying(true);
     form_.reading().set_replaying(true);
+    if (const Kept* from = checkpoint_for(position)) {
+        form_.resume(*from->form);
+        gate_.set_shown(from->shown);
+        verified = from->form->log.commands().size();
+    } else {
+        form_.reset();
+    }
     // A line asked for by going back carries no chain of its own (0): its commands'
     // starts are checked all the same.
     form_.set_line_watch([&](int shown) {
@@ -171,14 +211,14 @@ bool Replayer::replay(const Position& position, Position& nearest) {
         if (position.lines != 0 && form_.lines_shown() != position.lines) throw StoryChanged{};
         go_live();
     });
-    std::size_t verified = 0;
     try {
-        for (std::size_t i = 0; i < position.commands.size() && !live; ++i) {
+        for (std::size_t i = verified; i < position.commands.size() && !live; ++i) {
             const LoggedCommand& command = position.commands[i];
             if (form_.messages_shown() != command.messages_before ||
                 form_.lines_shown() != command.lines_before) {
                 throw StoryChanged{};
             }
+            if (i > verified) keep_checkpoint();
             verified = i;
             if (!perform(command.text)) throw StoryChanged{};
         }

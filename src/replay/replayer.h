@@ -4,15 +4,16 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "form/main_form.h"
 #include "replay/command_log.h"
+#include "replay/replay_gate.h"
 
 namespace hazama {
-
-class MainForm;
-class ReplayGate;
 
 class Replayer {
   public:
@@ -45,8 +46,23 @@ class Replayer {
     // "look", "talk", "move 1", "load-state …", "set …"); false when it cannot be given now.
     bool perform(const std::string& command);
 
+    // Checkpoints kept: one at the start of each of the last kRecent commands, and one every
+    // kSparse commands before them.
+    static constexpr std::size_t kRecent = 6;
+    static constexpr std::size_t kSparse = 10;
+    std::size_t checkpoints() const { return checkpoints_.size(); }
+
   private:
+    struct Kept {
+        std::shared_ptr<const MainForm::Checkpoint> form;
+        ReplayGate::Shown shown;
+    };
+
     void restore(const Position& position);
+    // Keeps the form as it stands between two commands, when the rule above wants it.
+    void keep_checkpoint();
+    // The latest checkpoint on the way to `position`; nullptr when none is.
+    const Kept* checkpoint_for(const Position& position) const;
     // Replays `position`; false (and `nearest` set) when the story no longer leads there.
     bool replay(const Position& position, Position& nearest);
 
@@ -54,6 +70,7 @@ class Replayer {
     ReplayGate& gate_;
     int depth_ = 0;
     std::optional<Position> pending_;
+    std::vector<Kept> checkpoints_;  // by the number of commands before them
 };
 
 // Applies a runner `set NAME=VALUE ...` command to the form; false when a word is not one.
