@@ -255,7 +255,8 @@ class MainForm {
     // Everything the form holds while nothing runs (replay/checkpoint.h): a replay may begin
     // there rather than at the start.
     struct Checkpoint;
-    std::shared_ptr<const Checkpoint> checkpoint();
+    // `before`, when given, lends the planes that have not changed since it.
+    std::shared_ptr<const Checkpoint> checkpoint(const Checkpoint* before = nullptr);
     void resume(const Checkpoint& from);
     // Hands the platform what the form keeps of the window: visibility, the scene, the
     // portrait, the reading marks; and starts the current piece from its beginning.

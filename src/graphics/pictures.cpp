@@ -45,7 +45,9 @@ void load_into(MainForm& form, int plane, std::string_view file) {
         form.load_file(path, form.picmain[5]);
         return;
     }
-    Plane loaded;
+    // One buffer for every picture on its way to a plane: a story loads hundreds, and a
+    // replay loads them all in a row.
+    static Plane loaded;
     form.load_file(path, loaded);
     put_picture(form.picmain.at(static_cast<std::size_t>(plane)), loaded);
 }

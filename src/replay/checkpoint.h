@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 
 #include "form/main_form.h"
 
@@ -11,7 +12,8 @@ namespace hazama {
 struct MainForm::Checkpoint {
     std::uint8_t game, position, f00, light, x00, mes, moup;
     std::string music_file;
-    std::array<Plane, 6> planes;
+    // Shared with the checkpoint before when unchanged: plane 5 holds a panorama for long.
+    std::array<std::shared_ptr<const Plane>, 6> planes;
     Plane portrait;
     std::array<StaffLabel, kStaffLabels> labels;
     std::array<bool, kControlCount> visible, enabled;

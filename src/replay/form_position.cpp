@@ -42,28 +42,38 @@ void MainForm::reset() {
     reading_.set_text_hidden(false);
 }
 
-std::shared_ptr<const MainForm::Checkpoint> MainForm::checkpoint() {
-    return std::make_shared<const Checkpoint>(Checkpoint{game,
-                                                         position,
-                                                         f00,
-                                                         light,
-                                                         x00,
-                                                         mes,
-                                                         moup,
-                                                         MusicFile,
-                                                         picmain,
-                                                         portrait,
-                                                         labstaff,
-                                                         visible_,
-                                                         enabled_,
-                                                         timer1_interval_,
-                                                         message_line_,
-                                                         dest_name_,
-                                                         dest_pos_,
-                                                         log_,
-                                                         messages_shown_,
-                                                         lines_shown_,
-                                                         reading_.history().entries()});
+std::shared_ptr<const MainForm::Checkpoint> MainForm::checkpoint(const Checkpoint* before) {
+    std::array<std::shared_ptr<const Plane>, 6> planes;
+    for (std::size_t i = 0; i < planes.size(); ++i) {
+        if (before != nullptr && *before->planes[i] == picmain[i]) {
+            planes[i] = before->planes[i];
+        } else {
+            planes[i] = std::make_shared<const Plane>(picmain[i]);
+        }
+    }
+    auto kept = std::make_shared<Checkpoint>();
+    *kept = {game,
+             position,
+             f00,
+             light,
+             x00,
+             mes,
+             moup,
+             MusicFile,
+             planes,
+             portrait,
+             labstaff,
+             visible_,
+             enabled_,
+             timer1_interval_,
+             message_line_,
+             dest_name_,
+             dest_pos_,
+             log_,
+             messages_shown_,
+             lines_shown_,
+             reading_.history().entries()};
+    return kept;
 }
 
 void MainForm::resume(const Checkpoint& from) {
@@ -75,7 +85,7 @@ void MainForm::resume(const Checkpoint& from) {
     mes = from.mes;
     moup = from.moup;
     MusicFile = from.music_file;
-    picmain = from.planes;
+    for (std::size_t i = 0; i < picmain.size(); ++i) picmain[i] = *from.planes[i];
     portrait = from.portrait;
     labstaff = from.labels;
     visible_ = from.visible;

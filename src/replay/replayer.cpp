@@ -132,7 +132,9 @@ void Replayer::keep_checkpoint() {
         const auto& theirs = k.form->log.commands();
         return theirs.size() >= at || !std::equal(theirs.begin(), theirs.end(), log.begin());
     });
-    checkpoints_.push_back({form_.checkpoint(), gate_.shown()});
+    const MainForm::Checkpoint* before =
+        checkpoints_.empty() ? nullptr : checkpoints_.back().form.get();
+    checkpoints_.push_back({form_.checkpoint(before), gate_.shown()});
     std::erase_if(checkpoints_, [&](const Kept& k) {
         const std::size_t n = k.form->log.commands().size();
         return n + kRecent <= at && n % kSparse != 0;
@@ -218,7 +220,9 @@ bool Replayer::replay(const Position& position, Position& nearest) {
                 form_.lines_shown() != command.lines_before) {
                 throw StoryChanged{};
             }
-            if (i > verified) keep_checkpoint();
+            // Only the last few: copying the planes is not free, and going back goes mostly
+            // a few lines. Those further back come as the player plays on.
+            if (i > verified && i + kRecent > position.commands.size()) keep_checkpoint();
             verified = i;
             if (!perform(command.text)) throw StoryChanged{};
         }
