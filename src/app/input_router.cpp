@@ -10,6 +10,7 @@
 #include "app/history_panel.h"
 #include "app/main_window.h"
 #include "app/player_choices.h"
+#include "app/positions.h"
 #include "app/qt_platform.h"
 #include "app/reading_menu.h"
 #include "app/settings_dialog.h"
@@ -24,8 +25,8 @@ constexpr QPoint kMenuKeyAt{24, 24};
 }  // namespace
 
 InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form,
-                         PlayerChoices& choices)
-    : window_(window), platform_(platform), form_(form), choices_(choices) {
+                         PlayerChoices& choices, PositionKeeper& positions)
+    : window_(window), platform_(platform), form_(form), choices_(choices), positions_(positions) {
     menu_ = std::make_unique<ReadingMenu>(
         &window_, form_,
         WindowActions{.open_history = [this] { open_history(); },
@@ -34,7 +35,11 @@ InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& for
                       .volume = [this] { return choices_.volume(); },
                       .set_volume = [this](int percent) { choices_.set_volume(percent); },
                       .remember = [this] { choices_.remember(); },
-                      .open_settings = [this] { open_settings(); }});
+                      .open_settings = [this] { open_settings(); },
+                      .quick_save = [this] { positions_.quick_save(); },
+                      .quick_load = [this] { positions_.quick_load(); },
+                      .step_back = [this] { positions_.step_back(); },
+                      .at_title = [this] { return positions_.at_title(); }});
     window_.set_menu(menu_.get());
     // Keys are seen here before any control gets them (see filter_key).
     qApp->installEventFilter(this);
@@ -212,6 +217,15 @@ bool InputRouter::reading_key(QKeyEvent* key) {
         case Qt::Key_F3:
             form_.set_skip(!form_.reading().skip_on());
             choices_.remember();
+            return true;
+        case Qt::Key_F5:
+            positions_.quick_save();
+            return true;
+        case Qt::Key_F9:
+            positions_.quick_load();
+            return true;
+        case Qt::Key_Backspace:
+            positions_.step_back();
             return true;
         default:
             return false;

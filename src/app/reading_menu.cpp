@@ -36,6 +36,14 @@ ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, WindowActions window)
 }
 
 void ReadingMenu::build() {
+    // At the title the first entry continues from the newest save.
+    load_ =
+        addAction(QStringLiteral("クイックロード(&L)\tF9"), this, [this] { window_.quick_load(); });
+    save_ =
+        addAction(QStringLiteral("クイックセーブ(&Q)\tF5"), this, [this] { window_.quick_save(); });
+    back_ =
+        addAction(QStringLiteral("一行戻る(&B)\tBackspace"), this, [this] { window_.step_back(); });
+    addSeparator();
     history_ =
         addAction(QStringLiteral("履歴(&H)\tPgUp"), this, [this] { window_.open_history(); });
 
@@ -86,6 +94,11 @@ void ReadingMenu::build() {
 
 void ReadingMenu::refresh() {
     Reading& reading = form_.reading();
+    const bool title = window_.at_title();
+    load_->setText(title ? QStringLiteral("続きから(&R)\tF9")
+                         : QStringLiteral("クイックロード(&L)\tF9"));
+    save_->setEnabled(!title && form_.history_allowed());
+    back_->setEnabled(form_.history_allowed() && form_.messages_shown() > 1);
     history_->setEnabled(form_.history_allowed());
     copy_->setEnabled(!form_.message_line().empty());
     hide_->setEnabled(form_.history_allowed());

@@ -109,7 +109,7 @@ void Replayer::run(const std::function<void()>& command) {
     const ScopedValue depth(depth_, depth_ + 1);
     try {
         if (command) command();
-        if (!pending_) keep_checkpoint();
+        if (!pending_) arrived();
     } catch (const Rewind&) {
     }
     while (pending_) {
@@ -117,10 +117,15 @@ void Replayer::run(const std::function<void()>& command) {
         pending_.reset();
         try {
             restore(position);
-            if (!pending_) keep_checkpoint();
+            if (!pending_) arrived();
         } catch (const Rewind&) {
         }
     }
+}
+
+void Replayer::arrived() {
+    keep_checkpoint();
+    if (on_arrival && !form_.line_waiting() && !form_.platform().closing()) on_arrival();
 }
 
 void Replayer::keep_checkpoint() {

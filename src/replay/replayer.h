@@ -41,6 +41,8 @@ class Replayer {
     std::function<void(const Position& asked, const Position& nearest)> on_changed_story;
     // Called once a restored position is live, before its line is shown.
     std::function<void()> on_live;
+    // Called whenever a command has ended and play is idle at a place (not while replaying).
+    std::function<void()> on_arrival;
 
     // Carries out one command of the runner's language that a position holds ("new",
     // "look", "talk", "move 1", "load-state …", "set …"); false when it cannot be given now.
@@ -61,6 +63,8 @@ class Replayer {
     void restore(const Position& position);
     // Keeps the form as it stands between two commands, when the rule above wants it.
     void keep_checkpoint();
+    // A command has ended: a checkpoint, and the owner told.
+    void arrived();
     // The latest checkpoint on the way to `position`; nullptr when none is.
     const Kept* checkpoint_for(const Position& position) const;
     // Replays `position`; false (and `nearest` set) when the story no longer leads there.

@@ -1,0 +1,169 @@
+// The window's saved positions (positions.h).
+#include "app/positions.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+#include <iostream>
+
+#include "app/main_window.h"
+#include "app/qt_platform.h"
+#include "form/main_form.h"
+#include "replay/replayer.h"
+#include "replay/slot_file.h"
+
+namespace hazama {
+namespace {
+
+constexpr int kNoticeMs = 1500;
+constexpr QSize kThumbnail{128, 96};
+
+// The scene, small, as PNG bytes for the slot screen.
+std::string thumbnail(const Plane& screen) {
+    if (screen.empty()) return {};
+    const QImage image(reinterpret_cast<const uchar*>(screen.pixels.data()), screen.width,
+                       screen.height, screen.width * 4, QImage::Format_RGB32);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.scaled(kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation).save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+}  // namespace
+
+PositionKeeper::PositionKeeper(MainWindow& window, QtPlatform& platform, MainForm& form,
+                               Replayer& replayer, std::filesystem::path data_folder)
+    : window_(window),
+      platform_(platform),
+      form_(form),
+      replayer_(replayer),
+      data_folder_(std::move(data_folder)),
+      notice_(new QLabel(&window)) {
+    notice_->setObjectName(QStringLiteral("position_notice"));
+    notice_->setStyleSheet(QStringLiteral(
+        "background: rgba(0, 0, 0, 160); color: white; padding: 4px 10px; border-radius: 4px;"));
+    notice_->move(16, 16);
+    notice_->hide();
+}
+
+PositionKeeper::~PositionKeeper() = default;
+
+bool PositionKeeper::at_title() const {
+    return form_.log().commands().empty() && form_.visible(Control::comstart);
+}
+
+void PositionKeeper::quick_save() {
+    if (!replayer_.can_take() || at_title()) {
+        tell(QStringLiteral("ここではセーブできません"));
+        return;
+    }
+    if (write(kQuickSlot, replayer_.here(), false)) tell(QStringLiteral("クイックセーブしました"));
+}
+
+void PositionKeeper::quick_load() {
+    if (at_title()) return continue_newest();
+    load(slot_path(data_folder_, kQuickSlot));
+}
+
+void PositionKeeper::continue_newest() {
+    if (const auto path = newest()) {
+        load(*path);
+    } else {
+        tell(QStringLiteral("セーブデータがありません"));
+    }
+}
+
+void PositionKeeper::step_back() {
+    if (!replayer_.can_take()) return;
+    if (const auto position = replayer_.back(1)) restore(*position);
+}
+
+void PositionKeeper::autosave() {
+    if (data_folder_.empty() || form_.log().commands().empty()) return;
+    Position position = replayer_.here();
+    if (!replayer_.can_take()) {
+        // Inside an animation: the line shown last in this command, or the arrival before it.
+        const auto& commands = position.commands;
+        position.at_line = position.message > commands.back().messages_before;
+        if (!position.at_line) {
+            position.message = commands.back().messages_before;
+            position.lines = commands.back().lines_before;
+            position.commands.pop_back();
+        }
+    }
+    write(kAutoSlot, position, true);
+}
+
+std::optional<std::filesystem::path> PositionKeeper::newest() const {
+    std::error_code ec;
+    std::optional<std::filesystem::path> found;
+    std::filesystem::file_time_type when{};
+    for (const auto& entry : std::filesystem::directory_iterator(data_folder_ / "saves", ec)) {
+        if (entry.path().extension() != kSlotExtension) continue;
+        const auto time = entry.last_write_time(ec);
+        if (!ec && (!found || time > when)) {
+            found = entry.path();
+            when = time;
+        }
+    }
+    return found;
+}
+
+QString PositionKeeper::notice() const {
+    return notice_->text();
+}
+
+bool PositionKeeper::write(const char* name, const Position& position, bool quietly) {
+    if (data_folder_.empty()) return false;
+    Slot slot = describe_slot(form_, position);
+    slot.thumbnail_png = thumbnail(form_.picmain[0]);
+    try {
+        write_slot(slot_path(data_folder_, name), slot);
+        return true;
+    } catch (const FileError& failure) {
+        std::cerr << "hazama: " << failure.what() << std::endl;
+        if (!quietly) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("ハザマ"),
+                            QStringLiteral("セーブできませんでした"), QMessageBox::Ok, &window_);
+            box.setInformativeText(
+                QString::fromStdString(failure.reason() + "\n" + failure.path()));
+            platform_.exec_modal(box);
+        }
+        return false;
+    }
+}
+
+void PositionKeeper::load(const std::filesystem::path& path) {
+    if (!replayer_.can_take() || data_folder_.empty()) return;
+    std::string why;
+    const auto slot = read_slot(path, why);
+    if (!slot) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("ハザマ"),
+                        QStringLiteral("このセーブデータは読み込めません"), QMessageBox::Ok,
+                        &window_);
+        box.setInformativeText(QString::fromStdString(why + "\n" + path.string()));
+        platform_.exec_modal(box);
+        return;
+    }
+    restore(slot->position);
+    tell(QStringLiteral("ロードしました"));
+}
+
+void PositionKeeper::restore(const Position& position) {
+    platform_.run_script([this, position] { replayer_.request(position); });
+}
+
+void PositionKeeper::tell(const QString& text) {
+    notice_->setText(text);
+    notice_->adjustSize();
+    notice_->raise();
+    notice_->show();
+    QTimer::singleShot(kNoticeMs, notice_, [label = notice_, text] {
+        if (label->text() == text) label->hide();
+    });
+}
+
+}  // namespace hazama
