@@ -36,9 +36,7 @@ InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& for
                       .set_volume = [this](int percent) { choices_.set_volume(percent); },
                       .remember = [this] { choices_.remember(); },
                       .open_settings = [this] { open_settings(); },
-                      .quick_save = [this] { positions_.quick_save(); },
                       .quick_load = [this] { positions_.quick_load(); },
-                      .step_back = [this] { positions_.step_back(); },
                       .at_title = [this] { return positions_.at_title(); }});
     window_.set_menu(menu_.get());
     // Keys are seen here before any control gets them (see filter_key).
@@ -224,9 +222,6 @@ bool InputRouter::reading_key(QKeyEvent* key) {
         case Qt::Key_F9:
             positions_.quick_load();
             return true;
-        case Qt::Key_Backspace:
-            positions_.step_back();
-            return true;
         default:
             return false;
     }
@@ -281,13 +276,16 @@ bool InputRouter::fullscreen_key(QKeyEvent* key) {
 }
 
 // Ctrl+C (or Ctrl+Insert): the line to the clipboard; the line goes on waiting.
+// Ctrl+C copies the line, Ctrl+Z goes back one line; either is a chord, not Ctrl held.
 bool InputRouter::copy_key(QKeyEvent* key) {
     const int k = key->key();
-    if (!key->modifiers().testFlag(Qt::ControlModifier) || (k != Qt::Key_C && k != Qt::Key_Insert))
+    const bool back = k == Qt::Key_Z;
+    if (!key->modifiers().testFlag(Qt::ControlModifier) ||
+        (k != Qt::Key_C && k != Qt::Key_Insert && !back))
         return false;
     if (key->type() == QEvent::KeyPress) {
         form_.ctrl_chord();
-        if (!key->isAutoRepeat()) form_.copy_line();
+        if (!key->isAutoRepeat()) back ? positions_.step_back() : form_.copy_line();
     }
     return true;
 }

@@ -40,14 +40,7 @@ PositionKeeper::PositionKeeper(MainWindow& window, QtPlatform& platform, MainFor
       platform_(platform),
       form_(form),
       replayer_(replayer),
-      data_folder_(std::move(data_folder)),
-      notice_(new QLabel(&window)) {
-    notice_->setObjectName(QStringLiteral("position_notice"));
-    notice_->setStyleSheet(QStringLiteral(
-        "background: rgba(0, 0, 0, 160); color: white; padding: 4px 10px; border-radius: 4px;"));
-    notice_->move(16, 16);
-    notice_->hide();
-}
+      data_folder_(std::move(data_folder)) {}
 
 PositionKeeper::~PositionKeeper() = default;
 
@@ -113,7 +106,7 @@ std::optional<std::filesystem::path> PositionKeeper::newest() const {
 }
 
 QString PositionKeeper::notice() const {
-    return notice_->text();
+    return notice_ != nullptr ? notice_->text() : QString();
 }
 
 bool PositionKeeper::write(const char* name, const Position& position, bool quietly) {
@@ -157,6 +150,14 @@ void PositionKeeper::restore(const Position& position) {
 }
 
 void PositionKeeper::tell(const QString& text) {
+    if (notice_ == nullptr) {
+        notice_ = new QLabel(&window_);
+        notice_->setObjectName(QStringLiteral("position_notice"));
+        notice_->setStyleSheet(
+            QStringLiteral("background: rgba(0, 0, 0, 160); color: white; "
+                           "padding: 4px 10px; border-radius: 4px;"));
+        notice_->move(16, 16);
+    }
     notice_->setText(text);
     notice_->adjustSize();
     notice_->raise();

@@ -55,7 +55,7 @@ class PositionKeeper {
     MainForm& form_;
     Replayer& replayer_;
     std::filesystem::path data_folder_;
-    QLabel* notice_;
+    QLabel* notice_ = nullptr;  // made with the first notice
 };
 
 }  // namespace hazama

@@ -36,14 +36,11 @@ ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, WindowActions window)
 }
 
 void ReadingMenu::build() {
-    // At the title the first entry continues from the newest save.
-    load_ =
-        addAction(QStringLiteral("クイックロード(&L)\tF9"), this, [this] { window_.quick_load(); });
-    save_ =
-        addAction(QStringLiteral("クイックセーブ(&Q)\tF5"), this, [this] { window_.quick_save(); });
-    back_ =
-        addAction(QStringLiteral("一行戻る(&B)\tBackspace"), this, [this] { window_.step_back(); });
-    addSeparator();
+    // At the title the first entry continues from the newest save (refresh puts it there).
+    continue_ = new QAction(QStringLiteral("続きから(&R)\tF9"), this);
+    connect(continue_, &QAction::triggered, this, [this] { window_.quick_load(); });
+    continue_gap_ = new QAction(this);
+    continue_gap_->setSeparator(true);
     history_ =
         addAction(QStringLiteral("履歴(&H)\tPgUp"), this, [this] { window_.open_history(); });
 
@@ -94,11 +91,14 @@ void ReadingMenu::build() {
 
 void ReadingMenu::refresh() {
     Reading& reading = form_.reading();
-    const bool title = window_.at_title();
-    load_->setText(title ? QStringLiteral("続きから(&R)\tF9")
-                         : QStringLiteral("クイックロード(&L)\tF9"));
-    save_->setEnabled(!title && form_.history_allowed());
-    back_->setEnabled(form_.history_allowed() && form_.messages_shown() > 1);
+    if (window_.at_title() != actions().contains(continue_)) {
+        if (window_.at_title()) {
+            insertActions(actions().value(0), {continue_, continue_gap_});
+        } else {
+            removeAction(continue_);
+            removeAction(continue_gap_);
+        }
+    }
     history_->setEnabled(form_.history_allowed());
     copy_->setEnabled(!form_.message_line().empty());
     hide_->setEnabled(form_.history_allowed());

@@ -19,9 +19,7 @@ struct WindowActions {
     std::function<void(int)> set_volume;
     std::function<void()> remember;  // after any choice: the settings are kept
     std::function<void()> open_settings;
-    std::function<void()> quick_save;  // F5
     std::function<void()> quick_load;  // F9: at the title, continue from the newest save
-    std::function<void()> step_back;   // Backspace
     std::function<bool()> at_title;
 };
 
@@ -38,9 +36,8 @@ class ReadingMenu : public QMenu {
 
     MainForm& form_;
     WindowActions window_;
-    QAction* load_ = nullptr;
-    QAction* save_ = nullptr;
-    QAction* back_ = nullptr;
+    QAction* continue_ = nullptr;  // first, and only at the title
+    QAction* continue_gap_ = nullptr;
     QAction* history_ = nullptr;
     QAction* auto_ = nullptr;
     QMenu* speeds_ = nullptr;
