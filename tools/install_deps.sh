@@ -5,7 +5,7 @@ hazama_packages=(
   cmake ninja-build g++ pkg-config git python3
   qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev libfontconfig-dev
   libfluidsynth-dev timgm6mb-soundfont fluid-soundfont-gm
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fonts-crosextra-carlito gettext
   librsvg2-bin imagemagick abcmidi
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev

@@ -22,6 +22,19 @@ void install_font_substitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho);
 }
 
+namespace {
+QTranslator* g_qt_japanese = nullptr;
+}  // namespace
+
+void use_qt_japanese(bool japanese) {
+    if (g_qt_japanese == nullptr) return;
+    if (japanese) {
+        QCoreApplication::installTranslator(g_qt_japanese);
+    } else {
+        QCoreApplication::removeTranslator(g_qt_japanese);
+    }
+}
+
 bool install_translator(QApplication& app) {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("qtbase_ja"),
@@ -30,11 +43,14 @@ bool install_translator(QApplication& app) {
     }
     // The application owns it from here on; it outlives every dialog.
     translator->setParent(&app);
+    g_qt_japanese = translator.get();
     return QApplication::installTranslator(translator.release());
 }
 
 QFont design_font(const QString& family, double points, bool bold) {
-    QFont font(family);
+    // Ask for the IPA face a design name stands for: font matching would otherwise first
+    // search every installed font for a face by the design's name, which is not there.
+    QFont font(QFont::substitute(family));
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;

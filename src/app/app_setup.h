@@ -21,6 +21,8 @@ void install_font_substitutions();
 // Loads qtbase_ja so the file dialog and message boxes speak Japanese. False when the
 // translation is not installed (the dialogs then stay in English).
 bool install_translator(QApplication& app);
+// Qt's own dialogs in Japanese (the translator above) or in English (none).
+void use_qt_japanese(bool japanese);
 
 // A font of the design: face name and size in points, turned into the pixel size that
 // point size gives at 96 dots per inch, so the layout does not depend on the screen.

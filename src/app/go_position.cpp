@@ -6,13 +6,14 @@
 #include <QPushButton>
 
 #include "app/app_setup.h"
+#include "app/ui_text.h"
 
 namespace hazama {
 
 GoPosition::GoPosition(QWidget* parent, const std::array<std::string, 3>& captions)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("移動"));
+    setWindowTitle(ui("移動"));
     setFixedSize(308, 201);
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -20,7 +21,7 @@ GoPosition::GoPosition(QWidget* parent, const std::array<std::string, 3>& captio
     white.setColor(QPalette::Button, Qt::white);
     setPalette(white);
 
-    label1_ = new QLabel(QStringLiteral("何処へ移動しますか？"), this);
+    label1_ = new QLabel(ui("何処へ移動しますか？"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setFont(design_font(QStringLiteral("ＭＳ Ｐゴシック"), 12, true));
     label1_->move(13, 6);
@@ -28,8 +29,7 @@ GoPosition::GoPosition(QWidget* parent, const std::array<std::string, 3>& captio
 
     const QFont button_font = design_font(QStringLiteral("ＭＳ Ｐゴシック"), 12);
     for (int i = 0; i < 4; ++i) {
-        const QString caption =
-            i < 3 ? QString::fromStdString(captions[i]) : QStringLiteral("移動をやめる");
+        const QString caption = i < 3 ? QString::fromStdString(captions[i]) : ui("移動をやめる");
         auto* button = new QPushButton(caption, this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(i));
         button->setFont(button_font);

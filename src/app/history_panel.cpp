@@ -8,7 +8,9 @@
 #include <cmath>
 
 #include "app/app_setup.h"
+#include "app/english_layout.h"
 #include "app/message_line.h"
+#include "app/ui_text.h"
 #include "graphics/stage.h"
 
 namespace hazama {
@@ -19,12 +21,12 @@ constexpr int kStripTop = 392;  // the message line's top (y 397) in the panel
 constexpr int kStripWidth = 627;
 constexpr int kHeight = 457;
 constexpr int kMargin = 16;
-constexpr int kGap = 8;  // between two messages
+constexpr int kGap = 8;       // between two messages
+constexpr int kUnderGap = 2;  // between a line and its English under it
 const QColor kBackground(12, 18, 44, 238);
 const QColor kText(Qt::white);
 const QColor kSpeaker(255, 214, 140);
 const QColor kDivider(150, 160, 190);
-const QString kEmpty = QStringLiteral("履歴はまだありません");
 
 }  // namespace
 
@@ -43,10 +45,45 @@ int HistoryPanel::line_height() const {
 }
 
 void HistoryPanel::set_entries(const std::deque<HistoryEntry>& entries) {
+    entries_ = entries;
+    lay_out();
+}
+
+void HistoryPanel::set_languages(bool english, bool both) {
+    if (english == english_ && both == both_) return;
+    english_ = english;
+    both_ = both;
+    lay_out();
+}
+
+HistoryPanel::Block HistoryPanel::english_block(const std::string& japanese) const {
+    Block block;
+    block.english = true;
+    const QString text = english_of(japanese);
+    const QFont face = english_message_font(font());
+    const QFontMetrics metrics(face);
+    const qsizetype prefix = speaker_prefix(text);
+    block.speaker = text.left(prefix);
+    const EnglishLines laid = wrap_english(text, metrics, kSceneWidth - 2 * kMargin);
+    block.lines = laid.lines;
+    if (!block.lines.isEmpty()) block.lines[0] = block.lines[0].mid(prefix);
+    block.indent = laid.indent;
+    block.height = static_cast<int>(block.lines.size()) * english_line_step(face);
+    return block;
+}
+
+void HistoryPanel::lay_out() {
     blocks_.clear();
     const int line_height = this->line_height();
     int y = kMargin;
-    for (const HistoryEntry& entry : entries) {
+    for (const HistoryEntry& entry : entries_) {
+        if (!entry.divider && english_) {
+            Block block = english_block(entry.text);
+            block.y = y;
+            y += block.height + kGap;
+            blocks_.push_back(std::move(block));
+            continue;
+        }
         Block block;
         block.divider = entry.divider;
         if (entry.divider) {
@@ -63,6 +100,14 @@ void HistoryPanel::set_entries(const std::deque<HistoryEntry>& entries) {
         block.y = y;
         y += block.height + kGap;
         blocks_.push_back(std::move(block));
+        if (!entry.divider && both_) {
+            // The English line under the Japanese one, closer to it than to the next.
+            Block under = english_block(entry.text);
+            y += kUnderGap - kGap;
+            under.y = y;
+            y += under.height + kGap;
+            blocks_.push_back(std::move(under));
+        }
     }
     content_height_ = y + kMargin - kGap;
     scroll_to_end();
@@ -116,7 +161,8 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
     if (blocks_.empty()) {
         // Opened before any line (right after a load): say so rather than show nothing.
         p.setPen(kDivider);
-        p.drawText(QRect(0, 0, kSceneWidth, kStripTop), Qt::AlignCenter, kEmpty);
+        p.drawText(QRect(0, 0, kSceneWidth, kStripTop), Qt::AlignCenter,
+                   ui("履歴はまだありません"));
         return;
     }
     for (const Block& b : blocks_) {
@@ -126,11 +172,15 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
             p.setPen(kDivider);
             const int mid = y + b.height / 2;
             p.drawLine(kMargin, mid, kSceneWidth - kMargin, mid);
-            const QString load = QStringLiteral(" ロード ");
+            const QString load = ui(" ロード ");
             const int w = metrics.horizontalAdvance(load);
             const QRect label((kSceneWidth - w) / 2, y, w, b.height);
             p.fillRect(label, kBackground);
             p.drawText(label, Qt::AlignCenter, load);
+            continue;
+        }
+        if (b.english) {
+            paint_english(p, b, y);
             continue;
         }
         int x = kMargin;
@@ -146,6 +196,24 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
                        joined_dashes(b.lines[i]));
         }
     }
+}
+
+void HistoryPanel::paint_english(QPainter& p, const Block& b, int y) const {
+    const QFont font = english_message_font(this->font());
+    const QFontMetrics metrics(font);
+    const int step = english_line_step(font);
+    p.save();
+    p.setFont(font);
+    int x = kMargin;
+    if (!b.speaker.isEmpty()) {
+        p.setPen(kSpeaker);
+        p.drawText(x, y + metrics.ascent(), b.speaker);
+        x += b.indent;
+    }
+    p.setPen(kText);
+    for (int i = 0; i < b.lines.size(); ++i)
+        p.drawText(i == 0 ? x : kMargin + b.indent, y + i * step + metrics.ascent(), b.lines[i]);
+    p.restore();
 }
 
 }  // namespace hazama

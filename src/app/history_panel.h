@@ -8,6 +8,8 @@
 #include <deque>
 #include <vector>
 
+class QPainter;
+
 #include "reading/history.h"
 
 namespace hazama {
@@ -18,8 +20,12 @@ class HistoryPanel : public QWidget {
     // right edge of the message line), and nothing of the right-hand column.
     explicit HistoryPanel(QWidget* parent);
 
-    // Takes the log's content and scrolls to the newest message.
+    // Takes the log's content (the lines in Japanese, their keys) and scrolls to the newest
+    // message.
     void set_entries(const std::deque<HistoryEntry>& entries);
+    // Which languages the lines are listed in: English when the game is in English; else
+    // Japanese, with each line's English under it when `both`. Lays the log out again.
+    void set_languages(bool english, bool both);
     // Moves the view by `dy` pixels (negative: towards the oldest); false when it was
     // already at that end, so that moving on past it may close the panel.
     bool scroll_by(int dy);
@@ -43,12 +49,20 @@ class HistoryPanel : public QWidget {
         QString speaker;    // drawn in its own colour
         QStringList lines;  // the message's lines; the first one after the speaker
         bool divider = false;
-        int y = 0;  // top in the content
+        bool english = false;  // in the Latin face, wrapped by words
+        int indent = 0;        // of the English lines after the first (speech)
+        int y = 0;             // top in the content
         int height = 0;
     };
     int bottom() const;
+    void lay_out();
+    void paint_english(QPainter& p, const Block& b, int y) const;
+    Block english_block(const std::string& japanese) const;
     void scroll_to(int top);
 
+    std::deque<HistoryEntry> entries_;
+    bool english_ = false;
+    bool both_ = false;
     std::vector<Block> blocks_;
     int content_height_ = 0;
     int top_ = 0;

@@ -37,7 +37,8 @@ InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& for
                       .remember = [this] { choices_.remember(); },
                       .open_settings = [this] { open_settings(); },
                       .quick_load = [this] { positions_.quick_load(); },
-                      .at_title = [this] { return positions_.at_title(); }});
+                      .at_title = [this] { return positions_.at_title(); },
+                      .set_language = [this](Language l) { choices_.set_language(l); }});
     window_.set_menu(menu_.get());
     // Keys are seen here before any control gets them (see filter_key).
     qApp->installEventFilter(this);
@@ -149,7 +150,10 @@ bool InputRouter::reading_input(QWidget* receiver, QEvent* event) {
             return reading_click(static_cast<QMouseEvent*>(event));
         case QEvent::WindowDeactivate:
             // The key's release goes to another window now.
-            if (receiver == &window_) form_.set_ctrl(false);
+            if (receiver == &window_) {
+                form_.set_ctrl(false);
+                form_.peek_english(false);
+            }
             return false;
         default:
             return false;
@@ -191,6 +195,12 @@ bool InputRouter::reading_key(QKeyEvent* key) {
             form_.press_ctrl();
         }
         return true;
+    }
+    if (k == Qt::Key_Shift) {
+        // For learners: held, the line shows in English while the game is in Japanese. Let
+        // through: Shift still makes Shift+F10 and the like.
+        form_.peek_english(press);
+        return false;
     }
     if (fullscreen_key(key)) return true;
     if (copy_key(key)) return true;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -53,6 +54,18 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(hazama::kDesktopId);
     hazama::install_font_substitutions();
     hazama::install_translator(app);
+    // hazama --lang en|ja: the language of this run, over the remembered one and the desktop's.
+    std::optional<hazama::Language> forced;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] != QStringLiteral("--lang")) continue;
+        forced = i + 1 < arguments.size() ? hazama::language_named(arguments[i + 1].toStdString())
+                                          : std::nullopt;
+        if (!forced) {
+            std::fprintf(stderr, "usage: hazama [--lang en|ja]\n");
+            return 2;
+        }
+    }
 
     // The asset folders gra/ and music/ lie beside the program, or where it is installed.
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
@@ -78,7 +91,7 @@ int main(int argc, char** argv) {
     game.form().reading().set_data_folder(hazama::default_data_folder());
     game.form().Form_Load();
     // The choices of the last run: fullscreen, volume, auto-advance and skip.
-    game.choices().use_settings(hazama::settings_path());
+    game.choices().use_settings(hazama::settings_path(), forced);
     game.window().show();
     const int status = app.exec();
     return game.platform().exit_status() != 0 ? game.platform().exit_status() : status;

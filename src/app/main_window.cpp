@@ -154,25 +154,29 @@ void MainWindow::build_buttons() {
         FormHandler handler;
     };
     const Face faces[] = {
-        {Control::commove, "commove", "移動", 257, WindowArt::move, WindowArt::move_down,
-         WindowArt::move_off, &MainForm::commove_Click},
-        {Control::comtalk, "comtalk", "話す", 305, WindowArt::talk, WindowArt::talk_down,
-         WindowArt::talk_off, &MainForm::comtalk_Click},
-        {Control::comlook, "comlook", "見る", 355, WindowArt::look, WindowArt::look_down,
-         WindowArt::look_off, &MainForm::comlook_Click},
+        {Control::commove, "commove", to_translate("移動"), 257, WindowArt::move,
+         WindowArt::move_down, WindowArt::move_off, &MainForm::commove_Click},
+        {Control::comtalk, "comtalk", to_translate("話す"), 305, WindowArt::talk,
+         WindowArt::talk_down, WindowArt::talk_off, &MainForm::comtalk_Click},
+        {Control::comlook, "comlook", to_translate("見る"), 355, WindowArt::look,
+         WindowArt::look_down, WindowArt::look_off, &MainForm::comlook_Click},
     };
     for (const Face& f : faces) {
         auto* button = new PictureButton(
             this,
-            [root = root_, f] {
-                return PictureButton::Faces{window_picture(root, f.normal),
-                                            window_picture(root, f.down),
-                                            window_picture(root, f.off)};
+            [this, f] {
+                const auto face = [&](WindowArt art) {
+                    return language_ == Language::en ? english_window_picture(root_, art, false)
+                                                     : window_picture(root_, art);
+                };
+                return PictureButton::Faces{face(f.normal), face(f.down), face(f.off)};
             },
-            [root = root_, f] {
-                return PictureButton::Faces{large_window_picture(root, f.normal),
-                                            large_window_picture(root, f.down),
-                                            large_window_picture(root, f.off)};
+            [this, f] {
+                const auto face = [&](WindowArt art) {
+                    return language_ == Language::en ? english_window_picture(root_, art, true)
+                                                     : large_window_picture(root_, art);
+                };
+                return PictureButton::Faces{face(f.normal), face(f.down), face(f.off)};
             });
         button->setObjectName(QString::fromLatin1(f.name));
         button->setAccessibleName(QString::fromUtf8(f.word));

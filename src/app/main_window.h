@@ -17,6 +17,7 @@
 #include "app/scaling.h"
 #include "platform/platform.h"
 #include "reading/history.h"
+#include "text/catalogue.h"
 
 class QLabel;
 class QMenu;
@@ -98,6 +99,14 @@ class MainWindow : public QWidget {
     // A dialog opened over the window is drawn at the window's factor.
     void scale_dialog(QWidget* dialog) const;
 
+    // ---- the language (window_language.cpp) ----
+    // The window's texts in the language; the form redraws the line itself.
+    void set_language(Language language);
+    Language language() const { return language_; }
+    // While in Japanese, the history lists each line's English under it.
+    void set_history_both(bool both);
+    bool history_both() const { return history_both_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -118,6 +127,8 @@ class MainWindow : public QWidget {
     void apply_window_size();
     // Whether a control of the strip under the scene is hidden with the text.
     static bool hidden_with_text(Control control);
+    // Every text of the window's own in the language in force.
+    void retranslate();
 
     std::filesystem::path root_;
     WindowHooks hooks_;
@@ -130,6 +141,8 @@ class MainWindow : public QWidget {
     QPoint windowed_at_;     // where the window was before fullscreen
     int window_size_ = 100;  // percent, when not fullscreen
     bool text_hidden_ = false;
+    Language language_ = Language::ja;
+    bool history_both_ = false;
     std::array<bool, kControlCount> wanted_visible_{};  // as the core last asked
 
     std::array<QWidget*, kControlCount> controls_{};

@@ -26,12 +26,18 @@ class MessageLine : public QLabel {
     void show_part(const QString& text, qsizetype shown);
     // What is drawn now: the text or its beginning.
     QString drawn() const { return shown_ < 0 ? text() : text().left(shown_); }
+    // A line of Latin letters without a Japanese character is English: drawn in a Latin
+    // face, wrapped by words, speech hanging-indented (english_layout.h).
+    bool english() const { return english_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void paint_english();
+
     qsizetype shown_ = -1;
+    bool english_ = false;
 };
 
 // The maker's notice. The signs © and ® take a full cell of the fixed-pitch face, as the

@@ -21,6 +21,13 @@ const QPixmap& PictureButton::scaled(std::size_t index) {
     return out;
 }
 
+void PictureButton::reload() {
+    faces_.reset();
+    large_.reset();
+    scaled_ = {};
+    update();
+}
+
 const PictureButton::Faces& PictureButton::faces() const {
     if (!faces_) faces_ = load_();
     return *faces_;

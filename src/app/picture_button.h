@@ -19,6 +19,8 @@ class PictureButton : public QAbstractButton {
     PictureButton(QWidget* parent, std::function<Faces()> load,
                   std::function<Faces()> load_large = nullptr);
     QSize sizeHint() const override { return faces()[0].size(); }
+    // The pictures are loaded again when next drawn (another language's faces).
+    void reload();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

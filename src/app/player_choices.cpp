@@ -11,10 +11,25 @@ void PlayerChoices::set_volume(int percent) {
     form_.set_volume(percent);
 }
 
-void PlayerChoices::use_settings(const QString& path) {
+void PlayerChoices::use_settings(const QString& path, std::optional<Language> forced,
+                                 Language desktop) {
     path_ = path;
     remembered_ = Settings::load(path);
+    language_ = remembered_.language;
+    show_language(starting_language(forced, remembered_.language, desktop));
     apply(remembered_);
+}
+
+void PlayerChoices::set_language(Language language) {
+    language_ = language;
+    show_language(language);
+    remember();
+}
+
+// The form first: the window's texts follow the form's catalogue.
+void PlayerChoices::show_language(Language language) {
+    form_.set_language(language);
+    window_.set_language(language);
 }
 
 Settings PlayerChoices::now() const {
@@ -27,7 +42,9 @@ Settings PlayerChoices::now() const {
                     .skip_mode = reading.skip_mode(),
                     .text_speed = reading.text_speed(),
                     .window_size = window_.window_size(),
-                    .copy_lines = reading.copy_lines()};
+                    .copy_lines = reading.copy_lines(),
+                    .language = language_,
+                    .history_both = window_.history_both()};
 }
 
 // Only what differs is called for: the defaults are what the game has anyway.
@@ -42,6 +59,8 @@ void PlayerChoices::apply(const Settings& s) {
     if (s.copy_lines != was.copy_lines) form_.set_copy_lines(s.copy_lines);
     if (s.window_size != was.window_size) window_.set_window_size(s.window_size);
     if (s.fullscreen != was.fullscreen) window_.set_fullscreen(s.fullscreen);
+    if (s.language && s.language != was.language) set_language(*s.language);
+    if (s.history_both != was.history_both) window_.set_history_both(s.history_both);
 }
 
 void PlayerChoices::choose(const Settings& chosen) {

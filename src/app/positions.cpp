@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_platform.h"
+#include "app/ui_text.h"
 #include "form/main_form.h"
 #include "replay/replayer.h"
 #include "replay/slot_file.h"
@@ -50,10 +51,10 @@ bool PositionKeeper::at_title() const {
 
 void PositionKeeper::quick_save() {
     if (!replayer_.can_take() || at_title()) {
-        tell(QStringLiteral("ここではセーブできません"));
+        tell(ui("ここではセーブできません"));
         return;
     }
-    if (write(kQuickSlot, replayer_.here(), false)) tell(QStringLiteral("クイックセーブしました"));
+    if (write(kQuickSlot, replayer_.here(), false)) tell(ui("クイックセーブしました"));
 }
 
 void PositionKeeper::quick_load() {
@@ -65,7 +66,7 @@ void PositionKeeper::continue_newest() {
     if (const auto path = newest()) {
         load(*path);
     } else {
-        tell(QStringLiteral("セーブデータがありません"));
+        tell(ui("セーブデータがありません"));
     }
 }
 
@@ -119,8 +120,8 @@ bool PositionKeeper::write(const char* name, const Position& position, bool quie
     } catch (const FileError& failure) {
         std::cerr << "hazama: " << failure.what() << std::endl;
         if (!quietly) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("ハザマ"),
-                            QStringLiteral("セーブできませんでした"), QMessageBox::Ok, &window_);
+            QMessageBox box(QMessageBox::Warning, ui("ハザマ"), ui("セーブできませんでした"),
+                            QMessageBox::Ok, &window_);
             box.setInformativeText(
                 QString::fromStdString(failure.reason() + "\n" + failure.path()));
             platform_.exec_modal(box);
@@ -134,15 +135,14 @@ void PositionKeeper::load(const std::filesystem::path& path) {
     std::string why;
     const auto slot = read_slot(path, why);
     if (!slot) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("ハザマ"),
-                        QStringLiteral("このセーブデータは読み込めません"), QMessageBox::Ok,
-                        &window_);
+        QMessageBox box(QMessageBox::Warning, ui("ハザマ"), ui("このセーブデータは読み込めません"),
+                        QMessageBox::Ok, &window_);
         box.setInformativeText(QString::fromStdString(why + "\n" + path.string()));
         platform_.exec_modal(box);
         return;
     }
     restore(slot->position);
-    tell(QStringLiteral("ロードしました"));
+    tell(ui("ロードしました"));
 }
 
 void PositionKeeper::restore(const Position& position) {

@@ -8,6 +8,7 @@
 #include "app/frame_log.h"
 #include "app/input_router.h"
 #include "app/positions.h"
+#include "app/ui_text.h"
 #include "replay/replay_gate.h"
 #include "replay/replayer.h"
 
@@ -24,14 +25,15 @@ QtGame::QtGame(const std::filesystem::path& root, Options options)
     // Between the platform and the form: restoring a position replays unseen through it.
     gate_ = std::make_unique<ReplayGate>(*platform);
     form_ = std::make_unique<MainForm>(*gate_, root);
+    set_ui_translator(&form_->translator());
     replayer_ = std::make_unique<Replayer>(*form_, *gate_);
     positions_ =
         std::make_unique<PositionKeeper>(window_, platform_, *form_, *replayer_, options.data);
     replayer_->on_arrival = [this] { positions_->autosave(); };
     replayer_->on_changed_story = [this](const Position&, const Position&) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("ハザマ"),
-                        QStringLiteral("この場面は今の物語では再現できません。"
-                                       "その前の場所から始めます。"),
+        QMessageBox box(QMessageBox::Information, ui("ハザマ"),
+                        ui("この場面は今の物語では再現できません。"
+                           "その前の場所から始めます。"),
                         QMessageBox::Ok, &window_);
         platform_.exec_modal(box);
     };
@@ -67,6 +69,7 @@ QtGame::~QtGame() {
     qApp->removeNativeEventFilter(close_request_.get());
     // The window outlives the form: it must no longer call on it.
     window_.set_hooks({});
+    set_ui_translator(nullptr);
 }
 
 }  // namespace hazama

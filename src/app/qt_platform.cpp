@@ -13,6 +13,7 @@
 #include "app/app_setup.h"
 #include "app/go_position.h"
 #include "app/main_window.h"
+#include "app/ui_text.h"
 #include "form/main_form.h"
 #include "platform/qt_picture_decoder.h"
 
@@ -73,14 +74,14 @@ void QtPlatform::run_script(const std::function<void()>& script) {
     } catch (const std::exception& e) {
         fail(QString::fromStdString(e.what()));
     } catch (...) {
-        fail(QStringLiteral("予期しないエラーが発生しました"));
+        fail(ui("予期しないエラーが発生しました"));
     }
 }
 
 void QtPlatform::fail(const QString& text) {
     std::cerr << text.toStdString() << std::endl;
     exit_status_ = 1;
-    QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok, &window_);
+    QMessageBox box(QMessageBox::Critical, ui("ハザマ"), text, QMessageBox::Ok, &window_);
     exec_modal(box);
     if (!closing_ && unload_) {
         try {
@@ -195,8 +196,8 @@ std::optional<std::string> QtPlatform::ask_file(const FileRequest& request) {
 }
 
 void QtPlatform::message_box(const std::string& text, const std::string& detail) {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok,
-                    &window_);
+    QMessageBox box(QMessageBox::NoIcon, ui("ハザマ"), QString::fromStdString(text),
+                    QMessageBox::Ok, &window_);
     box.setInformativeText(QString::fromStdString(detail));
     exec_modal(box);
 }

@@ -5,6 +5,7 @@
 #include <QActionGroup>
 
 #include "app/settings.h"
+#include "app/ui_text.h"
 #include "form/main_form.h"
 
 namespace hazama {
@@ -15,10 +16,17 @@ struct Speed {
     AutoSpeed speed;
 };
 constexpr Speed kSpeeds[] = {
-    {"遅い", AutoSpeed::slow},
-    {"普通", AutoSpeed::normal},
-    {"速い", AutoSpeed::fast},
+    {to_translate("遅い"), AutoSpeed::slow},
+    {to_translate("普通"), AutoSpeed::normal},
+    {to_translate("速い"), AutoSpeed::fast},
 };
+
+// Each language by its own name, the same in either.
+struct Tongue {
+    const char* name;
+    Language language;
+};
+constexpr Tongue kLanguages[] = {{"日本語", Language::ja}, {"English", Language::en}};
 
 }  // namespace
 
@@ -31,49 +39,44 @@ ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, WindowActions window)
     connect(this, &QMenu::aboutToHide, this, [this] { form_.set_menu_open(false); });
     build();
     // Every entry's choice is kept for the next run, once it has been made.
-    for (QMenu* menu : {static_cast<QMenu*>(this), speeds_, volumes_})
-        connect(menu, &QMenu::triggered, this, [this] { window_.remember(); });
+    connect(this, &QMenu::triggered, this, [this] { window_.remember(); });
 }
 
 void ReadingMenu::build() {
+    built_in_ = ui_english() ? Language::en : Language::ja;
     // At the title the first entry continues from the newest save (refresh puts it there).
-    continue_ = new QAction(QStringLiteral("続きから(&R)\tF9"), this);
+    continue_ = new QAction(ui("続きから(&R)\tF9"), this);
     connect(continue_, &QAction::triggered, this, [this] { window_.quick_load(); });
     continue_gap_ = new QAction(this);
     continue_gap_->setSeparator(true);
-    history_ =
-        addAction(QStringLiteral("履歴(&H)\tPgUp"), this, [this] { window_.open_history(); });
+    history_ = addAction(ui("履歴(&H)\tPgUp"), this, [this] { window_.open_history(); });
 
-    auto_ =
-        addAction(QStringLiteral("オート(&A)\tF2"), this, [this](bool on) { form_.set_auto(on); });
+    auto_ = addAction(ui("オート(&A)\tF2"), this, [this](bool on) { form_.set_auto(on); });
     auto_->setCheckable(true);
-    speeds_ = addMenu(QStringLiteral("オートの速さ(&V)"));
+    speeds_ = addMenu(ui("オートの速さ(&V)"));
     auto* group = new QActionGroup(speeds_);
     for (const Speed& s : kSpeeds) {
-        QAction* a =
-            speeds_->addAction(QString::fromUtf8(s.caption), this, [this, speed = s.speed] {
-                form_.set_auto_speed(speed);
-                form_.set_auto(true);
-            });
+        QAction* a = speeds_->addAction(ui(s.caption), this, [this, speed = s.speed] {
+            form_.set_auto_speed(speed);
+            form_.set_auto(true);
+        });
         a->setCheckable(true);
         a->setData(static_cast<int>(s.speed));
         group->addAction(a);
     }
 
-    skip_ = addAction(QStringLiteral("既読スキップ(&K)\tF3"), this,
-                      [this](bool on) { form_.set_skip(on); });
+    skip_ = addAction(ui("既読スキップ(&K)\tF3"), this, [this](bool on) { form_.set_skip(on); });
     skip_->setCheckable(true);
 
     addSeparator();
-    fullscreen_ = addAction(QStringLiteral("全画面(&U)\tF11"), this,
-                            [this](bool on) { window_.set_fullscreen(on); });
+    fullscreen_ =
+        addAction(ui("全画面(&U)\tF11"), this, [this](bool on) { window_.set_fullscreen(on); });
     fullscreen_->setCheckable(true);
 
-    volumes_ = addMenu(QStringLiteral("音量(&M)"));
+    volumes_ = addMenu(ui("音量(&M)"));
     auto* loudness = new QActionGroup(volumes_);
     for (const int percent : kVolumeSteps) {
-        const QString caption =
-            percent == 0 ? QStringLiteral("消音") : QStringLiteral("%1 %").arg(percent);
+        const QString caption = percent == 0 ? ui("消音") : QStringLiteral("%1 %").arg(percent);
         QAction* a =
             volumes_->addAction(caption, this, [this, percent] { window_.set_volume(percent); });
         a->setCheckable(true);
@@ -82,14 +85,30 @@ void ReadingMenu::build() {
     }
 
     addSeparator();
-    copy_ = addAction(QStringLiteral("この行をコピー(&C)\tCtrl+C"), this,
-                      [this] { form_.copy_line(); });
-    hide_ = addAction(QStringLiteral("文字を隠す(&D)\t中ボタン"), this,
-                      [this] { form_.set_text_hidden(true); });
-    addAction(QStringLiteral("設定(&S)…"), this, [this] { window_.open_settings(); });
+    copy_ = addAction(ui("この行をコピー(&C)\tCtrl+C"), this, [this] { form_.copy_line(); });
+    hide_ =
+        addAction(ui("文字を隠す(&D)\t中ボタン"), this, [this] { form_.set_text_hidden(true); });
+    languages_ = addMenu(QStringLiteral("言語 / Language (&L)"));
+    auto* tongues = new QActionGroup(languages_);
+    for (const Tongue& t : kLanguages) {
+        QAction* a = languages_->addAction(QString::fromUtf8(t.name), this,
+                                           [this, l = t.language] { window_.set_language(l); });
+        a->setCheckable(true);
+        a->setData(static_cast<int>(t.language));
+        tongues->addAction(a);
+    }
+    addAction(ui("設定(&S)…"), this, [this] { window_.open_settings(); });
+    for (QMenu* menu : {speeds_, volumes_})
+        connect(menu, &QMenu::triggered, this, [this] { window_.remember(); });
 }
 
 void ReadingMenu::refresh() {
+    // A menu built in the other language is built again.
+    if (built_in_ != (ui_english() ? Language::en : Language::ja)) {
+        clear();
+        for (QMenu* sub : {speeds_, volumes_, languages_}) sub->deleteLater();
+        build();
+    }
     Reading& reading = form_.reading();
     if (window_.at_title() != actions().contains(continue_)) {
         if (window_.at_title()) {
@@ -108,6 +127,8 @@ void ReadingMenu::refresh() {
     skip_->setChecked(reading.skip_on());
     fullscreen_->setChecked(window_.fullscreen());
     for (QAction* a : volumes_->actions()) a->setChecked(a->data().toInt() == window_.volume());
+    for (QAction* a : languages_->actions())
+        a->setChecked(a->data().toInt() == static_cast<int>(form_.language()));
 }
 
 void ReadingMenu::open_at(const QPoint& global) {

@@ -1,10 +1,12 @@
-// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, 音量, and the
-// line's own entries (copy it, hide the text) and 設定. Every entry is built in build(), in
-// the order shown.
+// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, 音量, the
+// line's own entries (copy it, hide the text), 設定 and the language. Every entry is built in
+// build(), in the order shown.
 #pragma once
 
 #include <QMenu>
 #include <functional>
+
+#include "text/catalogue.h"
 
 namespace hazama {
 
@@ -21,6 +23,7 @@ struct WindowActions {
     std::function<void()> open_settings;
     std::function<void()> quick_load;  // F9: at the title, continue from the newest save
     std::function<bool()> at_title;
+    std::function<void(Language)> set_language;  // chosen and kept
 };
 
 class ReadingMenu : public QMenu {
@@ -46,6 +49,8 @@ class ReadingMenu : public QMenu {
     QMenu* volumes_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* hide_ = nullptr;
+    QMenu* languages_ = nullptr;
+    Language built_in_ = Language::ja;
 };
 
 }  // namespace hazama

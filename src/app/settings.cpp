@@ -55,6 +55,8 @@ Settings Settings::load(const QString& path) {
     read_name(ini, "text_speed", kTextSpeedNames, settings.text_speed);
     read_step(ini, "window_size", kWindowSizes, settings.window_size);
     read_bool(ini, "copy_lines", settings.copy_lines);
+    read_bool(ini, "history_both", settings.history_both);
+    settings.language = language_named(ini.value("language").toString().toStdString());
     return settings;
 }
 
@@ -76,6 +78,8 @@ bool Settings::save(const QString& path) const {
     ini.setValue("text_speed", kTextSpeedNames[static_cast<int>(text_speed)]);
     ini.setValue("window_size", window_size);
     ini.setValue("copy_lines", copy_lines);
+    ini.setValue("history_both", history_both);
+    if (language) ini.setValue("language", language_code(*language));
     ini.sync();
     // A damaged old file reports a format error but is replaced all the same.
     return ini.status() != QSettings::AccessError && QFileInfo(path).isFile();
@@ -85,6 +89,11 @@ QString settings_path() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.config";
     return base + "/hazama/settings.ini";
+}
+
+Language starting_language(std::optional<Language> forced, std::optional<Language> remembered,
+                           Language desktop) {
+    return forced ? *forced : remembered ? *remembered : desktop;
 }
 
 }  // namespace hazama

@@ -1,12 +1,14 @@
 // The player's remembered choices (fullscreen, the window's size, volume, auto-advance,
-// skip, the text display, the copied lines), kept between runs in an ini file under the XDG
-// config folder. Not game data: saves stay in the files the player picks.
+// skip, the text display, the copied lines, the language), kept between runs in an ini file under
+// the XDG config folder. Not game data: saves stay in the files the player picks.
 #pragma once
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "reading/reading.h"  // AutoSpeed, SkipMode, TextSpeed
+#include "text/catalogue.h"
 
 namespace hazama {
 
@@ -25,6 +27,9 @@ struct Settings {
     TextSpeed text_speed = TextSpeed::instant;
     int window_size = 100;    // one of kWindowSizes
     bool copy_lines = false;  // every line that waits goes to the clipboard
+    // The language the player chose; none chosen: the desktop's language decides.
+    std::optional<Language> language = std::nullopt;
+    bool history_both = false;  // the history lists the English under each Japanese line
 
     bool operator==(const Settings&) const = default;
 
@@ -40,5 +45,10 @@ struct Settings {
 // $XDG_CONFIG_HOME/hazama/settings.ini, or ~/.config/hazama/settings.ini when that
 // variable is unset, empty or not an absolute path.
 QString settings_path();
+
+// The language the game starts in: `forced` (hazama --lang) over the player's remembered
+// choice over the desktop's language.
+Language starting_language(std::optional<Language> forced, std::optional<Language> remembered,
+                           Language desktop);
 
 }  // namespace hazama

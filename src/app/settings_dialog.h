@@ -1,4 +1,5 @@
-// The settings (設定): every remembered choice in one dialog, from the right-click menu.
+// The settings (設定): every remembered choice in one dialog, from the right-click menu,
+// the language among them (the dialog switches with it).
 // Each choice is applied as it is made; Escape or 閉じる closes the dialog.
 #pragma once
 
@@ -9,6 +10,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QLabel;
+class QPushButton;
 
 namespace hazama {
 
@@ -21,6 +25,8 @@ class SettingsDialog : public QDialog {
   private:
     // Reads every control into the choices and hands them on.
     void changed();
+    // Every text in the language in force.
+    void retranslate();
 
     Settings settings_;
     std::function<void(const Settings&)> choose_;
@@ -31,6 +37,11 @@ class SettingsDialog : public QDialog {
     QComboBox* size_ = nullptr;
     QCheckBox* fullscreen_ = nullptr;
     QCheckBox* copy_ = nullptr;
+    QCheckBox* both_ = nullptr;
+    QComboBox* language_ = nullptr;
+    QFormLayout* form_ = nullptr;
+    QLabel* help_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 }  // namespace hazama

@@ -154,6 +154,19 @@ QPixmap large_window_picture(const std::filesystem::path& root, WindowArt art) {
     return pixmap;
 }
 
+QPixmap english_window_picture(const std::filesystem::path& root, WindowArt art, bool large) {
+    const ArtInfo i = info(art);
+    const QString stem = QFileInfo(QString::fromLatin1(i.file)).completeBaseName();
+    const QString name =
+        large ? QStringLiteral("gra/window/large/") + stem + QStringLiteral("_en.png")
+              : QStringLiteral("gra/window/") + stem + QStringLiteral("_en.gif");
+    const std::filesystem::path path = find_asset(root, name.toStdString());
+    QPixmap pixmap(QString::fromStdString(path.string()));
+    if (!pixmap.isNull() && pixmap.size() == QSize(i.width, i.height) * (large ? kLargeArt : 1))
+        return pixmap;
+    return large ? large_window_picture(root, art) : window_picture(root, art);
+}
+
 QImage decode_window_art(const std::filesystem::path& root, WindowArt art) {
     const std::filesystem::path path =
         find_asset(root, std::string("gra/window/") + info(art).file);

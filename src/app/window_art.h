@@ -45,6 +45,10 @@ inline constexpr int kLargeArt = 4;
 // picture itself (a player's own picture dropped in its place), so the picture is scaled.
 QPixmap large_window_picture(const std::filesystem::path& root, WindowArt art);
 
+// A command button's face in English: gra/window/NAME_en.gif, or large/NAME_en.png when
+// `large`; the Japanese face where there is none of the right size.
+QPixmap english_window_picture(const std::filesystem::path& root, WindowArt art, bool large);
+
 // The file name under gra/window/ of a picture.
 QString window_file(WindowArt art);
 

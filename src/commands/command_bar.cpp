@@ -16,6 +16,7 @@ void MainForm::com_no() {
 
 void MainForm::com() {
     message_line_.clear();
+    message_key_.clear();
     platform_.set_message("");
     face(0);
     for (Control c : kCommandGroup) set_enabled(c, true);

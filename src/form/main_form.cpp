@@ -7,7 +7,7 @@
 namespace hazama {
 
 MainForm::MainForm(Platform& platform, std::filesystem::path root)
-    : platform_(platform), root_(std::move(root)) {
+    : platform_(platform), root_(std::move(root)), translator_(root_) {
     // Visibility and enabled state as the window is created: the title screen.
     for (Control c : {Control::comload, Control::comstart}) {
         visible_[static_cast<int>(c)] = true;

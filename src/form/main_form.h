@@ -17,6 +17,7 @@
 #include "reading/reading.h"
 #include "reading/story_clock.h"
 #include "replay/command_log.h"
+#include "text/catalogue.h"
 
 namespace hazama {
 
@@ -124,6 +125,25 @@ class MainForm {
     void close_history();
     // The window's menu is open: auto and skip wait for it as for the history.
     void set_menu_open(bool open);
+
+    // ---- the language the player reads in ----
+    // Japanese is the key of every text; in English the catalogue gives what is shown (a text
+    // it lacks stays Japanese). Switching redraws the waiting line, and a line still appearing
+    // letter by letter shows whole, in the other language.
+    Language language() const { return translator_.language(); }
+    void set_language(Language language);
+    const Translator& translator() const { return translator_; }
+    // A text of the game in the language in force.
+    std::string translated(std::string_view japanese) const { return translator_.text(japanese); }
+    // For learners: while `held`, the line on screen (and each line shown meanwhile) is in
+    // English, and copied so, though the language stays Japanese; let go, it is Japanese
+    // again. Nothing in English.
+    void peek_english(bool held);
+    // The staff file of the language in force: gra/staff.txt, or gra/staff_en.txt in English
+    // (the Japanese one where that is missing).
+    std::filesystem::path staff_file() const;
+    // The Japanese of the line on the message line (the key of what is shown); empty when none.
+    const std::string& message_key() const { return message_key_; }
 
     // ---- commands ----
     void com();
@@ -314,6 +334,9 @@ class MainForm {
     enum class Busy : std::uint8_t { idle, line, timed };
 
     void throw_if_closing();
+    // A line of the story as the message line shows it: in the language in force, or in
+    // English while a learner holds the key.
+    std::string shown_text(std::string_view japanese) const;
     // Letter-by-letter display of the line just shown, until it is whole or the reader
     // asks for it whole (letter_by_letter.cpp).
     void reveal();
@@ -332,12 +355,15 @@ class MainForm {
     Reading reading_;
     StoryClock clock_;
     Busy busy_ = Busy::idle;
-    std::string message_line_;  // the text of labmain, for the copy
     CommandLog log_;
     int messages_shown_ = 0;
     std::uint64_t lines_shown_ = kNoLines;
     std::function<void(int)> line_watch_;
     bool rewinding_ = false;
+    std::string message_line_;  // the text of labmain as shown, for the copy
+    std::string message_key_;   // the same line in Japanese
+    bool peeking_ = false;      // a learner holds the key that shows the English
+    Translator translator_;
 
     // The chooser's shared arrays: captions, and the locations behind them (3 = chosen).
     std::array<std::string, 3> dest_name_;

@@ -13,7 +13,8 @@ void MainForm::message(std::string_view text) {
     lines_shown_ = chain_line(lines_shown_, text);
     if (line_watch_) line_watch_(messages_shown_);
     if (reading_.text_hidden()) set_text_hidden(false);
-    message_line_ = std::string(text);
+    message_key_ = std::string(text);
+    message_line_ = shown_text(text);
     const bool letter_by_letter =
         reading_.text_speed() != TextSpeed::instant && !reading_.skipping();
     if (letter_by_letter) {
@@ -24,7 +25,7 @@ void MainForm::message(std::string_view text) {
     } else {
         platform_.set_message(message_line_);
     }
-    note("message " + one_line(text));
+    note("message " + one_line(message_line_));
     const std::uint32_t now = platform_.now_ms();
     reading_.shown(text, now);
     note_record_failure();

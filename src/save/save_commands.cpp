@@ -9,7 +9,7 @@
 namespace hazama {
 namespace {
 
-constexpr char kFilter[] = "ハザマセーブデータ(*.hzm)|*.hzm|";
+constexpr const char* kFilter = to_translate("ハザマセーブデータ(*.hzm)|*.hzm|");
 constexpr char kExtension[] = "hzm";
 
 // Where the dialog opens: the program's folder, ending in "/". An installed game cannot
@@ -29,13 +29,16 @@ std::string initial_dir(const std::filesystem::path& root) {
     return text;
 }
 
-FileRequest file_request(bool save, const std::filesystem::path& root) {
-    return FileRequest{save, save ? "ゲームデータの保存" : "ゲームデータの読み出し",
-                       initial_dir(root), kFilter, kExtension};
+FileRequest file_request(const MainForm& form, bool save) {
+    return FileRequest{save,
+                       form.translated(save ? to_translate("ゲームデータの保存")
+                                            : to_translate("ゲームデータの読み出し")),
+                       initial_dir(form.root()), form.translated(kFilter), kExtension};
 }
 
 // The game's own words in the box; when a file failed, why and which file below them.
-void refusal(MainForm& form, const std::string& text, const FileError* failure = nullptr) {
+void refusal(MainForm& form, const char* japanese, const FileError* failure = nullptr) {
+    const std::string text = form.translated(japanese);
     form.note("msgbox " + text);
     if (failure == nullptr) {
         form.platform().message_box(text, {});
@@ -55,22 +58,22 @@ std::string load_command(int game, int position, int light, const std::string& m
 
 void MainForm::comsave_Click() {
     stop_skip();
-    const auto path = platform_.ask_file(file_request(true, root_));
+    const auto path = platform_.ask_file(file_request(*this, true));
     if (!path) return;
     try {
         if (savegame(*path, game, position, MusicFile, light) == 1) {
-            refusal(*this, "書き込みエラー");
+            refusal(*this, to_translate("書き込みエラー"));
         }
     } catch (const FileError& failure) {
         // Not created, written or renamed into place: the player must not believe the game
         // is saved. An older file of that name is still whole.
-        refusal(*this, "書き込みエラー", &failure);
+        refusal(*this, to_translate("書き込みエラー"), &failure);
     }
 }
 
 void MainForm::comload_Click() {
     stop_skip();
-    const auto path = platform_.ask_file(file_request(false, root_));
+    const auto path = platform_.ask_file(file_request(*this, false));
     if (!path) return;
     const std::string kept = MusicFile;
     music(0);
@@ -84,7 +87,7 @@ void MainForm::comload_Click() {
         failure = e;
     }
     if (result == 1) {
-        refusal(*this, "読み込みエラー", failure ? &*failure : nullptr);
+        refusal(*this, to_translate("読み込みエラー"), failure ? &*failure : nullptr);
         throw_if_closing();
         music(kept);  // the old piece again, from its beginning
         return;

@@ -1,10 +1,12 @@
 // Location 4: Inside 飛沫's house: the dining room, where her mother is always waiting.
 #include "form/main_form.h"
+#include "text/catalogue.h"
 
 namespace hazama {
 namespace {
 
-constexpr const char* kHurryToSchool = "飛沫の母「早く学校に行きなさい。遅刻するわよ。」";
+constexpr const char* kHurryToSchool =
+    to_translate("飛沫の母「早く学校に行きなさい。遅刻するわよ。」");
 
 }  // namespace
 

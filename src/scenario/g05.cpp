@@ -1,10 +1,12 @@
 // Location 5: The school classroom.
 #include "form/main_form.h"
+#include "text/catalogue.h"
 
 namespace hazama {
 namespace {
 
-constexpr const char* kFewStudentsLeft = "廊下に何人か残っているけど、特に話す用事はない。";
+constexpr const char* kFewStudentsLeft =
+    to_translate("廊下に何人か残っているけど、特に話す用事はない。");
 
 }  // namespace
 
@@ -29,9 +31,9 @@ void MainForm::g05() {
                         "日曜の学校に、話す相手はいない。\r\n"
                         "上の階から、吹奏楽部の練習が聞こえるだけ。");
                 } else if (game <= 4 || game == 12 || game == 21) {
-                    message(std::string(kFewStudentsLeft) +
-                            "\r\n"
-                            "蓮美は部活か委員会に行っているみたいだ。");
+                    message(
+                        "廊下に何人か残っているけど、特に話す用事はない。\r\n"
+                        "蓮美は部活か委員会に行っているみたいだ。");
                 } else {
                     message(kFewStudentsLeft);
                 }

@@ -1,5 +1,6 @@
 // Location 6: The front door of the boy's house.
 #include "form/main_form.h"
+#include "text/catalogue.h"
 
 namespace hazama {
 namespace {
@@ -13,7 +14,7 @@ constexpr DoorPictures kOpenDoor{"h04_s-do.jpg", "h04_s-de.jpg"};
 constexpr DoorPictures kClosedDoor{"h04_s-dc.jpg", "h04_sdce.jpg"};
 
 // What she says each time the door gives way again.
-constexpr const char* kOpenedAgain = "飛沫「開いた。……今日も、いるかな。」";
+constexpr const char* kOpenedAgain = to_translate("飛沫「開いた。……今日も、いるかな。」");
 
 }  // namespace
 

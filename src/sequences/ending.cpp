@@ -57,7 +57,7 @@ void MainForm::lastest() {
 
 void MainForm::ending() {
     note("ending");
-    std::vector<std::string> items = read_staff_items(find_asset(root(), "gra/staff.txt"));
+    std::vector<std::string> items = read_staff_items(staff_file());
     if (items.size() > kStaffSlots) items.resize(kStaffSlots);
     auto item = [&](int index) {
         return static_cast<std::size_t>(index) < items.size() ? items[index] : std::string();

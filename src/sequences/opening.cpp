@@ -24,10 +24,10 @@ struct Credit {
 };
 
 constexpr Credit kCredits[4] = {
-    {"原作・プログラム", 20, 20, 20, 50},
-    {"脚本", 20, 320, 20, 350},
-    {"キャラクターデザイン", 320, 20, 400, 50},
-    {"音楽", 460, 320, 390, 350},
+    {to_translate("原作・プログラム"), 20, 20, 20, 50},
+    {to_translate("脚本"), 20, 320, 20, 350},
+    {to_translate("キャラクターデザイン"), 320, 20, 400, 50},
+    {to_translate("音楽"), 460, 320, 390, 350},
 };
 
 constexpr double kRoleSize = 13;
@@ -45,7 +45,7 @@ void MainForm::staffset(int num, std::string_view word, int x, int y) {
 
 void MainForm::opening() {
     note("opening");
-    const auto staff = read_staff_items(find_asset(root(), "gra/staff.txt"));
+    const auto staff = read_staff_items(staff_file());
     load_into(*this, 5, "i15_see2.jpg");
     const Plane& panorama = picmain[5];
 
@@ -61,8 +61,9 @@ void MainForm::opening() {
 
     for (int p = 0; p < 4; ++p) {
         const Credit& c = kCredits[p];
-        staffset(2 * p, c.role, c.role_x, c.role_y);
-        staffset(2 * p + 1, credit_after(staff, c.role), c.name_x, c.name_y);
+        const std::string role = translated(c.role);
+        staffset(2 * p, role, c.role_x, c.role_y);
+        staffset(2 * p + 1, credit_after(staff, role), c.name_x, c.name_y);
     }
 
     // The credits grow in pairs, each over 50 frame values, while the pan goes on.

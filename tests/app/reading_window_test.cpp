@@ -84,7 +84,8 @@ TEST_F(ReadingWindowTest, RightClickOpensTheMenuAndReleasesNothing) {
                      QStringLiteral("オートの速さ(&V)"), QStringLiteral("既読スキップ(&K)\tF3"),
                      QStringLiteral("全画面(&U)\tF11"), QStringLiteral("音量(&M)"),
                      QStringLiteral("この行をコピー(&C)\tCtrl+C"),
-                     QStringLiteral("文字を隠す(&D)\t中ボタン"), QStringLiteral("設定(&S)…")}));
+                     QStringLiteral("文字を隠す(&D)\t中ボタン"),
+                     QStringLiteral("言語 / Language (&L)"), QStringLiteral("設定(&S)…")}));
 }
 
 TEST_F(ReadingWindowTest, CtrlHeldSkipsEveryLineUntilItIsLetGo) {

@@ -6,9 +6,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QStringList>
 
+#include "assets/gui_application.h"
 #include "core/location_sweep.h"
 
 namespace hazama::testing {
@@ -16,15 +16,6 @@ namespace {
 
 constexpr int kLineWidth = 513;
 constexpr int kMostLines = 3;
-
-QGuiApplication& application() {
-    static int argc = 1;
-    static char name[] = "asset_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-    return app;
-}
 
 // What is wrong with the layout of one message; empty when nothing is.
 QString layout_fault(const QStringList& lines) {

@@ -51,14 +51,17 @@ inline std::string assets_folder() {
 }
 
 // Runs `script` (runner commands, one per line) and returns what it printed. The read
-// record lives in `data`, or in a fresh folder of the run's own when that is empty.
-inline Played play(const std::string& script, const std::filesystem::path& data = {}) {
+// record lives in `data`, or in a fresh folder of the run's own when that is empty. The story
+// is told in `language`.
+inline Played play(const std::string& script, const std::filesystem::path& data = {},
+                   Language language = Language::ja) {
     std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;
     RunnerOptions options;
     options.assets = assets_folder();
     options.data = data;
+    options.language = language;
     Played result;
     result.status = run_story(in, out, err, options);
     result.trace = out.str();

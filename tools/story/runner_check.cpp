@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "replay/slot_file.h"
+#include "text/catalogue.h"
 
 namespace hazama {
 
@@ -38,6 +39,9 @@ void check_command(const std::vector<std::string>& w) {
         }
     } else if (verb == "history") {
         arity(1);
+    } else if (verb == "lang") {
+        arity(2);
+        if (!language_named(w[1])) throw BadLine{"lang takes 'en' or 'ja'"};
     } else if (verb == "auto" || verb == "skip" || verb == "ctrl" || verb == "text" ||
                verb == "skip-mode") {
         arity(2);

@@ -69,6 +69,7 @@ class Runner {
                  << " is out of reach; nearest arrival at message " << nearest.message << '\n';
         };
         form_.reading().set_data_folder(options.data);
+        form_.set_language(options.language);
         form_.Form_Load();
     }
     // What a script that ends without quitting has read is kept for the next run with the
@@ -144,6 +145,8 @@ class Runner {
         } else if (verb == "history" || verb == "auto" || verb == "skip" || verb == "ctrl" ||
                    verb == "text" || verb == "skip-mode") {
             reading_command(w);
+        } else if (verb == "lang") {
+            form_.set_language(*language_named(w[1]));
         } else if (verb == "snapshot") {
             snapshot(path_of(line));
         } else if (verb == "quit") {
@@ -263,7 +266,8 @@ class Runner {
         const std::string& verb = w[0];
         if (verb == "history") {
             for (const HistoryEntry& entry : form_.reading().history().entries())
-                out_ << "history " << (entry.divider ? "―" : one_line(entry.text)) << '\n';
+                out_ << "history " << (entry.divider ? "―" : one_line(form_.translated(entry.text)))
+                     << '\n';
         } else if (verb == "auto") {
             if (w[1] == "slow") form_.set_auto_speed(AutoSpeed::slow);
             if (w[1] == "normal") form_.set_auto_speed(AutoSpeed::normal);

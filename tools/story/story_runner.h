@@ -6,12 +6,15 @@
 #include <iosfwd>
 #include <string>
 
+#include "text/catalogue.h"
+
 namespace hazama {
 
 struct RunnerOptions {
-    std::filesystem::path assets;     // the folder holding gra/ and music/
-    std::filesystem::path snapshots;  // where relative snapshot paths are written
-    std::filesystem::path data;       // the read record's folder; empty: a fresh temporary one
+    std::filesystem::path assets;      // the folder holding gra/ and music/
+    std::filesystem::path snapshots;   // where relative snapshot paths are written
+    std::filesystem::path data;        // the read record's folder; empty: a fresh temporary one
+    Language language = Language::ja;  // the language the story is told in
 };
 
 // Runs the commands read from `script`, writing the trace to `out` and complaints to `err`.
