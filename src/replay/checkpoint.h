@@ -19,6 +19,7 @@ struct MainForm::Checkpoint {
     std::array<bool, kControlCount> visible, enabled;
     int timer1_interval;
     std::string message_line;
+    std::string message_key;  // the same line in Japanese
     std::array<std::string, 3> dest_name;
     std::array<std::uint8_t, 4> dest_pos;
     CommandLog log;

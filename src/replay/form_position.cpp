@@ -33,6 +33,7 @@ void MainForm::reset() {
     timer1_interval_ = 10;
     clock_ = {};
     message_line_.clear();
+    message_key_.clear();
     dest_name_ = {};
     dest_pos_ = {};
     log_.clear();
@@ -52,27 +53,17 @@ std::shared_ptr<const MainForm::Checkpoint> MainForm::checkpoint(const Checkpoin
         }
     }
     auto kept = std::make_shared<Checkpoint>();
-    *kept = {game,
-             position,
-             f00,
-             light,
-             x00,
-             mes,
-             moup,
-             MusicFile,
-             planes,
-             portrait,
-             labstaff,
-             visible_,
-             enabled_,
-             timer1_interval_,
-             message_line_,
-             dest_name_,
-             dest_pos_,
-             log_,
-             messages_shown_,
-             lines_shown_,
-             reading_.history().entries()};
+    *kept = {game,          position,
+             f00,           light,
+             x00,           mes,
+             moup,          MusicFile,
+             planes,        portrait,
+             labstaff,      visible_,
+             enabled_,      timer1_interval_,
+             message_line_, message_key_,
+             dest_name_,    dest_pos_,
+             log_,          messages_shown_,
+             lines_shown_,  reading_.history().entries()};
     return kept;
 }
 
@@ -92,6 +83,7 @@ void MainForm::resume(const Checkpoint& from) {
     enabled_ = from.enabled;
     timer1_interval_ = from.timer1_interval;
     message_line_ = from.message_line;
+    message_key_ = from.message_key;
     dest_name_ = from.dest_name;
     dest_pos_ = from.dest_pos;
     log_ = from.log;

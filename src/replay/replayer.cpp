@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <sstream>
+#include <unordered_set>
 #include <vector>
 
 #include "audio/media_device.h"
@@ -144,6 +145,24 @@ void Replayer::keep_checkpoint() {
         const std::size_t n = k.form->log.commands().size();
         return n + kRecent <= at && n % kSparse != 0;
     });
+    while (checkpoints_.size() > 1 && checkpoint_bytes() > kBudgetBytes)
+        checkpoints_.erase(checkpoints_.begin());
+}
+
+std::size_t Replayer::checkpoint_bytes() const {
+    auto pixels = [](const Plane& p) { return p.pixels.size() * sizeof(std::uint32_t); };
+    std::unordered_set<const Plane*> planes;
+    std::size_t bytes = 0;
+    for (const Kept& k : checkpoints_) {
+        const MainForm::Checkpoint& c = *k.form;
+        for (const auto& plane : c.planes)
+            if (planes.insert(plane.get()).second) bytes += pixels(*plane);
+        bytes += sizeof c + pixels(c.portrait);
+        for (const LoggedCommand& command : c.log.commands())
+            bytes += sizeof command + command.text.size();
+        for (const HistoryEntry& entry : c.history) bytes += sizeof entry + entry.text.size();
+    }
+    return bytes;
 }
 
 const Replayer::Kept* Replayer::checkpoint_for(const Position& position) const {

@@ -52,7 +52,12 @@ class Replayer {
     // kSparse commands before them.
     static constexpr std::size_t kRecent = 6;
     static constexpr std::size_t kSparse = 10;
+    // What they may hold together: past it the oldest go first (the latest always stays).
+    // A long play keeps the window within its memory; going further back replays more.
+    static constexpr std::size_t kBudgetBytes = std::size_t{12} << 20;
     std::size_t checkpoints() const { return checkpoints_.size(); }
+    // The memory the checkpoints hold, the planes they share counted once.
+    std::size_t checkpoint_bytes() const;
 
   private:
     struct Kept {

@@ -149,6 +149,36 @@ TEST(PositionRoundTrip, SlotsAcrossTheWalkthroughRestoreWhatTheReaderSaw) {
     }
 }
 
+TEST(PositionRoundTrip, CheckpointsStayWithinTheirBudgetAndTheFarPastStillRestores) {
+    constexpr int kEarly = 12;
+    Rig rig;
+    std::optional<std::pair<Seen, Position>> early;
+    rig.at_line = [&] {
+        if (!early && rig.form.messages_shown() == kEarly)
+            early = {rig.seen(), rig.replayer.here()};
+    };
+    for (const std::string& c : walkthrough_commands()) {
+        give(rig, c);
+        EXPECT_LE(rig.replayer.checkpoint_bytes(), Replayer::kBudgetBytes) << c;
+    }
+    ASSERT_TRUE(early);
+    std::optional<Seen> restored;
+    Position there;
+    rig.at_line = [&] {
+        if (restored) return;
+        restored = rig.seen(true);
+        there = rig.replayer.here();
+    };
+    rig.replayer.request(early->second);
+    ASSERT_TRUE(restored);
+    const Seen& want = early->first;
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(restored->planes[i] == want.planes[i]) << i;
+    EXPECT_EQ(restored->state, want.state);
+    EXPECT_TRUE(restored->history == want.history);
+    EXPECT_EQ(restored->shown, want.shown);
+    EXPECT_TRUE(there == early->second);
+}
+
 TEST(PositionRoundTrip, ClosingDuringAReplayEndsItWithNothingShownOrWritten) {
     Position there;
     {
