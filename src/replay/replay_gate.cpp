@@ -1,6 +1,8 @@
 // The gate between the form and the real platform (replay_gate.h).
 #include "replay/replay_gate.h"
 
+#include <algorithm>
+
 namespace hazama {
 
 void ReplayGate::set_replaying(bool on) {
@@ -10,7 +12,10 @@ void ReplayGate::set_replaying(bool on) {
     }
     replaying_ = on;
     answers_.clear();
-    if (!on) pictures_.clear();
+    if (!on) {
+        pictures_.clear();
+        picture_bytes_ = 0;
+    }
 }
 
 std::uint32_t ReplayGate::now_ms() {
@@ -129,11 +134,22 @@ void ReplayGate::message_box(const std::string& text, const std::string& detail)
 bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string& error) {
     if (!replaying_) return live_.load_picture(path, into, error);
     if (const auto known = pictures_.find(path); known != pictures_.end()) {
-        into = known->second;
+        known->second.used = ++uses_;
+        into = known->second.plane;
         return true;
     }
     if (!live_.load_picture(path, into, error)) return false;
-    pictures_.emplace(path, into);
+    const std::size_t bytes = into.pixels.size() * sizeof(std::uint32_t);
+    if (bytes > kPictureBytes) return true;
+    while (picture_bytes_ + bytes > kPictureBytes) {
+        const auto oldest = std::min_element(
+            pictures_.begin(), pictures_.end(),
+            [](const auto& a, const auto& b) { return a.second.used < b.second.used; });
+        picture_bytes_ -= oldest->second.plane.pixels.size() * sizeof(std::uint32_t);
+        pictures_.erase(oldest);
+    }
+    pictures_.emplace(path, Decoded{into, ++uses_});
+    picture_bytes_ += bytes;
     return true;
 }
 

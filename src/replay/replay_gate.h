@@ -91,7 +91,19 @@ class ReplayGate : public Platform {
     Shown shown_;
     SilentDevice silent_;
     // The pictures a replay decoded, by path: a story loads the same ones again and again.
-    std::unordered_map<std::string, Plane> pictures_;
+    // They hold kPictureBytes at most, the least recently used going first: the whole
+    // story's pictures would more than double the window's memory.
+    struct Decoded {
+        Plane plane;
+        std::uint64_t used = 0;
+    };
+    std::unordered_map<std::string, Decoded> pictures_;
+    std::size_t picture_bytes_ = 0;
+    std::uint64_t uses_ = 0;
+
+  public:
+    static constexpr std::size_t kPictureBytes = std::size_t{16} << 20;
+    std::size_t picture_bytes() const { return picture_bytes_; }
 };
 
 }  // namespace hazama
