@@ -4,12 +4,12 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <fstream>
 #include <set>
 #include <sstream>
 
 #include "app/go_position.h"
 #include "file_answer.h"
+#include "story/harness.h"
 #include "story_runner.h"
 #include "window_fixture.h"
 
@@ -22,13 +22,6 @@ struct Command {
     std::vector<std::string> words;
     std::string runner_state;  // "game=… position=… light=… music=…"; empty once closed
 };
-
-std::string read_walkthrough() {
-    const char* source = std::getenv("HAZAMA_SOURCE");
-    if (source == nullptr) return "";
-    std::ifstream file(std::string(source) + "/tests/story/walkthrough.txt");
-    return std::string((std::istreambuf_iterator<char>(file)), {});
-}
 
 std::vector<Command> commands_of(const std::string& script) {
     std::vector<Command> out;
@@ -138,7 +131,7 @@ class PlaythroughTest : public WindowTest {
 };
 
 TEST_F(PlaythroughTest, TheWalkthroughWithCtrlHeldLeavesTheStateTheRunnerPrints) {
-    const std::string script = read_walkthrough();
+    const std::string script = testing::read_walkthrough();
     ASSERT_FALSE(script.empty()) << "tests/story/walkthrough.txt not found";
     std::vector<Command> commands = commands_of(script);
     std::string why;

@@ -1,7 +1,6 @@
 // The story told in English through the runner: --lang and the lang command, the captions,
 // the message boxes and the history in the language in force; and the whole walkthrough in
 // English (it waits for the story's English to be merged into po/en.po).
-#include <fstream>
 #include <regex>
 
 #include "harness.h"
@@ -62,11 +61,8 @@ TEST(Language, TheRunnerRefusesAnUnknownLanguage) {
 }
 
 TEST(EnglishStory, TheWholeWalkthroughInEnglish) {
-    const char* source = std::getenv("HAZAMA_SOURCE");
-    ASSERT_NE(source, nullptr) << "HAZAMA_SOURCE names the source folder";
-    std::ifstream file(std::string(source) + "/tests/story/walkthrough.txt");
-    ASSERT_TRUE(file) << "walkthrough.txt not found";
-    const std::string script((std::istreambuf_iterator<char>(file)), {});
+    const std::string script = read_walkthrough();
+    ASSERT_FALSE(script.empty()) << "tests/story/walkthrough.txt not found (HAZAMA_SOURCE)";
 
     const Played japanese = play(script);
     const Played english = play(script, {}, Language::en);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,6 +45,15 @@ struct Played {
         return part;
     }
 };
+
+// The whole-story walkthrough, tests/story/walkthrough.txt in the source folder that CTest
+// names in HAZAMA_SOURCE; empty when it cannot be read.
+inline std::string read_walkthrough() {
+    const char* source = std::getenv("HAZAMA_SOURCE");
+    if (source == nullptr) return "";
+    std::ifstream file(std::string(source) + "/tests/story/walkthrough.txt");
+    return std::string((std::istreambuf_iterator<char>(file)), {});
+}
 
 // The folder holding the built gra/ and music/ (set by CTest), or the current folder.
 inline std::string assets_folder() {

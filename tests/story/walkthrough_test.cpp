@@ -1,5 +1,4 @@
 // Plays the walkthrough script and checks that the story reaches every state it expects.
-#include <fstream>
 #include <sstream>
 
 #include "harness.h"
@@ -43,11 +42,8 @@ std::vector<Step> read_steps(const std::string& script) {
 }
 
 TEST(Walkthrough, ReachesEveryExpectedState) {
-    const char* source = std::getenv("HAZAMA_SOURCE");
-    ASSERT_NE(source, nullptr) << "HAZAMA_SOURCE names the source folder";
-    std::ifstream file(std::string(source) + "/tests/story/walkthrough.txt");
-    ASSERT_TRUE(file) << "walkthrough.txt not found";
-    const std::string script((std::istreambuf_iterator<char>(file)), {});
+    const std::string script = read_walkthrough();
+    ASSERT_FALSE(script.empty()) << "tests/story/walkthrough.txt not found (HAZAMA_SOURCE)";
     const std::vector<Step> steps = read_steps(script);
     ASSERT_FALSE(steps.empty());
 
