@@ -38,6 +38,7 @@ InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& for
                       .open_settings = [this] { open_settings(); },
                       .quick_load = [this] { positions_.quick_load(); },
                       .at_title = [this] { return positions_.at_title(); },
+                      .open_slots = [this](bool saving) { positions_.open_slots(saving); },
                       .set_language = [this](Language l) { choices_.set_language(l); }});
     window_.set_menu(menu_.get());
     // Keys are seen here before any control gets them (see filter_key).
@@ -231,6 +232,10 @@ bool InputRouter::reading_key(QKeyEvent* key) {
             return true;
         case Qt::Key_F9:
             positions_.quick_load();
+            return true;
+        case Qt::Key_F6:
+        case Qt::Key_F7:
+            positions_.open_slots(k == Qt::Key_F6);
             return true;
         default:
             return false;

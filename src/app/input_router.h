@@ -2,7 +2,8 @@
 // or start a command, and the reading controls on the inputs the story leaves free (the
 // right and middle buttons, the wheel, Ctrl held, Ctrl+C, Page Up/Down, the arrows,
 // Home/End, Escape over the history, the menu key, F2, F3, F11), and the saved positions
-// (F5 quick save, F9 quick load or continue, Ctrl+Z a line back). Every decision is the
+// (F5 quick save, F9 quick load or continue, F6 and F7 the slot screen, Ctrl+Z a line
+// back). Every decision is the
 // form's; the router passes the input on and opens what it asks.
 #pragma once
 

@@ -1,6 +1,7 @@
 // The window's saved positions (positions.h).
 #include "app/positions.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_platform.h"
+#include "app/slot_screen.h"
 #include "app/ui_text.h"
 #include "form/main_form.h"
 #include "replay/replayer.h"
@@ -132,17 +134,48 @@ bool PositionKeeper::write(const char* name, const Position& position, bool quie
 
 void PositionKeeper::load(const std::filesystem::path& path) {
     if (!replayer_.can_take() || data_folder_.empty()) return;
+    if (const auto slot = readable(path)) {
+        restore(slot->position);
+        tell(ui("ロードしました"));
+    }
+}
+
+std::optional<Slot> PositionKeeper::readable(const std::filesystem::path& path) {
     std::string why;
-    const auto slot = read_slot(path, why);
+    auto slot = read_slot(path, why);
     if (!slot) {
+        // The dialog on top: the slot screen's when it is open.
+        QWidget* over = QApplication::activeModalWidget();
         QMessageBox box(QMessageBox::Warning, ui("ハザマ"), ui("このセーブデータは読み込めません"),
-                        QMessageBox::Ok, &window_);
+                        QMessageBox::Ok, over != nullptr ? over : &window_);
         box.setInformativeText(QString::fromStdString(why + "\n" + path.string()));
         platform_.exec_modal(box);
+    }
+    return slot;
+}
+
+void PositionKeeper::open_slots(bool saving) {
+    if (data_folder_.empty()) return;
+    if (!replayer_.can_take() || (saving && at_title())) {
+        tell(saving ? ui("ここではセーブできません") : ui("ここではロードできません"));
         return;
     }
-    restore(slot->position);
-    tell(ui("ロードしました"));
+    SlotScreen screen(
+        &window_, saving ? SlotScreen::Mode::save : SlotScreen::Mode::load, data_folder_,
+        {.save =
+             [this](const std::string& name) {
+                 return write(name.c_str(), replayer_.here(), false);
+             },
+         .loadable =
+             [this](const std::filesystem::path& path) { return readable(path).has_value(); },
+         .ask = [this](QMessageBox& box) { return platform_.exec_modal(box); }},
+        slot_page_);
+    // Auto and skip wait while the screen is open, as for the menu.
+    form_.set_menu_open(true);
+    platform_.exec_modal(screen);
+    form_.set_menu_open(false);
+    if (screen.page() > 0) slot_page_ = screen.page();
+    if (screen.chosen()) load(*screen.chosen());
 }
 
 void PositionKeeper::restore(const Position& position) {

@@ -1,7 +1,7 @@
-// The window's saved positions: quick save and quick load (F5, F9), continuing from the
-// newest save at the title, the automatic slot kept at every arrival and on closing, and
-// going back a line. The core replays; this side writes the slots, draws the notice and
-// says what failed.
+// The window's saved positions: the slot screen (F6 to save, F7 to load), quick save and
+// quick load (F5, F9), continuing from the newest save at the title, the automatic slot kept
+// at every arrival and on closing, and going back a line. The core replays; this side writes the
+// slots, draws the notice and says what failed.
 #pragma once
 
 #include <QString>
@@ -35,6 +35,8 @@ class PositionKeeper {
     void quick_load();
     void continue_newest();
     void step_back();
+    // The slot screen, to save in a slot (when a position can be taken) or to load one.
+    void open_slots(bool saving);
     // The automatic slot: the position now, or the nearest one that can be restored while
     // an animation runs. Failures go to standard error only.
     void autosave();
@@ -47,6 +49,8 @@ class PositionKeeper {
   private:
     bool write(const char* name, const Position& position, bool quietly);
     void load(const std::filesystem::path& path);
+    // The slot at `path`; when it cannot be read, the player is told why.
+    std::optional<Slot> readable(const std::filesystem::path& path);
     void restore(const Position& position);
     void tell(const QString& text);
 
@@ -56,6 +60,7 @@ class PositionKeeper {
     Replayer& replayer_;
     std::filesystem::path data_folder_;
     QLabel* notice_ = nullptr;  // made with the first notice
+    int slot_page_ = 1;         // the slot screen opens where it was left
 };
 
 }  // namespace hazama

@@ -97,6 +97,9 @@ void ReadingMenu::build() {
         a->setData(static_cast<int>(t.language));
         tongues->addAction(a);
     }
+    addSeparator();
+    save_ = addAction(ui("セーブ(&E)…\tF6"), this, [this] { window_.open_slots(true); });
+    addAction(ui("ロード(&O)…\tF7"), this, [this] { window_.open_slots(false); });
     addAction(ui("設定(&S)…"), this, [this] { window_.open_settings(); });
     for (QMenu* menu : {speeds_, volumes_})
         connect(menu, &QMenu::triggered, this, [this] { window_.remember(); });
@@ -118,6 +121,7 @@ void ReadingMenu::refresh() {
             removeAction(continue_gap_);
         }
     }
+    save_->setEnabled(!window_.at_title());
     history_->setEnabled(form_.history_allowed());
     copy_->setEnabled(!form_.message_line().empty());
     hide_->setEnabled(form_.history_allowed());
