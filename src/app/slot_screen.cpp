@@ -159,11 +159,7 @@ void SlotScreen::remove(int index) {
 
 void SlotScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (parentWidget() != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    centre_on_window(this);
     cards_[current_]->setFocus(Qt::OtherFocusReason);
 }
 
