@@ -34,7 +34,7 @@ SlotScreen::SlotScreen(QWidget* parent, Mode mode, std::filesystem::path data_fo
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       mode_(mode),
-      saves_(std::move(data_folder)),
+      data_folder_(std::move(data_folder)),
       hooks_(std::move(hooks)) {
     const bool saving = mode == Mode::save;
     setObjectName(saving ? QStringLiteral("save_screen") : QStringLiteral("load_screen"));
@@ -111,15 +111,17 @@ void SlotScreen::show_page(int page) {
             // The slots the game keeps by itself: shown, never written from here.
             card->setVisible(i < 2);
             if (i == 0)
-                card->show_slot(ui("自動セーブ"), slot_path(saves_, PositionKeeper::kAutoSlot));
+                card->show_slot(ui("自動セーブ"),
+                                slot_path(data_folder_, PositionKeeper::kAutoSlot));
             if (i == 1)
                 card->show_slot(ui("クイックセーブ"),
-                                slot_path(saves_, PositionKeeper::kQuickSlot));
+                                slot_path(data_folder_, PositionKeeper::kQuickSlot));
             continue;
         }
-        const int number = (page - 1) * kPerPage + i + 1;
+        const int number = number_of(i);
         card->setVisible(true);
-        card->show_slot(QStringLiteral("No.%1").arg(number), slot_path(saves_, slot_name(number)));
+        card->show_slot(QStringLiteral("No.%1").arg(number),
+                        slot_path(data_folder_, slot_name(number)));
     }
     for (int p = first_page(); p <= kPages; ++p) tabs_[p]->setChecked(p == page);
     if (cards_[current_]->isHidden()) current_ = 0;
@@ -138,8 +140,7 @@ void SlotScreen::choose(int index) {
     }
     if (card->state() != SlotCard::State::empty && !ask(ui("このスロットに上書きしますか？"), true))
         return;
-    const int number = (page_ - 1) * kPerPage + index + 1;
-    if (hooks_.save(slot_name(number))) show_page(page_);
+    if (hooks_.save(slot_name(number_of(index)))) show_page(page_);
 }
 
 void SlotScreen::remove(int index) {

@@ -39,8 +39,10 @@ class SlotScreen : public QDialog {
         std::function<bool(QMessageBox& box)> ask;
     };
 
-    // `saves` is the folder of the slot files. Opens at `page` (1..kPages, or 0 to load).
-    SlotScreen(QWidget* parent, Mode mode, std::filesystem::path saves, Hooks hooks, int page);
+    // The slots are those of the player's `data_folder` (its saves/). Opens at `page`
+    // (1..kPages, or 0 to load).
+    SlotScreen(QWidget* parent, Mode mode, std::filesystem::path data_folder, Hooks hooks,
+               int page);
 
     // The numbered slot's name: "slot03" for No.3.
     static std::string slot_name(int number);
@@ -64,9 +66,11 @@ class SlotScreen : public QDialog {
     // From card `from`, `columns` across and `rows` down.
     void move_by(int from, int columns, int rows);
     int first_page() const { return mode_ == Mode::load ? 0 : 1; }
+    // The number of the slot shown by card `index` of a numbered page: 1 for the first.
+    int number_of(int index) const { return (page_ - 1) * kPerPage + index + 1; }
 
     Mode mode_;
-    std::filesystem::path saves_;
+    std::filesystem::path data_folder_;
     Hooks hooks_;
     int page_ = 1;
     int current_ = 0;  // the card with the focus, or the one that had it last
