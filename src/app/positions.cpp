@@ -21,7 +21,9 @@ namespace hazama {
 namespace {
 
 constexpr int kNoticeMs = 1500;
-constexpr QSize kThumbnail{128, 96};
+// Half the scene: the slot screen draws it at a third of that in the window and stays crisp
+// at full screen up to twice the window's size.
+constexpr QSize kThumbnail{256, 192};
 
 // The scene, small, as PNG bytes for the slot screen.
 std::string thumbnail(const Plane& screen) {
