@@ -93,7 +93,8 @@ SlotScreen::SlotScreen(QWidget* parent, Mode mode, std::filesystem::path data_fo
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     delete_ = button(ui("削除"), QRect(right - 186, kButtonsTop, 90, kButtonHeight));
     delete_->setObjectName(QStringLiteral("delete"));
-    connect(delete_, &QPushButton::clicked, this, [this] { remove(current_); });
+    // Pressed, the next slot chosen is deleted instead (Delete deletes the current one).
+    delete_->setCheckable(true);
 
     show_page(qBound(first_page(), page, kPages));
 }
@@ -126,12 +127,18 @@ void SlotScreen::show_page(int page) {
     for (int p = first_page(); p <= kPages; ++p) tabs_[p]->setChecked(p == page);
     if (cards_[current_]->isHidden()) current_ = 0;
     if (isVisible()) cards_[current_]->setFocus(Qt::OtherFocusReason);
-    delete_->setEnabled(page != 0 && cards_[current_]->state() != SlotCard::State::empty);
+    delete_->setEnabled(page != 0);
+    if (page == 0) delete_->setChecked(false);
 }
 
 void SlotScreen::choose(int index) {
     SlotCard* card = cards_[index];
     current_ = index;
+    if (delete_->isChecked()) {
+        delete_->setChecked(false);
+        remove(index);
+        return;
+    }
     if (mode_ == Mode::load) {
         if (card->state() == SlotCard::State::empty || !hooks_.loadable(card->path())) return;
         chosen_ = card->path();
@@ -170,7 +177,6 @@ bool SlotScreen::eventFilter(QObject* watched, QEvent* event) {
     const int index = static_cast<int>(at - cards_.begin());
     if (event->type() == QEvent::FocusIn) {
         current_ = index;
-        delete_->setEnabled(page_ != 0 && cards_[index]->state() != SlotCard::State::empty);
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;

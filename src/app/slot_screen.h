@@ -1,8 +1,9 @@
 // The slot screen: pages of save slots, each with a picture of its scene, when it was saved,
 // the place and the line on screen. To save, a slot is chosen (a used one after asking); to
 // load, a used one. The load screen also shows the automatic and the quick slot, read only.
-// A slot can be deleted (after asking). Arrows move between the slots and across pages, Page
-// Up and Page Down turn the page, Enter chooses, Delete deletes and Escape closes.
+// A slot can be deleted after asking: Delete, or 削除 and then the slot. Arrows move between
+// the slots and across pages, Page Up and Page Down turn the page, Enter chooses and Escape
+// closes.
 #pragma once
 
 #include <QDialog>

@@ -186,8 +186,10 @@ TEST_F(SlotScreenTest, SavesMidSceneAsksBeforeWritingOverAndDeletes) {
                        answer_next(QMessageBox::No);
                        press(screen, Qt::Key_Delete);
                        EXPECT_EQ(bytes_of(file), first);
+                       // With the mouse: 削除, then the slot.
                        answer_next(QMessageBox::Yes);
-                       press(screen, Qt::Key_Delete);
+                       QTest::mouseClick(screen.findChild<QPushButton*>("delete"), Qt::LeftButton);
+                       QTest::mouseClick(screen.card(2), Qt::LeftButton);
                        EXPECT_FALSE(std::filesystem::exists(file));
                        EXPECT_EQ(screen.card(2)->state(), SlotCard::State::empty);
                        EXPECT_EQ(asked.size(), 3);
