@@ -92,6 +92,9 @@ void PositionKeeper::autosave() {
             position.commands.pop_back();
         }
     }
+    // Inside the first command's opening there is nothing yet to keep, and the slot may
+    // still hold the last run's place.
+    if (position.commands.empty()) return;
     write(kAutoSlot, position, true);
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/positions.h"
@@ -84,6 +85,33 @@ TEST_F(PositionsWindowTest, ClosingKeepsThePositionAndTheTitleContinuesFromIt) {
     EXPECT_EQ(game->form().position, 16);
     EXPECT_EQ(game->replayer().here(), here);
     EXPECT_FALSE(game->positions().at_title());
+}
+
+// The opening and the staff roll show no line to come back to: saving there is refused, and
+// closing keeps the line shown last, or the place before; in the opening of a new game that
+// is nothing, and the automatic slot keeps the last run's place.
+TEST_F(PositionsWindowTest, InsideTheOpeningNothingIsSavedAndTheLastRunsPlaceIsKept) {
+    open_game();
+    enter_quiet_place();
+    game->window().close();
+    QApplication::processEvents();
+    const auto auto_slot = slot_path(data.path(), PositionKeeper::kAutoSlot);
+    const std::string kept = testing::bytes_of(auto_slot);
+    game.reset();
+
+    open_game();
+    QString notice;
+    QTimer::singleShot(300, &game->window(), [&] {
+        key(Qt::Key_F5);
+        notice = game->positions().notice();
+        game->window().close();
+    });
+    game->platform().run_script(
+        [&] { game->replayer().run([&] { game->replayer().perform("new"); }); });
+    QApplication::processEvents();
+    EXPECT_EQ(notice, QStringLiteral("ここではセーブできません"));
+    EXPECT_FALSE(std::filesystem::exists(slot_path(data.path(), PositionKeeper::kQuickSlot)));
+    EXPECT_EQ(testing::bytes_of(auto_slot), kept);
 }
 
 }  // namespace

@@ -27,19 +27,15 @@
 namespace hazama {
 namespace {
 
+using testing::bytes_of;
+
 const char* assets() {
     const char* env = std::getenv("HAZAMA_ASSETS");
     return env != nullptr ? env : "/nonexistent";
 }
 
-std::string bytes_of(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-// Line `k` of `commands` as the uninterrupted run shows it, on the virtual platform.
+// Line `k` of `commands` as the uninterrupted run shows it, on the virtual platform; with
+// `k` 0, the last line it shows.
 struct Seen {
     Position position;
     Plane screen;
@@ -56,7 +52,7 @@ Seen uninterrupted(int k, const std::vector<std::string>& commands = {"new"}) {
     Seen seen;
     platform.decoder = decode_picture;
     platform.reader = [&] {
-        if (form.messages_shown() == k) {
+        if (form.messages_shown() == k || k == 0) {
             seen = {replayer.here(), form.picmain[0], form.message_line(), form.MusicFile};
         }
         form.labmain_Click();
@@ -258,6 +254,32 @@ TEST_F(SlotScreenTest, RefusesADamagedSlotAndLoadsTheSavedLine) {
                        expected.copy(0, 0, scene->width(), scene->height()));
              return true;
          }});
+}
+
+// The staff roll shows no line: saving is refused there, and closing keeps the last line.
+TEST_F(SlotScreenTest, DuringTheStaffRollSavingIsRefusedAndClosingKeepsTheLastLine) {
+    const Seen last = uninterrupted(0, {"new", "set game=48 position=1", "move 0"});
+    QString notice;
+    run_steps(last.position, {[&] {
+                                  if (!waiting_at(last.position.message)) return false;
+                                  game->form().Form_Click();  // on into the staff roll
+                                  return true;
+                              },
+                              [&] {
+                                  if (!game->form().labstaff[0].visible) return false;
+                                  // A screen that opened would hold this step until the watchdog
+                                  // closes it.
+                                  QTest::keyClick(&game->window(), Qt::Key_F6);
+                                  QTest::keyClick(&game->window(), Qt::Key_F5);
+                                  notice = game->positions().notice();
+                                  return true;
+                              }});
+    EXPECT_EQ(notice, QStringLiteral("ここではセーブできません"));
+    EXPECT_FALSE(std::filesystem::exists(slot(PositionKeeper::kQuickSlot)));
+    std::string why;
+    const auto kept = read_slot(slot(PositionKeeper::kAutoSlot), why);
+    ASSERT_TRUE(kept) << why;
+    EXPECT_EQ(kept->position, last.position);
 }
 
 TEST_F(SlotScreenTest, ClosingTheGameOverAQuestionClosesTheScreenTooAndWritesNothing) {
