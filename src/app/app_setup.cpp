@@ -70,4 +70,11 @@ void set_text_colour(QWidget* w, const QColor& colour) {
     w->setPalette(p);
 }
 
+void centre_on_window(QWidget* dialog) {
+    if (dialog->parentWidget() == nullptr) return;
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(dialog->parentWidget()->window()->frameGeometry().center());
+    dialog->move(frame.topLeft());
+}
+
 }  // namespace hazama

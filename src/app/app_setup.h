@@ -35,4 +35,7 @@ QFont mincho(double points, bool bold = false);
 // The colour a label's text is drawn in.
 void set_text_colour(QWidget* w, const QColor& colour);
 
+// A dialog just shown is moved to the middle of the window it opens over.
+void centre_on_window(QWidget* dialog);
+
 }  // namespace hazama

@@ -46,11 +46,7 @@ GoPosition::GoPosition(QWidget* parent, const std::array<std::string, 3>& captio
 
 void GoPosition::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (parentWidget() != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    centre_on_window(this);
     command1_[0]->setFocus(Qt::OtherFocusReason);
 }
 

@@ -10,6 +10,7 @@
 #include "app/history_panel.h"
 #include "app/main_window.h"
 #include "app/player_choices.h"
+#include "app/positions.h"
 #include "app/qt_platform.h"
 #include "app/reading_menu.h"
 #include "app/settings_dialog.h"
@@ -24,8 +25,8 @@ constexpr QPoint kMenuKeyAt{24, 24};
 }  // namespace
 
 InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form,
-                         PlayerChoices& choices)
-    : window_(window), platform_(platform), form_(form), choices_(choices) {
+                         PlayerChoices& choices, PositionKeeper& positions)
+    : window_(window), platform_(platform), form_(form), choices_(choices), positions_(positions) {
     menu_ = std::make_unique<ReadingMenu>(
         &window_, form_,
         WindowActions{.open_history = [this] { open_history(); },
@@ -35,6 +36,9 @@ InputRouter::InputRouter(MainWindow& window, QtPlatform& platform, MainForm& for
                       .set_volume = [this](int percent) { choices_.set_volume(percent); },
                       .remember = [this] { choices_.remember(); },
                       .open_settings = [this] { open_settings(); },
+                      .quick_load = [this] { positions_.quick_load(); },
+                      .at_title = [this] { return positions_.at_title(); },
+                      .open_slots = [this](bool saving) { positions_.open_slots(saving); },
                       .set_language = [this](Language l) { choices_.set_language(l); }});
     window_.set_menu(menu_.get());
     // Keys are seen here before any control gets them (see filter_key).
@@ -223,6 +227,16 @@ bool InputRouter::reading_key(QKeyEvent* key) {
             form_.set_skip(!form_.reading().skip_on());
             choices_.remember();
             return true;
+        case Qt::Key_F5:
+            positions_.quick_save();
+            return true;
+        case Qt::Key_F9:
+            positions_.quick_load();
+            return true;
+        case Qt::Key_F6:
+        case Qt::Key_F7:
+            positions_.open_slots(k == Qt::Key_F6);
+            return true;
         default:
             return false;
     }
@@ -277,13 +291,16 @@ bool InputRouter::fullscreen_key(QKeyEvent* key) {
 }
 
 // Ctrl+C (or Ctrl+Insert): the line to the clipboard; the line goes on waiting.
+// Ctrl+C copies the line, Ctrl+Z goes back one line; either is a chord, not Ctrl held.
 bool InputRouter::copy_key(QKeyEvent* key) {
     const int k = key->key();
-    if (!key->modifiers().testFlag(Qt::ControlModifier) || (k != Qt::Key_C && k != Qt::Key_Insert))
+    const bool back = k == Qt::Key_Z;
+    if (!key->modifiers().testFlag(Qt::ControlModifier) ||
+        (k != Qt::Key_C && k != Qt::Key_Insert && !back))
         return false;
     if (key->type() == QEvent::KeyPress) {
         form_.ctrl_chord();
-        if (!key->isAutoRepeat()) form_.copy_line();
+        if (!key->isAutoRepeat()) back ? positions_.step_back() : form_.copy_line();
     }
     return true;
 }

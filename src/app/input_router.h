@@ -1,7 +1,9 @@
 // The player's input, seen before any control gets it: clicks and keys that release a line
 // or start a command, and the reading controls on the inputs the story leaves free (the
 // right and middle buttons, the wheel, Ctrl held, Ctrl+C, Page Up/Down, the arrows,
-// Home/End, Escape over the history, the menu key, F2, F3, F11). Every decision is the
+// Home/End, Escape over the history, the menu key, F2, F3, F11), and the saved positions
+// (F5 quick save, F9 quick load or continue, F6 and F7 the slot screen, Ctrl+Z a line
+// back). Every decision is the
 // form's; the router passes the input on and opens what it asks.
 #pragma once
 
@@ -17,13 +19,15 @@ namespace hazama {
 class MainForm;
 class MainWindow;
 class PlayerChoices;
+class PositionKeeper;
 class QtPlatform;
 class ReadingMenu;
 
 class InputRouter : public QObject {
   public:
     // Watches every event of the application from now until it is destroyed.
-    InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form, PlayerChoices& choices);
+    InputRouter(MainWindow& window, QtPlatform& platform, MainForm& form, PlayerChoices& choices,
+                PositionKeeper& positions);
     ~InputRouter() override;
 
     // Opens the history panel when the form allows it.
@@ -51,6 +55,7 @@ class InputRouter : public QObject {
     QtPlatform& platform_;
     MainForm& form_;
     PlayerChoices& choices_;
+    PositionKeeper& positions_;
     // The right-click menu acts on the form, so it goes before the form does.
     std::unique_ptr<ReadingMenu> menu_;
     QWidget* pressed_ = nullptr;  // the control a left button went down on

@@ -85,8 +85,9 @@ int main(int argc, char** argv) {
     const bool report = std::getenv("HAZAMA_REPORT_FIRST_PAINT") != nullptr;
     const char* snapshot = std::getenv("HAZAMA_SNAPSHOT");
     hazama::FirstPaintReport first_paint(main_start, report, snapshot);
-    hazama::QtGame game(
-        *data, {.media = &media, .log_frames = std::getenv("HAZAMA_LOG_FRAMES") != nullptr});
+    hazama::QtGame game(*data, {.media = &media,
+                                .log_frames = std::getenv("HAZAMA_LOG_FRAMES") != nullptr,
+                                .data = hazama::default_data_folder()});
     if (report || snapshot != nullptr) game.window().installEventFilter(&first_paint);
     // The read record is kept in the player's data folder; it is read with the first line.
     game.form().reading().set_data_folder(hazama::default_data_folder());

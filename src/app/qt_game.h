@@ -16,12 +16,16 @@ namespace hazama {
 class CloseRequestFilter;
 class FrameLog;
 class InputRouter;
+class PositionKeeper;
+class ReplayGate;
+class Replayer;
 
 class QtGame {
   public:
     struct Options {
-        MediaDevice* media = nullptr;  // where the music plays; must be given
-        bool log_frames = false;       // the frame log on standard error (frame_log.h)
+        MediaDevice* media = nullptr;     // where the music plays; must be given
+        bool log_frames = false;          // the frame log on standard error (frame_log.h)
+        std::filesystem::path data = {};  // the player's folder for the slots; none keeps none
     };
     // `root` is the program's folder (gra/ and music/).
     QtGame(const std::filesystem::path& root, Options options);
@@ -33,12 +37,17 @@ class QtGame {
     QtPlatform& platform() { return platform_; }
     MainForm& form() { return *form_; }
     PlayerChoices& choices() { return *choices_; }
+    PositionKeeper& positions() { return *positions_; }
+    Replayer& replayer() { return *replayer_; }
 
   private:
     MainWindow window_;
     QtPlatform platform_;
     std::unique_ptr<FrameLog> frame_log_;
+    std::unique_ptr<ReplayGate> gate_;
     std::unique_ptr<MainForm> form_;
+    std::unique_ptr<Replayer> replayer_;
+    std::unique_ptr<PositionKeeper> positions_;
     std::unique_ptr<PlayerChoices> choices_;
     std::unique_ptr<InputRouter> input_;
     std::unique_ptr<CloseRequestFilter> close_request_;

@@ -166,9 +166,13 @@ bool QtPlatform::load_picture(const std::string& path, Plane& into, std::string&
 bool QtPlatform::exec_modal(QDialog& dialog) {
     if (closing_) return false;
     window_.scale_dialog(&dialog);
+    // A question asked over another dialog: closing the game closes the one on top, and
+    // the one below when its turn comes again.
+    QPointer<QDialog> below = modal_;
     modal_ = &dialog;
     dialog.exec();
-    modal_ = nullptr;
+    modal_ = below;
+    if (closing_ && modal_) modal_->close();
     return !closing_;
 }
 

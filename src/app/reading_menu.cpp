@@ -44,6 +44,11 @@ ReadingMenu::ReadingMenu(QWidget* parent, MainForm& form, WindowActions window)
 
 void ReadingMenu::build() {
     built_in_ = ui_english() ? Language::en : Language::ja;
+    // At the title the first entry continues from the newest save (refresh puts it there).
+    continue_ = new QAction(ui("続きから(&R)\tF9"), this);
+    connect(continue_, &QAction::triggered, this, [this] { window_.quick_load(); });
+    continue_gap_ = new QAction(this);
+    continue_gap_->setSeparator(true);
     history_ = addAction(ui("履歴(&H)\tPgUp"), this, [this] { window_.open_history(); });
 
     auto_ = addAction(ui("オート(&A)\tF2"), this, [this](bool on) { form_.set_auto(on); });
@@ -92,6 +97,9 @@ void ReadingMenu::build() {
         a->setData(static_cast<int>(t.language));
         tongues->addAction(a);
     }
+    addSeparator();
+    save_ = addAction(ui("セーブ(&E)…\tF6"), this, [this] { window_.open_slots(true); });
+    addAction(ui("ロード(&O)…\tF7"), this, [this] { window_.open_slots(false); });
     addAction(ui("設定(&S)…"), this, [this] { window_.open_settings(); });
     for (QMenu* menu : {speeds_, volumes_})
         connect(menu, &QMenu::triggered, this, [this] { window_.remember(); });
@@ -105,6 +113,15 @@ void ReadingMenu::refresh() {
         build();
     }
     Reading& reading = form_.reading();
+    if (window_.at_title() != actions().contains(continue_)) {
+        if (window_.at_title()) {
+            insertActions(actions().value(0), {continue_, continue_gap_});
+        } else {
+            removeAction(continue_);
+            removeAction(continue_gap_);
+        }
+    }
+    save_->setEnabled(!window_.at_title());
     history_->setEnabled(form_.history_allowed());
     copy_->setEnabled(!form_.message_line().empty());
     hide_->setEnabled(form_.history_allowed());

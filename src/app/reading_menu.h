@@ -1,6 +1,6 @@
-// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, 音量, the
-// line's own entries (copy it, hide the text), 設定 and the language. Every entry is built in
-// build(), in the order shown.
+// The right-click menu: 履歴, オート with its speeds, 既読スキップ, 全画面, 音量, the line's
+// own entries (copy it, hide the text), the language, セーブ… and ロード… (the slot
+// screen) and 設定. Every entry is built in build(), in the order shown.
 #pragma once
 
 #include <QMenu>
@@ -21,7 +21,10 @@ struct WindowActions {
     std::function<void(int)> set_volume;
     std::function<void()> remember;  // after any choice: the settings are kept
     std::function<void()> open_settings;
-    std::function<void(Language)> set_language;  // chosen and kept
+    std::function<void()> quick_load;  // F9: at the title, continue from the newest save
+    std::function<bool()> at_title;
+    std::function<void(bool saving)> open_slots;  // F6 and F7
+    std::function<void(Language)> set_language;   // chosen and kept
 };
 
 class ReadingMenu : public QMenu {
@@ -37,6 +40,9 @@ class ReadingMenu : public QMenu {
 
     MainForm& form_;
     WindowActions window_;
+    QAction* continue_ = nullptr;  // first, and only at the title
+    QAction* continue_gap_ = nullptr;
+    QAction* save_ = nullptr;
     QAction* history_ = nullptr;
     QAction* auto_ = nullptr;
     QMenu* speeds_ = nullptr;

@@ -24,12 +24,14 @@ void MainForm::com() {
 }
 
 void MainForm::comlook_Click() {
+    log_command("look");
     com_no();
     if (position >= 1 && position <= 99) f00 = 3;
     ikisaki();
 }
 
 void MainForm::comtalk_Click() {
+    log_command("talk");
     com_no();
     if (position >= 1 && position <= 99) f00 = 2;
     ikisaki();

@@ -75,6 +75,21 @@ bool holds(const Row& row, std::uint8_t game) {
 
 }  // namespace
 
+std::string MainForm::place_name(std::uint8_t place) {
+    for (const Row& row : kMap) {
+        for (const Exit& exit : row.exits) {
+            if (exit.caption == nullptr || exit.to != place) continue;
+            std::string name = exit.caption;
+            for (const char* arrow : {"↑", "↓", "←", "→"}) {
+                for (auto at = name.find(arrow); at != std::string::npos; at = name.find(arrow))
+                    name.erase(at, std::string(arrow).size());
+            }
+            return name;
+        }
+    }
+    return {};
+}
+
 void MainForm::commove_Click() {
     for (int i = 0; i < 3; ++i) {
         dest_pos_[i] = 0;
@@ -100,6 +115,7 @@ void MainForm::commove_Click() {
     note("chooser " + captions[0] + " | " + captions[1] + " | " + captions[2]);
     const int pressed = platform_.choose(captions);
     throw_if_closing();
+    log_command(pressed < 0 ? "move close" : "move " + std::to_string(pressed));
     if (pressed >= 0 && pressed <= 2) dest_pos_[3] = dest_pos_[pressed];
 
     if (dest_pos_[3] != 0) {

@@ -26,6 +26,7 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::comstart_Click() {
+    log_command("new");
     start();
 }
 
@@ -83,6 +84,7 @@ void MainForm::note_record_failure() {
 
 void MainForm::throw_if_closing() {
     if (platform_.closing()) throw GameClosed{};
+    if (rewinding_) throw Rewind{};
 }
 
 void MainForm::refresh() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,7 @@
 #include "platform/platform.h"
 #include "reading/reading.h"
 #include "reading/story_clock.h"
+#include "replay/command_log.h"
 #include "text/catalogue.h"
 
 namespace hazama {
@@ -22,6 +24,10 @@ namespace hazama {
 // Thrown out of a wait when the window closes; unwinds the running script to the handler
 // that started it.
 struct GameClosed {};
+
+// Thrown out of a wait when the player asks for another position: unwinds the running
+// script to the replayer, which then restores it.
+struct Rewind {};
 
 // A picture or data file the game cannot do without is missing or unreadable.
 class FatalError : public std::runtime_error {
@@ -44,6 +50,9 @@ struct AnimationStyle {
     int drawn = 0;
     // Whether each redraw refreshes the screen (not when only labels move).
     bool refresh = true;
+    // Whether each redraw covers whatever the ones before it drew: a replay, which nobody
+    // sees, then draws only the last value.
+    bool covers = false;
 };
 
 class MainForm {
@@ -147,6 +156,8 @@ class MainForm {
     // ---- save and load ----
     void comsave_Click();
     void comload_Click();
+    // Play resumes at the loaded location (after the load's values are in place).
+    void resume_loaded();
 
     // ---- music ----
     std::int32_t mci_send(const std::string& command, std::string& reply);
@@ -245,6 +256,37 @@ class MainForm {
     // location 12:
     void shooting_stars();  // a star too quick to wish on; side by side; the kiss
 
+    // ---- positions: the player's commands and the lines shown (replay/) ----
+    const CommandLog& log() const { return log_; }
+    // Notes a command the player gives, in the runner's words, as it begins.
+    void log_command(std::string text) { log_.add(std::move(text), messages_shown_, lines_shown_); }
+    int messages_shown() const { return messages_shown_; }
+    std::uint64_t lines_shown() const { return lines_shown_; }
+    bool line_waiting() const { return busy_ == Busy::line; }
+    // Called as each line begins, with its number since the start, before it is shown.
+    void set_line_watch(std::function<void(int)> watch) { line_watch_ = std::move(watch); }
+    // The running script ends with Rewind at its next wait.
+    void interrupt();
+    void clear_interrupt() { rewinding_ = false; }
+    bool interrupted() const { return rewinding_; }
+    // The form as the window was made: the title screen, nothing shown, nothing logged.
+    // The player's reading settings and the read record stay.
+    void reset();
+    // Everything the form holds while nothing runs (replay/checkpoint.h): a replay may begin
+    // there rather than at the start.
+    struct Checkpoint;
+    // `before`, when given, lends the planes that have not changed since it.
+    std::shared_ptr<const Checkpoint> checkpoint(const Checkpoint* before = nullptr);
+    void resume(const Checkpoint& from);
+    // Hands the platform what the form keeps of the window: visibility, the scene, the
+    // portrait, the reading marks; and starts the current piece from its beginning.
+    void show_as_it_stands();
+    // The load command after its file was read: play resumes with these values.
+    void load_values(std::uint8_t saved_game, std::uint8_t saved_position, std::uint8_t saved_light,
+                     const std::string& saved_music);
+    // The name the chooser gives a place; empty for one it never names.
+    static std::string place_name(std::uint8_t place);
+
     // ---- planes and labels ----
     std::array<Plane, 6> picmain;
     std::array<Plane, 6> picmask;    // picmask[0] has no picture
@@ -313,6 +355,11 @@ class MainForm {
     Reading reading_;
     StoryClock clock_;
     Busy busy_ = Busy::idle;
+    CommandLog log_;
+    int messages_shown_ = 0;
+    std::uint64_t lines_shown_ = kNoLines;
+    std::function<void(int)> line_watch_;
+    bool rewinding_ = false;
     std::string message_line_;  // the text of labmain as shown, for the copy
     std::string message_key_;   // the same line in Japanese
     bool peeking_ = false;      // a learner holds the key that shows the English

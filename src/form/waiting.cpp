@@ -9,6 +9,9 @@
 namespace hazama {
 
 void MainForm::message(std::string_view text) {
+    ++messages_shown_;
+    lines_shown_ = chain_line(lines_shown_, text);
+    if (line_watch_) line_watch_(messages_shown_);
     if (reading_.text_hidden()) set_text_hidden(false);
     message_key_ = std::string(text);
     message_line_ = shown_text(text);
@@ -99,6 +102,17 @@ void MainForm::animate(int duration, int frame_count, const AnimationStyle& styl
     const std::uint32_t t0 = style.start ? *style.start : clock_now();
     const std::int64_t span = duration;
     int previous = style.drawn;
+    if (style.covers && reading_.replaying()) {
+        // Unseen: only the last redraw, as a run that drew every value leaves it.
+        const int last = frame_count - 1;
+        const std::int64_t at = (last * span + frame_count - 1) / frame_count;
+        if (last > previous && at < span) {
+            draw({last, std::max(previous, last - 1), at});
+            if (style.refresh) refresh();
+        }
+        wait_until(t0 + static_cast<std::uint32_t>(span));
+        return;
+    }
     for (;;) {
         const std::int64_t elapsed = static_cast<std::uint32_t>(clock_now() - t0);
         if (elapsed >= span) break;

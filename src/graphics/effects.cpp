@@ -29,18 +29,19 @@ void MainForm::stardust() {
 
     // Each frame draws the star where the previous frame's position said, so the box lags
     // one frame behind the clock; the first frame uses position 1.
-    animate(kDuration, kPositions, {.start = t0, .drawn = 1}, [&](const AnimationFrame& f) {
-        const int k = static_cast<int>(f.elapsed * 16 / kDuration);
-        bit_blt(star, 0, 0, kStarW, kStarH, picmain[2], 0, 0);
-        bit_blt(screen, 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
-        build_mask(mask, pictile, k, 3, 3, kStarW);
-        // The star shows where the mask is white, the sky where it is black.
-        const int x = 294 - f.previous, y = f.previous + 192;
-        bit_blt(screen, x, y, kStarW, kStarH, mask, 0, 0, Rop::SRCPAINT);
-        bit_blt(mask, 0, 0, kStarW, kStarH, mask, 0, 0, Rop::NOTSRCCOPY);
-        bit_blt(star, 0, 0, kStarW, kStarH, mask, 0, 0, Rop::SRCPAINT);
-        bit_blt(screen, x, y, kStarW, kStarH, star, 0, 0, Rop::SRCAND);
-    });
+    animate(kDuration, kPositions, {.start = t0, .drawn = 1, .covers = true},
+            [&](const AnimationFrame& f) {
+                const int k = static_cast<int>(f.elapsed * 16 / kDuration);
+                bit_blt(star, 0, 0, kStarW, kStarH, picmain[2], 0, 0);
+                bit_blt(screen, 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
+                build_mask(mask, pictile, k, 3, 3, kStarW);
+                // The star shows where the mask is white, the sky where it is black.
+                const int x = 294 - f.previous, y = f.previous + 192;
+                bit_blt(screen, x, y, kStarW, kStarH, mask, 0, 0, Rop::SRCPAINT);
+                bit_blt(mask, 0, 0, kStarW, kStarH, mask, 0, 0, Rop::NOTSRCCOPY);
+                bit_blt(star, 0, 0, kStarW, kStarH, mask, 0, 0, Rop::SRCPAINT);
+                bit_blt(screen, x, y, kStarW, kStarH, star, 0, 0, Rop::SRCAND);
+            });
     refresh();
 }
 

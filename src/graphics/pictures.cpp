@@ -45,7 +45,9 @@ void load_into(MainForm& form, int plane, std::string_view file) {
         form.load_file(path, form.picmain[5]);
         return;
     }
-    Plane loaded;
+    // One buffer for every picture on its way to a plane: a story loads hundreds, and a
+    // replay loads them all in a row.
+    static Plane loaded;
     form.load_file(path, loaded);
     put_picture(form.picmain.at(static_cast<std::size_t>(plane)), loaded);
 }
@@ -83,7 +85,7 @@ void MainForm::fade(int scrolltime, int op) {
     // Step k (0..15) of the 16 follows from the elapsed time; step 0 is never drawn. A frame
     // is drawn when the step changes, so a slow machine skips steps but keeps the duration.
     int last_drawn = 0;
-    animate(scrolltime, 16, {.start = t0}, [&](const AnimationFrame& f) {
+    animate(scrolltime, 16, {.start = t0, .covers = true}, [&](const AnimationFrame& f) {
         dissolve_frame(picmain[0], picmain[1], 0, 0, pictile, f.value);
         last_drawn = f.value;
     });

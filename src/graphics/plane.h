@@ -25,6 +25,7 @@ struct Plane {
     }
     std::uint32_t at(int x, int y) const { return row(y)[x]; }
     bool empty() const { return pixels.empty(); }
+    bool operator==(const Plane&) const = default;
 };
 
 }  // namespace hazama

@@ -30,6 +30,9 @@ class History {
     // A load: later messages belong to another story, so a divider goes between them. Two
     // loads in a row leave one divider, and a log that starts with a load needs none.
     void add_divider();
+    // A position restored from the start: the log is played again.
+    void clear() { entries_.clear(); }
+    void replace(std::deque<HistoryEntry> entries) { entries_ = std::move(entries); }
     const std::deque<HistoryEntry>& entries() const { return entries_; }
     bool empty() const { return entries_.empty(); }
 

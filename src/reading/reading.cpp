@@ -38,6 +38,11 @@ std::uint32_t auto_delay(std::string_view text, AutoSpeed speed) {
 }
 
 void Reading::shown(std::string_view text, std::uint32_t now) {
+    if (replaying_) {
+        history_.add_message(text);
+        line_ = std::string(text);
+        return;
+    }
     line_was_read_ = record_.contains(text);
     record_.mark(text, now);
     record_.save_if_due(now);
@@ -56,6 +61,7 @@ std::uint32_t Reading::ctrl_wait(std::uint32_t now) const {
 }
 
 bool Reading::would_skip(std::uint32_t now) const {
+    if (replaying_) return true;
     if (held()) return false;
     if (ctrl_skips(now)) return true;
     return skip_on_ && (line_was_read_ || skip_mode_ == SkipMode::all);

@@ -90,6 +90,11 @@ class Reading {
     void set_text_hidden(bool hidden) { text_hidden_ = hidden; }
     bool held() const { return history_open_ || menu_open_ || text_hidden_; }
 
+    // A position being restored: its lines go to the history only, each released at once;
+    // the read record neither learns nor writes anything.
+    void set_replaying(bool on) { replaying_ = on; }
+    bool replaying() const { return replaying_; }
+
     History& history() { return history_; }
     ReadRecord& record() { return record_; }
 
@@ -106,6 +111,7 @@ class Reading {
     bool menu_open_ = false;
     bool text_hidden_ = false;
     bool line_was_read_ = false;
+    bool replaying_ = false;
     std::string line_;  // the message now shown
     History history_;
     ReadRecord record_;

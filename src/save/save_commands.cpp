@@ -48,6 +48,12 @@ void refusal(MainForm& form, const char* japanese, const FileError* failure = nu
     form.platform().message_box(text, failure->reason() + "\n" + failure->path());
 }
 
+// The load in the runner's words: its values, so that a replay needs no file.
+std::string load_command(int game, int position, int light, const std::string& music) {
+    return "load-state game=" + std::to_string(game) + " position=" + std::to_string(position) +
+           " light=" + std::to_string(light) + " music=" + music;
+}
+
 }  // namespace
 
 void MainForm::comsave_Click() {
@@ -86,6 +92,22 @@ void MainForm::comload_Click() {
         music(kept);  // the old piece again, from its beginning
         return;
     }
+    log_command(load_command(game, position, light, MusicFile));
+    resume_loaded();
+}
+
+void MainForm::load_values(std::uint8_t saved_game, std::uint8_t saved_position,
+                           std::uint8_t saved_light, const std::string& saved_music) {
+    log_command(load_command(saved_game, saved_position, saved_light, saved_music));
+    music(0);
+    game = saved_game;
+    position = saved_position;
+    light = saved_light;
+    MusicFile = saved_music;
+    resume_loaded();
+}
+
+void MainForm::resume_loaded() {
     // The loaded story is read afresh: skip is off and the history marks where it began.
     stop_skip();
     reading_.history().add_divider();

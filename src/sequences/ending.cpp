@@ -31,7 +31,7 @@ void MainForm::lastscr() {
     note("lastscr");
     // From the view at (300, 400), where the scene left the screen, up and left to the
     // corner. The vertical offset is the one of the previous redraw, so it trails by one.
-    animate(5000, 400, [&](const AnimationFrame& f) {
+    animate(5000, 400, {.covers = true}, [&](const AnimationFrame& f) {
         const int b = static_cast<int>(f.elapsed * 300 / 5000);
         bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 300 - b, 400 - f.previous);
     });
@@ -43,7 +43,7 @@ void MainForm::lastest() {
     note("lastest");
     // The corner view widens until the whole sky fits, 2.5 : 1; the width trails by one
     // redraw as the height does not.
-    animate(10000, 768, [&](const AnimationFrame& f) {
+    animate(10000, 768, {.covers = true}, [&](const AnimationFrame& f) {
         const int h = static_cast<int>(f.elapsed * 576 / 10000);
         stretch_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[5], 0, 0,
                     f.previous + kStageWidth, h + kStageHeight);

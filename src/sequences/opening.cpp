@@ -52,7 +52,8 @@ void MainForm::opening() {
     // The old screen gives way to the panning panorama in sixteen dither steps. Every
     // phase draws its first frame at once.
     const AnimationStyle at_once{.drawn = -1};
-    animate(2000, 100, at_once, [&](const AnimationFrame& f) {
+    // The pan that follows draws the whole screen anew at every frame.
+    animate(2000, 100, {.drawn = -1, .covers = true}, [&](const AnimationFrame& f) {
         const int k = static_cast<int>(f.elapsed * 16 / 2000);
         bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, f.value);
         dissolve_frame(picmain[0], picmain[4], 0, 0, pictile, k);
@@ -93,7 +94,7 @@ void MainForm::opening() {
     size_pair(3, kRoleSize, kNameSize);
 
     // The pan goes on while ever more pixels turn black.
-    animate(5000, 276, at_once, [&](const AnimationFrame& f) {
+    animate(5000, 276, {.drawn = -1, .covers = true}, [&](const AnimationFrame& f) {
         const int k = static_cast<int>(f.elapsed * 16 / 5000);
         bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, f.value + 300);
         build_mask(picmain[3], pictile, k);

@@ -85,7 +85,8 @@ TEST_F(ReadingWindowTest, RightClickOpensTheMenuAndReleasesNothing) {
                      QStringLiteral("全画面(&U)\tF11"), QStringLiteral("音量(&M)"),
                      QStringLiteral("この行をコピー(&C)\tCtrl+C"),
                      QStringLiteral("文字を隠す(&D)\t中ボタン"),
-                     QStringLiteral("言語 / Language (&L)"), QStringLiteral("設定(&S)…")}));
+                     QStringLiteral("言語 / Language (&L)"), QStringLiteral("セーブ(&E)…\tF6"),
+                     QStringLiteral("ロード(&O)…\tF7"), QStringLiteral("設定(&S)…")}));
 }
 
 TEST_F(ReadingWindowTest, CtrlHeldSkipsEveryLineUntilItIsLetGo) {

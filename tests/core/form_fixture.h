@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "audio/recording_media_device.h"
@@ -16,6 +17,14 @@
 #include "platform/virtual_platform.h"
 
 namespace hazama::testing {
+
+// The bytes of the file at `path`; empty when there is none.
+inline std::string bytes_of(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
 
 // A folder under the temporary folder, unique to this process and to each one made, that
 // goes with everything in it when the object does.

@@ -10,24 +10,16 @@
 
 #include "audio/recording_media_device.h"
 #include "form/main_form.h"
+#include "form/scoped_value.h"
 #include "platform/qt_picture_decoder.h"
 #include "platform/virtual_platform.h"
+#include "replay/replay_gate.h"
+#include "replay/replayer.h"
+#include "replay/slot_file.h"
+#include "runner_check.h"
 
 namespace hazama {
 namespace {
-
-std::vector<std::string> split(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
-}
-
-bool to_number(const std::string& text, long& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
-}
 
 // A folder of its own for one run's read record, removed afterwards.
 class TemporaryFolder {
@@ -50,18 +42,32 @@ class TemporaryFolder {
     std::filesystem::path path_;
 };
 
-// A parse failure of one script line.
-struct BadLine {
-    std::string why;
-};
+// The script ended while the runner held at a restored line.
+struct EndOfScript {};
 
 class Runner {
   public:
-    Runner(std::ostream& out, const RunnerOptions& options)
-        : out_(out), options_(options), platform_(device_), form_(platform_, options.assets) {
+    Runner(std::istream& script, std::ostream& out, const RunnerOptions& options)
+        : script_(script),
+          out_(out),
+          options_(options),
+          platform_(device_),
+          gate_(platform_),
+          form_(gate_, options.assets),
+          replayer_(form_, gate_) {
         platform_.decoder = decode_picture;
         platform_.on_note = [this](const std::string& line) { out_ << line << '\n'; };
-        platform_.reader = [this] { form_.labmain_Click(); };
+        platform_.reader = [this] {
+            if (holding_) {
+                hold();
+            } else {
+                form_.labmain_Click();
+            }
+        };
+        replayer_.on_changed_story = [this](const Position& asked, const Position& nearest) {
+            out_ << "story changed: message " << asked.message
+                 << " is out of reach; nearest arrival at message " << nearest.message << '\n';
+        };
         form_.reading().set_data_folder(options.data);
         form_.set_language(options.language);
         form_.Form_Load();
@@ -74,11 +80,44 @@ class Runner {
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;
 
+    // Runs the script to its end, or until the game is closed.
+    void play() {
+        std::vector<std::string> words;
+        std::string line;
+        while (next(words, line)) {
+            if (!run(words, line)) break;
+        }
+    }
+
+    // The next command of the script, checked; false at its end. BadLine when it cannot
+    // be parsed.
+    bool next(std::vector<std::string>& words, std::string& line) {
+        while (std::getline(script_, line)) {
+            ++number_;
+            if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+            words = split(line);
+            if (words.empty()) continue;
+            try {
+                check_command(words);
+            } catch (BadLine& bad) {
+                bad.line = line;
+                throw;
+            }
+            const auto first = line.find_first_not_of(" \t");
+            const auto last = line.find_last_not_of(" \t");
+            line = line.substr(first, last - first + 1);
+            return true;
+        }
+        return false;
+    }
+    int line_number() const { return number_; }
+
     // Runs one parsed command; false once the game has been closed.
     bool run(const std::vector<std::string>& w, const std::string& line) {
         out_ << "> " << line << '\n';
         const std::string& verb = w[0];
-        if (verb == "new") {
+        if (positions_command(w, line)) {
+        } else if (verb == "new") {
             press(Control::comstart, [&] { form_.comstart_Click(); });
         } else if (verb == "look") {
             press(Control::comlook, [&] { form_.comlook_Click(); });
@@ -97,7 +136,8 @@ class Runner {
                 save ? form_.comsave_Click() : form_.comload_Click();
             });
         } else if (verb == "set") {
-            set_state(w);
+            form_.log_command(line);
+            set_values(form_, line);
         } else if (verb == "music-ends") {
             device_.end_piece();
         } else if (verb == "wait") {
@@ -121,62 +161,6 @@ class Runner {
         return true;
     }
 
-    static void check(const std::vector<std::string>& w) {
-        const std::string& verb = w[0];
-        long n = 0;
-        auto arity = [&](std::size_t count) {
-            if (w.size() != count)
-                throw BadLine{"'" + verb + "' takes " + std::to_string(count - 1) + " argument(s)"};
-        };
-        if (verb == "new" || verb == "look" || verb == "talk" || verb == "music-ends" ||
-            verb == "quit") {
-            arity(1);
-        } else if (verb == "move") {
-            arity(2);
-            if (w[1] != "close" && !(to_number(w[1], n) && n >= 0 && n <= 3)) {
-                throw BadLine{"move takes a button 0..3 or 'close'"};
-            }
-        } else if (verb == "history") {
-            arity(1);
-        } else if (verb == "lang") {
-            arity(2);
-            if (!language_named(w[1])) throw BadLine{"lang takes 'en' or 'ja'"};
-        } else if (verb == "auto" || verb == "skip" || verb == "ctrl" || verb == "text" ||
-                   verb == "skip-mode") {
-            arity(2);
-            const std::string& a = w[1];
-            const bool speed = a == "slow" || a == "normal" || a == "fast";
-            const bool known = verb == "auto"        ? (a == "on" || a == "off" || speed)
-                               : verb == "text"      ? (a == "instant" || speed)
-                               : verb == "skip"      ? (a == "on" || a == "off")
-                               : verb == "skip-mode" ? (a == "read" || a == "all")
-                                                     : (a == "down" || a == "up");
-            if (!known) throw BadLine{"unknown setting '" + a + "' for " + verb};
-        } else if (verb == "save" || verb == "load" || verb == "snapshot") {
-            if (w.size() < 2) throw BadLine{"'" + verb + "' needs a path"};
-        } else if (verb == "wait") {
-            arity(2);
-            if (!to_number(w[1], n) || n < 0) throw BadLine{"wait takes milliseconds"};
-        } else if (verb == "set") {
-            if (w.size() < 2) throw BadLine{"set needs NAME=VALUE"};
-            for (std::size_t i = 1; i < w.size(); ++i) {
-                const auto eq = w[i].find('=');
-                if (eq == std::string::npos) throw BadLine{"set needs NAME=VALUE: " + w[i]};
-                const std::string name = w[i].substr(0, eq);
-                if (name == "music") continue;
-                if (name != "game" && name != "position" && name != "light" && name != "x00" &&
-                    name != "f00") {
-                    throw BadLine{"unknown state '" + name + "'"};
-                }
-                if (!to_number(w[i].substr(eq + 1), n) || n < 0 || n > 255) {
-                    throw BadLine{name + " takes a number 0..255"};
-                }
-            }
-        } else {
-            throw BadLine{"unknown command '" + verb + "'"};
-        }
-    }
-
   private:
     template <typename Action>
     void press(Control button, Action action) {
@@ -185,9 +169,89 @@ class Runner {
             return;
         }
         try {
-            action();
+            replayer_.run(action);
         } catch (const GameClosed&) {
         }
+        if (holds_ == 0) holding_ = false;
+    }
+
+    // The commands that take and restore positions; false for any other.
+    bool positions_command(const std::vector<std::string>& w, const std::string& line) {
+        const std::string& verb = w[0];
+        if (verb == "go") {
+            return true;  // holding, hold() takes it; else there is nothing to release
+        } else if (verb == "back") {
+            if (const auto position = replayer_.back(std::stoi(w[1]))) {
+                restore(*position);
+            } else {
+                out_ << "refused back\n";
+            }
+        } else if (verb == "quicksave" || (verb == "slot" && w[1] == "save")) {
+            save_slot(verb == "slot" ? w[2] : "quick");
+        } else if (verb == "quickload" || verb == "slot") {
+            std::string why;
+            const std::string name = verb == "slot" ? w[2] : "quick";
+            if (const auto slot = read_slot(slot_path(options_.data, name), why)) {
+                restore(slot->position);
+            } else {
+                out_ << "slot refused " << name << ": " << why << '\n';
+            }
+        } else if (verb == "load-state") {
+            press(Control::comload, [&] {
+                if (!replayer_.perform(line)) out_ << "refused load-state\n";
+            });
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void save_slot(const std::string& name) {
+        if (!replayer_.can_take()) {
+            out_ << "refused slot save\n";
+            return;
+        }
+        const Position here = replayer_.here();
+        try {
+            write_slot(slot_path(options_.data, name), describe_slot(form_, here));
+            out_ << "slot saved " << name << " at message " << here.message
+                 << (here.at_line ? "" : " idle") << '\n';
+        } catch (const FileError& failure) {
+            form_.note_file_error(failure);
+        }
+    }
+
+    // Restores `position`; held at its line until "go" (a nested command may restore another).
+    void restore(const Position& position) {
+        out_ << "replay to message " << position.message << '\n';
+        holding_ = position.at_line;
+        if (holds_ == 0) {
+            try {
+                replayer_.run([&] { replayer_.request(position); });
+            } catch (const GameClosed&) {
+            }
+            holding_ = false;
+        } else {
+            replayer_.request(position);
+        }
+    }
+
+    // A restored line waits: the script's next commands run while it does, until "go"
+    // releases it or a command asks for another position.
+    void hold() {
+        holding_ = false;
+        const ScopedValue depth(holds_, holds_ + 1);
+        std::vector<std::string> words;
+        std::string line;
+        while (next(words, line)) {
+            if (words[0] == "go") {
+                out_ << "> go\n";
+                form_.labmain_Click();
+                return;
+            }
+            if (!run(words, line) || form_.interrupted()) return;
+        }
+        throw EndOfScript{};
     }
 
     // The rest of the line after the verb, so that paths may hold spaces.
@@ -195,24 +259,6 @@ class Runner {
         const auto start = line.find_first_not_of(" \t", line.find_first_of(" \t"));
         auto end = line.find_last_not_of(" \t");
         return line.substr(start, end - start + 1);
-    }
-
-    void set_state(const std::vector<std::string>& w) {
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            const auto eq = w[i].find('=');
-            const std::string name = w[i].substr(0, eq);
-            const std::string value = w[i].substr(eq + 1);
-            if (name == "music") {
-                form_.MusicFile = value;
-                continue;
-            }
-            const auto byte = static_cast<std::uint8_t>(std::stoi(value));
-            if (name == "game") form_.game = byte;
-            if (name == "position") form_.position = byte;
-            if (name == "light") form_.light = byte;
-            if (name == "x00") form_.x00 = byte;
-            if (name == "f00") form_.f00 = byte;
-        }
     }
 
     // The reader's controls; the reader of the script leaves auto-advanced lines alone.
@@ -257,11 +303,17 @@ class Runner {
              << " x00=" << int(form_.x00) << " music=" << form_.MusicFile << '\n';
     }
 
+    std::istream& script_;
     std::ostream& out_;
     RunnerOptions options_;
     RecordingMediaDevice device_;
     VirtualPlatform platform_;
+    ReplayGate gate_;
     MainForm form_;
+    Replayer replayer_;
+    int number_ = 0;
+    bool holding_ = false;  // the next line that waits is a restored one: hold there
+    int holds_ = 0;         // holds now running, one inside another
 };
 
 }  // namespace
@@ -272,34 +324,22 @@ int run_story(std::istream& script, std::ostream& out, std::ostream& err,
     absolute.assets = std::filesystem::absolute(options.assets).lexically_normal();
     const TemporaryFolder fresh(options.data.empty());
     if (options.data.empty()) absolute.data = fresh.path();
-    Runner runner(out, absolute);
-    std::string line;
-    int number = 0;
+    Runner runner(script, out, absolute);
     try {
-        while (std::getline(script, line)) {
-            ++number;
-            if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-            const auto words = split(line);
-            if (words.empty()) continue;
-            try {
-                Runner::check(words);
-            } catch (const BadLine& bad) {
-                err << "line " << number << ": " << bad.why << ": " << line << '\n';
-                return 2;
-            }
-            const auto first = line.find_first_not_of(" \t");
-            const auto last = line.find_last_not_of(" \t");
-            if (!runner.run(words, line.substr(first, last - first + 1))) break;
-        }
+        runner.play();
+    } catch (const BadLine& bad) {
+        err << "line " << runner.line_number() << ": " << bad.why << ": " << bad.line << '\n';
+        return 2;
+    } catch (const EndOfScript&) {
     } catch (const FatalError& e) {
         err << e.what() << '\n';
         return 1;
     } catch (const StoryStalled& e) {
-        err << "line " << number << ": " << e.what() << '\n';
+        err << "line " << runner.line_number() << ": " << e.what() << '\n';
         return 3;
     } catch (const std::exception& e) {
         // A fault of the game or the runner, not a story that stands still.
-        err << "line " << number << ": failed: " << e.what() << '\n';
+        err << "line " << runner.line_number() << ": failed: " << e.what() << '\n';
         return 1;
     }
     return 0;

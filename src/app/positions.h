@@ -1,0 +1,66 @@
+// The window's saved positions: the slot screen (F6 to save, F7 to load), quick save and
+// quick load (F5, F9), continuing from the newest save at the title, the automatic slot kept
+// at every arrival and on closing, and going back a line. The core replays; this side writes the
+// slots, draws the notice and says what failed.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+
+#include "replay/command_log.h"
+
+class QLabel;
+
+namespace hazama {
+
+class MainForm;
+class MainWindow;
+class QtPlatform;
+class Replayer;
+struct Slot;
+
+class PositionKeeper {
+  public:
+    static constexpr const char* kQuickSlot = "quick";
+    static constexpr const char* kAutoSlot = "auto";
+
+    // Slots go to `data_folder`/saves (the player's data folder; none keeps nothing).
+    PositionKeeper(MainWindow& window, QtPlatform& platform, MainForm& form, Replayer& replayer,
+                   std::filesystem::path data_folder);
+    ~PositionKeeper();
+
+    void quick_save();
+    // At the title: continue from the newest save; in play: the quick slot.
+    void quick_load();
+    void continue_newest();
+    void step_back();
+    // The slot screen, to save in a slot (when a position can be taken) or to load one.
+    void open_slots(bool saving);
+    // The automatic slot: the position now, or the nearest one that can be restored while
+    // an animation runs. Failures go to standard error only.
+    void autosave();
+    bool at_title() const;
+    // The newest slot of the saves folder, if there is one.
+    std::optional<std::filesystem::path> newest() const;
+    // The last notice drawn over the scene (for the tests).
+    QString notice() const;
+
+  private:
+    bool write(const char* name, const Position& position, bool quietly);
+    void load(const std::filesystem::path& path);
+    // The slot at `path`; when it cannot be read, the player is told why.
+    std::optional<Slot> readable(const std::filesystem::path& path);
+    void restore(const Position& position);
+    void tell(const QString& text);
+
+    MainWindow& window_;
+    QtPlatform& platform_;
+    MainForm& form_;
+    Replayer& replayer_;
+    std::filesystem::path data_folder_;
+    QLabel* notice_ = nullptr;  // made with the first notice
+    int slot_page_ = 1;         // the slot screen opens where it was left
+};
+
+}  // namespace hazama

@@ -1,0 +1,237 @@
+// The save slot's text (slot_file.h).
+//
+//   # hazama position 1
+//   # saved 2026-12-09 21:04
+//   # place 家の中
+//   # line 飛沫「ただいま」
+//   # at 57 9f3a0c…          the line waits (or "# idle 57 …": nothing runs), chain of lines
+//   # thumbnail iVBOR…       base64, one line
+//   new # 0 cbf29ce484222325  each command, with the lines shown before it and their chain
+#include "replay/slot_file.h"
+
+#include <charconv>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iomanip>
+#include <sstream>
+
+#include "form/main_form.h"
+#include "platform/player_file.h"
+
+namespace hazama {
+namespace {
+
+constexpr std::string_view kHeader = "# hazama position ";
+constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::string hex(std::uint64_t value) {
+    std::ostringstream out;
+    out << std::hex << std::setw(16) << std::setfill('0') << value;
+    return out.str();
+}
+
+bool number_of(std::string_view text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+bool hex_of(std::string_view text, std::uint64_t& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    return text.size() == 16 && error == std::errc() && end == text.data() + text.size();
+}
+
+// "57 9f3a0c…": a count of lines and their chain.
+bool counts_of(std::string_view text, int& message, std::uint64_t& lines) {
+    const auto space = text.find(' ');
+    return space != std::string_view::npos && number_of(text.substr(0, space), message) &&
+           hex_of(text.substr(space + 1), lines);
+}
+
+std::string one_field(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return out;
+}
+
+std::string local_time_now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    localtime_r(&now, &parts);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &parts);
+    return text;
+}
+
+}  // namespace
+
+std::string base64_encode(std::string_view bytes) {
+    std::string out;
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        const auto n = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]) << 16 |
+                                                  static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                                                  static_cast<unsigned char>(bytes[i + 2]));
+        for (int shift = 18; shift >= 0; shift -= 6) out += kDigits[(n >> shift) & 63];
+    }
+    if (i < bytes.size()) {
+        std::uint32_t n = static_cast<unsigned char>(bytes[i]) << 16;
+        if (i + 1 < bytes.size()) n |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        out += kDigits[(n >> 18) & 63];
+        out += kDigits[(n >> 12) & 63];
+        out += i + 1 < bytes.size() ? kDigits[(n >> 6) & 63] : '=';
+        out += '=';
+    }
+    return out;
+}
+
+std::optional<std::string> base64_decode(std::string_view text) {
+    if (text.size() % 4 != 0) return std::nullopt;
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); i += 4) {
+        std::uint32_t n = 0;
+        int pad = 0;
+        for (int k = 0; k < 4; ++k) {
+            const char c = text[i + k];
+            const char* at = c == '\0' ? nullptr : std::strchr(kDigits, c);
+            if (c == '=' && k >= 2 && i + 4 == text.size()) {
+                ++pad;
+                n <<= 6;
+                continue;
+            }
+            if (at == nullptr || pad > 0) return std::nullopt;
+            n = n << 6 | static_cast<std::uint32_t>(at - kDigits);
+        }
+        out += static_cast<char>(n >> 16);
+        if (pad < 2) out += static_cast<char>(n >> 8 & 0xFF);
+        if (pad < 1) out += static_cast<char>(n & 0xFF);
+    }
+    return out;
+}
+
+std::string encode_slot(const Slot& slot) {
+    const Position& p = slot.position;
+    std::ostringstream out;
+    out << kHeader << kSlotVersion << '\n'
+        << "# saved " << one_field(slot.saved_at) << '\n'
+        << "# place " << one_field(slot.place) << '\n'
+        << "# line " << one_field(slot.line) << '\n'
+        << (p.at_line ? "# at " : "# idle ") << p.message << ' ' << hex(p.lines) << '\n';
+    if (!slot.thumbnail_png.empty())
+        out << "# thumbnail " << base64_encode(slot.thumbnail_png) << '\n';
+    for (const LoggedCommand& c : p.commands)
+        out << c.text << " # " << c.messages_before << ' ' << hex(c.lines_before) << '\n';
+    return out.str();
+}
+
+std::optional<Slot> decode_slot(std::string_view text, std::string& why) {
+    std::istringstream in{std::string(text)};
+    std::string line;
+    if (!std::getline(in, line) || line.rfind(kHeader, 0) != 0) {
+        why = "not a saved position";
+        return std::nullopt;
+    }
+    int version = 0;
+    if (!number_of(std::string_view(line).substr(kHeader.size()), version) ||
+        version != kSlotVersion) {
+        why = "saved by another version of the game";
+        return std::nullopt;
+    }
+    Slot slot;
+    bool counted = false;
+    while (std::getline(in, line)) {
+        if (line.empty()) continue;
+        if (line.rfind("# ", 0) == 0) {
+            const std::string_view field(line);
+            const auto space = field.find(' ', 2);
+            const std::string_view name = field.substr(2, space - 2);
+            const std::string_view value =
+                space == std::string_view::npos ? std::string_view{} : field.substr(space + 1);
+            if (name == "saved") slot.saved_at = value;
+            if (name == "place") slot.place = value;
+            if (name == "line") slot.line = value;
+            if (name == "at" || name == "idle") {
+                slot.position.at_line = name == "at";
+                counted = counts_of(value, slot.position.message, slot.position.lines);
+                if (!counted) break;
+            }
+            if (name == "thumbnail") {
+                auto png = base64_decode(value);
+                if (!png) {
+                    why = "its picture is damaged";
+                    return std::nullopt;
+                }
+                slot.thumbnail_png = std::move(*png);
+            }
+            continue;
+        }
+        const auto hash = line.find(" # ");
+        LoggedCommand command;
+        if (hash == std::string::npos || hash == 0 ||
+            !counts_of(std::string_view(line).substr(hash + 3), command.messages_before,
+                       command.lines_before)) {
+            why = "a command is damaged: " + line.substr(0, 60);
+            return std::nullopt;
+        }
+        command.text = line.substr(0, hash);
+        slot.position.commands.push_back(std::move(command));
+    }
+    if (!counted) {
+        why = "it does not say where play stood";
+        return std::nullopt;
+    }
+    return slot;
+}
+
+Slot describe_slot(MainForm& form, const Position& position) {
+    Slot slot;
+    slot.position = position;
+    slot.saved_at = local_time_now();
+    slot.place = MainForm::place_name(form.position);
+    slot.line = one_line(form.message_line());
+    // Idle, the screen shows no line: the last one shown tells the place in the story.
+    const auto& history = form.reading().history().entries();
+    for (auto it = history.rbegin(); slot.line.empty() && it != history.rend(); ++it) {
+        if (!it->divider) slot.line = one_line(it->text);
+    }
+    return slot;
+}
+
+bool slot_name_ok(std::string_view name) {
+    if (name.empty() || name.size() > 40) return false;
+    for (char c : name) {
+        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                        (c >= '0' && c <= '9') || c == '-' || c == '_';
+        if (!ok) return false;
+    }
+    return true;
+}
+
+std::filesystem::path slot_path(const std::filesystem::path& data_folder, std::string_view name) {
+    return data_folder / "saves" / (std::string(name) + std::string(kSlotExtension));
+}
+
+void write_slot(const std::filesystem::path& path, const Slot& slot) {
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    write_file_atomically(path, encode_slot(slot));
+}
+
+std::optional<Slot> read_slot(const std::filesystem::path& path, std::string& why) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        why = "no such save";
+        return std::nullopt;
+    }
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (file.bad()) {
+        why = "it cannot be read";
+        return std::nullopt;
+    }
+    return decode_slot(bytes.str(), why);
+}
+
+}  // namespace hazama
