@@ -2,8 +2,9 @@
 // or start a command, and the reading controls on the inputs the story leaves free (the
 // right and middle buttons, the wheel, Ctrl held, Ctrl+C, Page Up/Down, the arrows,
 // Home/End, Escape over the history, the menu key, F2, F3, F11), and the saved positions
-// (F5 quick save, F9 quick load or continue, Ctrl+Z a line back). Every decision is the
-// form's; the router passes the input on and opens what it asks.
+// (F5 quick save, F9 quick load or continue, Ctrl+Z a line back,
+// a line of the history chosen). Every decision is the form's; the router passes the
+// input on and opens what it asks.
 #pragma once
 
 #include <QObject>
@@ -11,6 +12,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 class QWidget;
 
 namespace hazama {
@@ -47,8 +49,11 @@ class InputRouter : public QObject {
     bool copy_key(QKeyEvent* key);
     bool history_key(int key);
     bool fullscreen_key(QKeyEvent* key);
-    void reading_wheel(int delta);
+    void reading_wheel(const QWheelEvent& wheel);
     bool reading_click(QMouseEvent* mouse);
+    void history_click(QMouseEvent* mouse);
+    // Closes the history and goes back to its `entry`.
+    void go_back_to(int entry);
 
     MainWindow& window_;
     QtPlatform& platform_;
