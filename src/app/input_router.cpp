@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <cstdlib>
 #include <functional>
 
 #include "app/history_panel.h"
@@ -21,6 +22,8 @@ namespace {
 
 // Where the menu key opens the menu: over the scene, near its top left.
 constexpr QPoint kMenuKeyAt{24, 24};
+// One notch of a wheel (QWheelEvent::angleDelta).
+constexpr int kNotch = 120;
 
 }  // namespace
 
@@ -260,6 +263,17 @@ bool InputRouter::copy_key(QKeyEvent* key) {
 
 void InputRouter::reading_wheel(const QWheelEvent& wheel) {
     const int delta = wheel.angleDelta().y();
+    const int sideways = wheel.angleDelta().x();
+    if (std::abs(sideways) > std::abs(delta)) {
+        // Tilted (or swiped) to the left, a notch at a time: a line back, as a browser's
+        // tilt goes back a page. The history keeps the upright wheel.
+        sideways_ = sideways > 0 ? sideways_ + sideways : 0;
+        if (sideways_ >= kNotch && !window_.history_open()) {
+            sideways_ = 0;
+            positions_.go_back(1);
+        }
+        return;
+    }
     constexpr int kLinesPerStep = 3;
     HistoryPanel& history = window_.history();
     const int step = history.line_height() * kLinesPerStep;

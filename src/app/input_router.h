@@ -2,7 +2,7 @@
 // or start a command, and the reading controls on the inputs the story leaves free (the
 // right and middle buttons, the wheel, Ctrl held, Ctrl+C, Page Up/Down, the arrows,
 // Home/End, Escape over the history, the menu key, F2, F3, F11), and the saved positions
-// (F5 quick save, F9 quick load or continue, Ctrl+Z a line back,
+// (F5 quick save, F9 quick load or continue, Ctrl+Z or the wheel tilted left a line back,
 // a line of the history chosen). Every decision is the form's; the router passes the
 // input on and opens what it asks.
 #pragma once
@@ -64,6 +64,7 @@ class InputRouter : public QObject {
     std::unique_ptr<ReadingMenu> menu_;
     QWidget* pressed_ = nullptr;  // the control a left button went down on
     bool background_pressed_ = false;
+    int sideways_ = 0;  // the wheel's sideways turn, towards the left, not yet a step
 };
 
 }  // namespace hazama

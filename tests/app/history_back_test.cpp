@@ -3,6 +3,7 @@
 // record keeps what was read; the game holds at the restored line and a click goes on as
 // the first pass did. Lines before a loaded game cannot be chosen.
 #include <QLabel>
+#include <QWheelEvent>
 
 #include "app/history_panel.h"
 #include "app/positions.h"
@@ -75,6 +76,12 @@ struct HistoryBackTest : WindowTest {
         EXPECT_EQ(form->mes, 1) << "line " << line << " waits";
     }
     void click_at(QPoint at) { QTest::mouseClick(&panel(), Qt::LeftButton, {}, at); }
+    void tilt_left() {
+        const QPointF at(100, 100);
+        QWheelEvent event(at, window->mapToGlobal(at), QPoint(), QPoint(120, 0), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control("picmain0"), &event);
+    }
 };
 
 TEST_F(HistoryBackTest, AChosenLineComesBackAsFirstShownAndGoesOnAsItDid) {
@@ -119,6 +126,10 @@ TEST_F(HistoryBackTest, AChosenLineComesBackAsFirstShownAndGoesOnAsItDid) {
                  },
                  [&] {
                      expect_as_first_shown(at(6), 6);
+                     tilt_left();
+                 },
+                 [&] {
+                     expect_as_first_shown(at(5), 5);
                      form->set_ctrl(true);  // the rest of the command, unseen
                  }});
     form->set_ctrl(false);
