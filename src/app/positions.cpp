@@ -154,6 +154,9 @@ void PositionKeeper::load(const std::filesystem::path& path) {
         platform_.exec_modal(box);
         return;
     }
+    // A program just started has not loaded its synthesizer yet: it loads beside the
+    // replay rather than after it, before the restored line can show.
+    platform_.media().prepare();
     restore(slot->position);
     tell(ui("ロードしました"));
 }
