@@ -19,9 +19,6 @@ namespace {
 constexpr int kSceneWidth = kStageWidth;
 constexpr int kStripTop = 392;  // the message line's top (y 397) in the panel
 constexpr int kStripWidth = 627;
-constexpr int kHeight = 457;
-constexpr int kMargin = 16;
-constexpr int kGap = 8;       // between two messages
 constexpr int kUnderGap = 2;  // between a line and its English under it
 const QColor kBackground(12, 18, 44, 238);
 const QColor kText(Qt::white);
@@ -35,6 +32,12 @@ HistoryPanel::HistoryPanel(QWidget* parent) : QWidget(parent) {
     setGeometry(4, 5, kStripWidth, kHeight);
     set_factor(1.0);
     setFont(design_font(QStringLiteral("ＭＳ ゴシック"), 12));
+    setMouseTracking(true);
+    notice_timer_.setSingleShot(true);
+    connect(&notice_timer_, &QTimer::timeout, this, [this] {
+        notice_.clear();
+        update();
+    });
     hide();
 }
 
@@ -46,7 +49,12 @@ int HistoryPanel::line_height() const {
 
 void HistoryPanel::set_entries(const std::deque<HistoryEntry>& entries) {
     entries_ = entries;
+    lines_back_.clear();
+    hover_ = chosen_ = -1;
+    notice_.clear();
+    unsetCursor();
     lay_out();
+    scroll_to_end();
 }
 
 void HistoryPanel::set_languages(bool english, bool both) {
@@ -54,6 +62,7 @@ void HistoryPanel::set_languages(bool english, bool both) {
     english_ = english;
     both_ = both;
     lay_out();
+    scroll_to_end();
 }
 
 HistoryPanel::Block HistoryPanel::english_block(const std::string& japanese) const {
@@ -76,15 +85,19 @@ void HistoryPanel::lay_out() {
     blocks_.clear();
     const int line_height = this->line_height();
     int y = kMargin;
-    for (const HistoryEntry& entry : entries_) {
+    for (int index = 0; index < static_cast<int>(entries_.size()); ++index) {
+        const HistoryEntry& entry = entries_[static_cast<std::size_t>(index)];
         if (!entry.divider && english_) {
             Block block = english_block(entry.text);
             block.y = y;
+            block.entry = index;
             y += block.height + kGap;
             blocks_.push_back(std::move(block));
+            if (index == chosen_) y += kOfferHeight;
             continue;
         }
         Block block;
+        block.entry = index;
         block.divider = entry.divider;
         if (entry.divider) {
             block.height = line_height;
@@ -103,14 +116,15 @@ void HistoryPanel::lay_out() {
         if (!entry.divider && both_) {
             // The English line under the Japanese one, closer to it than to the next.
             Block under = english_block(entry.text);
+            under.entry = index;
             y += kUnderGap - kGap;
             under.y = y;
             y += under.height + kGap;
             blocks_.push_back(std::move(under));
         }
+        if (index == chosen_) y += kOfferHeight;
     }
     content_height_ = y + kMargin - kGap;
-    scroll_to_end();
 }
 
 void HistoryPanel::set_factor(double factor) {
@@ -165,6 +179,7 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
                    ui("履歴はまだありません"));
         return;
     }
+    paint_marks(p);
     for (const Block& b : blocks_) {
         const int y = b.y - top_;
         if (y + b.height < 0 || y > kHeight) continue;
@@ -196,6 +211,7 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
                        joined_dashes(b.lines[i]));
         }
     }
+    paint_notice(p);
 }
 
 void HistoryPanel::paint_english(QPainter& p, const Block& b, int y) const {

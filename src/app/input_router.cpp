@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <cstdlib>
 #include <functional>
 
 #include "app/history_panel.h"
@@ -21,6 +22,8 @@ namespace {
 
 // Where the menu key opens the menu: over the scene, near its top left.
 constexpr QPoint kMenuKeyAt{24, 24};
+// One notch of a wheel (QWheelEvent::angleDelta).
+constexpr int kNotch = 120;
 
 }  // namespace
 
@@ -120,12 +123,6 @@ bool InputRouter::background_click(QMouseEvent* mouse) {
 
 // ---------------------------------------------------------------- the reading controls
 
-void InputRouter::open_history() {
-    if (window_.history_open() || !form_.open_history()) return;
-    // An empty history opens too, and says that it is empty.
-    window_.open_history(form_.reading().history().entries());
-}
-
 void InputRouter::open_settings() {
     SettingsDialog dialog(&window_, choices_.now(),
                           [this](const Settings& chosen) { choices_.choose(chosen); });
@@ -143,7 +140,7 @@ bool InputRouter::reading_input(QWidget* receiver, QEvent* event) {
         case QEvent::KeyRelease:
             return reading_key(static_cast<QKeyEvent*>(event));
         case QEvent::Wheel:
-            reading_wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+            reading_wheel(*static_cast<QWheelEvent*>(event));
             return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -242,42 +239,6 @@ bool InputRouter::reading_key(QKeyEvent* key) {
     }
 }
 
-// The keys that scroll the open history; Space and Enter close it and go on to release
-// the line as ever.
-bool InputRouter::history_key(int key) {
-    HistoryPanel& history = window_.history();
-    switch (key) {
-        case Qt::Key_Up:
-            history.scroll_by(-history.line_height());
-            return true;
-        case Qt::Key_Down:
-            history.scroll_by(history.line_height());
-            return true;
-        case Qt::Key_PageUp:
-            history.scroll_by(-history.page());
-            return true;
-        case Qt::Key_PageDown:
-            if (!history.scroll_by(history.page())) window_.close_history();
-            return true;
-        case Qt::Key_Home:
-            history.scroll_to_start();
-            return true;
-        case Qt::Key_End:
-            history.scroll_to_end();
-            return true;
-        case Qt::Key_Escape:
-            window_.close_history();
-            return true;
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            window_.close_history();
-            return false;
-        default:
-            return false;
-    }
-}
-
 // F11, or Enter with Alt held (which types nothing: the line is not released).
 bool InputRouter::fullscreen_key(QKeyEvent* key) {
     const int k = key->key();
@@ -300,12 +261,24 @@ bool InputRouter::copy_key(QKeyEvent* key) {
         return false;
     if (key->type() == QEvent::KeyPress) {
         form_.ctrl_chord();
-        if (!key->isAutoRepeat()) back ? positions_.step_back() : form_.copy_line();
+        if (!key->isAutoRepeat()) back ? positions_.go_back(1) : form_.copy_line();
     }
     return true;
 }
 
-void InputRouter::reading_wheel(int delta) {
+void InputRouter::reading_wheel(const QWheelEvent& wheel) {
+    const int delta = wheel.angleDelta().y();
+    const int sideways = wheel.angleDelta().x();
+    if (std::abs(sideways) > std::abs(delta)) {
+        // Tilted (or swiped) to the left, a notch at a time: a line back, as a browser's
+        // tilt goes back a page. The history keeps the upright wheel.
+        sideways_ = sideways > 0 ? sideways_ + sideways : 0;
+        if (sideways_ >= kNotch && !window_.history_open()) {
+            sideways_ = 0;
+            positions_.go_back(1);
+        }
+        return;
+    }
     constexpr int kLinesPerStep = 3;
     HistoryPanel& history = window_.history();
     const int step = history.line_height() * kLinesPerStep;
@@ -320,11 +293,11 @@ void InputRouter::reading_wheel(int delta) {
     }
 }
 
-// While the history is open every click closes it and reaches nothing else; otherwise the
-// right button opens the menu and the middle one hides the text. None is ever a release.
+// While the history is open a click reaches nothing else (see history_click); otherwise
+// the right button opens the menu and the middle one hides the text. None is ever a release.
 bool InputRouter::reading_click(QMouseEvent* mouse) {
     if (window_.history_open()) {
-        if (mouse->type() == QEvent::MouseButtonRelease) window_.close_history();
+        history_click(mouse);
         pressed_ = nullptr;
         background_pressed_ = false;
         return true;

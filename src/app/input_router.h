@@ -2,8 +2,8 @@
 // or start a command, and the reading controls on the inputs the story leaves free (the
 // right and middle buttons, the wheel, Ctrl held, Ctrl+C, Page Up/Down, the arrows,
 // Home/End, Escape over the history, the menu key, F2, F3, F11), and the saved positions
-// (F5 quick save, F9 quick load or continue, F6 and F7 the slot screen, Ctrl+Z a line
-// back). Every decision is the
+// (F5 quick save, F9 quick load or continue, F6 and F7 the slot screen, Ctrl+Z or the
+// wheel tilted left a line back, a line of the history chosen). Every decision is the
 // form's; the router passes the input on and opens what it asks.
 #pragma once
 
@@ -12,6 +12,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 class QWidget;
 
 namespace hazama {
@@ -48,8 +49,11 @@ class InputRouter : public QObject {
     bool copy_key(QKeyEvent* key);
     bool history_key(int key);
     bool fullscreen_key(QKeyEvent* key);
-    void reading_wheel(int delta);
+    void reading_wheel(const QWheelEvent& wheel);
     bool reading_click(QMouseEvent* mouse);
+    void history_click(QMouseEvent* mouse);
+    // Closes the history and goes back to its `entry`.
+    void go_back_to(int entry);
 
     MainWindow& window_;
     QtPlatform& platform_;
@@ -60,6 +64,7 @@ class InputRouter : public QObject {
     std::unique_ptr<ReadingMenu> menu_;
     QWidget* pressed_ = nullptr;  // the control a left button went down on
     bool background_pressed_ = false;
+    int sideways_ = 0;  // the wheel's sideways turn, towards the left, not yet a step
 };
 
 }  // namespace hazama

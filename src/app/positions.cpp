@@ -74,9 +74,22 @@ void PositionKeeper::continue_newest() {
     }
 }
 
-void PositionKeeper::step_back() {
-    if (!replayer_.can_take()) return;
-    if (const auto position = replayer_.back(1)) restore(*position);
+void PositionKeeper::go_back(int lines) {
+    if (!replayer_.can_take() || (lines == 0 && form_.line_waiting())) return;
+    if (const auto position = replayer_.back(lines)) restore(*position);
+}
+
+std::vector<int> PositionKeeper::lines_back(const std::deque<HistoryEntry>& entries) const {
+    std::vector<int> back(entries.size(), -1);
+    if (!replayer_.can_take()) return back;
+    // The newest entry is the line shown last. What comes before a loaded game's divider
+    // belongs to the story the player left.
+    int lines = 0;
+    for (std::size_t i = entries.size(); i-- > 0;) {
+        if (entries[i].divider || form_.messages_shown() - lines < 1) break;
+        back[i] = lines++;
+    }
+    return back;
 }
 
 void PositionKeeper::autosave() {
@@ -140,6 +153,9 @@ bool PositionKeeper::write(const char* name, const Position& position, bool quie
 void PositionKeeper::load(const std::filesystem::path& path) {
     if (!replayer_.can_take() || data_folder_.empty()) return;
     if (const auto slot = readable(path)) {
+        // A program just started has not loaded its synthesizer yet: it loads beside the
+        // replay rather than after it, before the restored line can show.
+        platform_.media().prepare();
         restore(slot->position);
         tell(ui("ロードしました"));
     }

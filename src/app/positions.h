@@ -5,8 +5,10 @@
 #pragma once
 
 #include <QString>
+#include <deque>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "replay/command_log.h"
 
@@ -18,6 +20,7 @@ class MainForm;
 class MainWindow;
 class QtPlatform;
 class Replayer;
+struct HistoryEntry;
 struct Slot;
 
 class PositionKeeper {
@@ -34,9 +37,16 @@ class PositionKeeper {
     // At the title: continue from the newest save; in play: the quick slot.
     void quick_load();
     void continue_newest();
-    void step_back();
     // The slot screen, to save in a slot (when a position can be taken) or to load one.
     void open_slots(bool saving);
+    // Back `lines` lines from the line shown last (0: that line, waiting again), as Ctrl+Z
+    // does for one and the history for any; the history is cut back there by the replay,
+    // the read record is not.
+    void go_back(int lines);
+    // For each entry of the history: how many lines back it is, or -1 where the game cannot
+    // go back to it: a line before a loaded game (the divider), or none at all while a
+    // position cannot be taken.
+    std::vector<int> lines_back(const std::deque<HistoryEntry>& entries) const;
     // The automatic slot: the position now, or the nearest one that can be restored while
     // an animation runs. Failures go to standard error only.
     void autosave();

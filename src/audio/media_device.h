@@ -20,6 +20,9 @@ class MediaDevice {
     // are, so a silent piece still plays, ends and loops. A device without sound has
     // nothing to change.
     virtual void set_volume(int /*percent*/) {}
+    // The first piece will be opened soon: a device that takes a while to start may begin
+    // now, beside other work. Nothing is heard or changed before that piece.
+    virtual void prepare() {}
 };
 
 }  // namespace hazama

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ class ModuleMediaDevice : public MediaDevice {
     std::uint32_t send(const std::string& command, std::string& reply) override;
     bool error_text(std::uint32_t code, std::string& text) override;
     void set_volume(int percent) override;
+    // Loads the module and makes the device on a thread of its own; the first command
+    // waits for it.
+    void prepare() override;
 
     // The file name of the module.
     static constexpr const char* kModuleName = "hazama-fluid.so";
@@ -38,11 +42,14 @@ class ModuleMediaDevice : public MediaDevice {
   private:
     // The device, loading the module the first time; nullptr when it cannot be loaded.
     MediaDevice* device();
+    // Loads the module and makes the device (device_, module_), or says why not.
+    void load();
 
     Options options_;
     void* module_ = nullptr;
     std::unique_ptr<MediaDevice> device_;
     bool tried_ = false;
+    std::future<void> loading_;  // prepare's load, until the first command waits for it
     int volume_ = 100;
 };
 

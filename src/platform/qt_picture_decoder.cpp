@@ -21,11 +21,13 @@ bool decode_picture(const std::string& path, Plane& into, std::string& error) {
         return false;
     }
     image = image.convertToFormat(QImage::Format_RGB32);
-    into.resize(image.width(), image.height());
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width();
+    const int height = image.height();
+    into.resize(width, height);
+    for (int y = 0; y < height; ++y) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
         std::uint32_t* dst = into.row(y);
-        for (int x = 0; x < image.width(); ++x) dst[x] = src[x] & 0x00FFFFFFu;
+        for (int x = 0; x < width; ++x) dst[x] = src[x] & 0x00FFFFFFu;
     }
     return true;
 }

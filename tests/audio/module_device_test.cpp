@@ -45,6 +45,32 @@ TEST(ModuleMediaDevice, LoadsTheSynthesizerWithTheFirstPieceAndPlays) {
     EXPECT_FALSE(text.empty());
 }
 
+TEST(ModuleMediaDevice, PreparedAheadItAnswersAsIfLoadedWithTheFirstPiece) {
+    const fs::path piece = build_folder() / "music" / "mind.mid";
+    {
+        // Gone while the module still loads: it waits for the load and goes quietly.
+        ModuleMediaDevice device(
+            {.folders = {build_folder()}, .soundfont_folder = "", .silent = true});
+        device.prepare();
+    }
+    ModuleMediaDevice device({.folders = {build_folder()}, .soundfont_folder = "", .silent = true});
+    device.prepare();
+    device.set_volume(50);
+    std::string reply;
+    // Nothing is open before the first piece, however far the load has gone.
+    EXPECT_EQ(device.send("status x1 mode", reply), media_error::kNotOpen);
+    ASSERT_EQ(device.send("open \"" + piece.string() + "\" alias x1 notify", reply), 0u);
+    ASSERT_EQ(device.send("play x1", reply), 0u);
+    ASSERT_EQ(device.send("status x1 mode", reply), 0u);
+    EXPECT_EQ(reply, "playing");
+    ModuleMediaDevice missing(
+        {.folders = {"/nonexistent"}, .soundfont_folder = "", .silent = true});
+    testing::internal::CaptureStderr();
+    missing.prepare();
+    EXPECT_EQ(missing.send("open \"x.mid\" alias x1 notify", reply), media_error::kNoSynthesizer);
+    EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+}
+
 TEST(ModuleMediaDevice, WithoutAModuleThatLoadsEveryCommandFailsQuietly) {
     const fs::path folder =
         fs::temp_directory_path() / ("hazama-module-" + std::to_string(::getpid()));

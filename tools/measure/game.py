@@ -68,6 +68,7 @@ class Game:
             self.env["HAZAMA_LOG_FRAMES"] = "1"
         self.env.update(env or {})
         self.lines = []
+        self.arrived = []  # the monotonic time each line arrived
         self._changed = threading.Condition()
         self.started = time.monotonic()
         self.process = subprocess.Popen([os.path.join(build, program)], env=self.env,
@@ -81,7 +82,9 @@ class Game:
 
     def _read(self):
         for line in self.process.stderr:
+            now = time.monotonic()
             with self._changed:
+                self.arrived.append(now)
                 self.lines.append(line.rstrip("\n"))
                 self._changed.notify_all()
 
@@ -120,6 +123,15 @@ class Game:
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def focus(self):
+        """Gives the window the keyboard, with the pointer over its scene."""
+        self.xdotool("windowfocus", "--sync", self.window)
+        self.xdotool("mousemove", "--window", self.window, "260", "200")
+
+    def key(self, *keys):
+        """Types `keys` (xdotool's names) into the focused window."""
+        self.xdotool("key", "--delay", "20", *keys)
 
     def click(self, control):
         factor, left, top = self.fit

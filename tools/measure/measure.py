@@ -2,7 +2,7 @@
 """Measures the game against its performance goals and prints each figure beside its goal.
 
     tools/measure/measure.py [--build DIR] [--runs N] [--pin]
-                             [startup|idle|dissolve|fullscreen|memory|runner|all]...
+                             [startup|idle|dissolve|fullscreen|memory|runner|restore|all]...
 
 The window runs on a private Xvfb and is driven with xdotool; it reports through its opt-in
 logs (HAZAMA_REPORT_FIRST_PAINT, HAZAMA_LOG_FRAMES) and is read from /proc. The saves it
@@ -23,6 +23,7 @@ import time
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import frames  # noqa: E402
+from restore import restore  # noqa: E402
 from game import (Game, SoundFontFolder, XServer, fit_into, memory, pin,  # noqa: E402
                   smaps_groups, thread_cpu)
 
@@ -308,7 +309,7 @@ def runner(args, x, saves):
 
 MEASURES = {"startup": startup, "idle": idle, "dissolve": dissolve, "fullscreen": fullscreen,
             "memory": memory_figures,
-            "runner": runner}
+            "runner": runner, "restore": restore}
 
 
 def main():
