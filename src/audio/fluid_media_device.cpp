@@ -321,6 +321,10 @@ bool FluidMediaDevice::error_text(std::uint32_t code, std::string& text) {
     return media_error::text_of(code, text);
 }
 
+void FluidMediaDevice::prepare() {
+    impl_->start_synth();
+}
+
 void FluidMediaDevice::set_volume(int percent) {
     impl_->volume = std::clamp(percent, 0, 100);
     // The synthesizer guards its own settings; the sounding notes follow at once.

@@ -28,6 +28,8 @@ class FluidMediaDevice : public MediaDevice {
     std::uint32_t send(const std::string& command, std::string& reply) override;
     bool error_text(std::uint32_t code, std::string& text) override;
     void set_volume(int percent) override;
+    // Starts the synthesizer and reads the SoundFont now rather than with the first piece.
+    void prepare() override;
 
     // The synthesizer's output gain now; 0 until the synthesizer has started.
     double gain() const;

@@ -23,7 +23,11 @@ ModuleMediaDevice::~ModuleMediaDevice() {
 void ModuleMediaDevice::prepare() {
     if (tried_) return;
     tried_ = true;
-    loading_ = std::async(std::launch::async, [this] { load(); });
+    loading_ = std::async(std::launch::async, [this] {
+        load();
+        // The synthesizer and its SoundFont too: the first piece is what takes longest.
+        if (device_ != nullptr) device_->prepare();
+    });
 }
 
 MediaDevice* ModuleMediaDevice::device() {

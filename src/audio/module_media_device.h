@@ -32,8 +32,8 @@ class ModuleMediaDevice : public MediaDevice {
     std::uint32_t send(const std::string& command, std::string& reply) override;
     bool error_text(std::uint32_t code, std::string& text) override;
     void set_volume(int percent) override;
-    // Loads the module and makes the device on a thread of its own; the first command
-    // waits for it.
+    // Loads the module, makes the device and starts its synthesizer on a thread of its own;
+    // the first command waits for it.
     void prepare() override;
 
     // The file name of the module.
