@@ -154,8 +154,10 @@ void PositionKeeper::load(const std::filesystem::path& path) {
     if (!replayer_.can_take() || data_folder_.empty()) return;
     if (const auto slot = readable(path)) {
         // A program just started has not loaded its synthesizer yet: it loads beside the
-        // replay rather than after it, before the restored line can show.
+        // replay rather than after it, before the restored line can show; so do the
+        // pictures the replay will need.
         platform_.media().prepare();
+        replayer_.prefetch(slot->pictures);
         restore(slot->position);
         tell(ui("ロードしました"));
     }

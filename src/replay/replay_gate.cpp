@@ -13,6 +13,7 @@ void ReplayGate::set_replaying(bool on) {
     replaying_ = on;
     answers_.clear();
     if (!on) {
+        prefetch_.reset();
         pictures_.clear();
         picture_bytes_ = 0;
     }
@@ -138,7 +139,8 @@ bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string&
         into = known->second.plane;
         return true;
     }
-    if (!live_.load_picture(path, into, error)) return false;
+    const bool ready = prefetch_ != nullptr && prefetch_->take(path, into);
+    if (!ready && !live_.load_picture(path, into, error)) return false;
     const std::size_t bytes = into.pixels.size() * sizeof(std::uint32_t);
     if (bytes > kPictureBytes) return true;
     while (picture_bytes_ + bytes > kPictureBytes) {
@@ -151,6 +153,15 @@ bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string&
     pictures_.emplace(path, Decoded{into, ++uses_});
     picture_bytes_ += bytes;
     return true;
+}
+
+void ReplayGate::prefetch(std::vector<std::string> paths) {
+    prefetch_.reset();
+    if (paths.empty()) return;
+    prefetch_ = std::make_unique<PicturePrefetch>(
+        std::move(paths), [this](const std::string& path, Plane& into, std::string& error) {
+            return live_.load_picture(path, into, error);
+        });
 }
 
 MediaDevice& ReplayGate::media() {

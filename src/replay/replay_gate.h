@@ -8,13 +8,16 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "graphics/plane.h"
 
 #include "audio/media_device.h"
 #include "platform/platform.h"
+#include "replay/picture_prefetch.h"
 
 namespace hazama {
 
@@ -40,6 +43,9 @@ class ReplayGate : public Platform {
     void show_kept();
     // The chooser's next answer while replaying (-1: closed by its close box).
     void answer_chooser(int button) { answers_.push_back(button); }
+    // Until the replay ends, decodes `paths` (in the order it will first load them) on a
+    // thread of its own, ahead of it.
+    void prefetch(std::vector<std::string> paths);
 
     // ---- Platform ----
     std::uint32_t now_ms() override;
@@ -98,6 +104,7 @@ class ReplayGate : public Platform {
         std::uint64_t used = 0;
     };
     std::unordered_map<std::string, Decoded> pictures_;
+    std::unique_ptr<PicturePrefetch> prefetch_;
     std::size_t picture_bytes_ = 0;
     std::uint64_t uses_ = 0;
 

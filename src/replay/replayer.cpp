@@ -9,6 +9,7 @@
 
 #include "audio/media_device.h"
 #include "form/scoped_value.h"
+#include "platform/asset_path.h"
 #include "replay/checkpoint.h"
 
 namespace hazama {
@@ -187,6 +188,14 @@ void Replayer::request(Position position) {
     } else {
         run({});
     }
+}
+
+void Replayer::prefetch(const std::vector<std::string>& pictures) {
+    std::vector<std::string> paths;
+    paths.reserve(pictures.size());
+    for (const std::string& name : pictures)
+        paths.push_back(find_asset(form_.root(), name).string());
+    gate_.prefetch(std::move(paths));
 }
 
 void Replayer::restore(const Position& position) {

@@ -34,6 +34,9 @@ class Replayer {
     // Asks for `position`: restored at once when nothing runs, else once the running script
     // has ended (it ends with Rewind at its next wait).
     void request(Position position);
+    // The pictures the next replay will need (as MainForm::pictures_seen lists them):
+    // decoded on a second thread while it runs.
+    void prefetch(const std::vector<std::string>& pictures);
 
     // Called when a position's replay no longer reaches its line (the story changed), with
     // the line it asked for and the nearest position that can be reached: the last arrival

@@ -6,6 +6,7 @@
 //   # line 飛沫「ただいま」
 //   # at 57 9f3a0c…          the line waits (or "# idle 57 …": nothing runs), chain of lines
 //   # thumbnail iVBOR…       base64, one line
+//   # pictures gra/a.jpg …   the pictures its replay loads, in order (a hint)
 //   new # 0 cbf29ce484222325  each command, with the lines shown before it and their chain
 #include "replay/slot_file.h"
 
@@ -121,6 +122,13 @@ std::string encode_slot(const Slot& slot) {
         << (p.at_line ? "# at " : "# idle ") << p.message << ' ' << hex(p.lines) << '\n';
     if (!slot.thumbnail_png.empty())
         out << "# thumbnail " << base64_encode(slot.thumbnail_png) << '\n';
+    if (!slot.pictures.empty()) {
+        out << "# pictures";
+        for (const std::string& name : slot.pictures) {
+            if (name.find_first_of(" \r\n") == std::string::npos) out << ' ' << name;
+        }
+        out << '\n';
+    }
     for (const LoggedCommand& c : p.commands)
         out << c.text << " # " << c.messages_before << ' ' << hex(c.lines_before) << '\n';
     return out.str();
@@ -157,6 +165,10 @@ std::optional<Slot> decode_slot(std::string_view text, std::string& why) {
                 counted = counts_of(value, slot.position.message, slot.position.lines);
                 if (!counted) break;
             }
+            if (name == "pictures") {
+                std::istringstream names{std::string(value)};
+                for (std::string picture; names >> picture;) slot.pictures.push_back(picture);
+            }
             if (name == "thumbnail") {
                 auto png = base64_decode(value);
                 if (!png) {
@@ -190,6 +202,7 @@ Slot describe_slot(MainForm& form, const Position& position) {
     slot.position = position;
     slot.saved_at = local_time_now();
     slot.place = MainForm::place_name(form.position);
+    slot.pictures = form.pictures_seen();
     slot.line = one_line(form.message_line());
     // Idle, the screen shows no line: the last one shown tells the place in the story.
     const auto& history = form.reading().history().entries();

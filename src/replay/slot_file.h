@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "replay/command_log.h"
 
@@ -23,6 +24,9 @@ struct Slot {
     std::string place;          // the place's name as the chooser gives it
     std::string line;           // the line on screen, on one line
     std::string thumbnail_png;  // the scene, small; may be empty
+    // The pictures its replay will load, in order (MainForm::pictures_seen): a hint for
+    // decoding them ahead; may be empty.
+    std::vector<std::string> pictures;
 };
 
 std::string encode_slot(const Slot& slot);

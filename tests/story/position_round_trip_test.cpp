@@ -129,6 +129,9 @@ TEST(PositionRoundTrip, SlotsAcrossTheWalkthroughRestoreWhatTheReaderSaw) {
             restored = rig.seen(true);
             there = rig.replayer.here();
         };
+        // The slot's pictures decoded ahead on a second thread, as the window does.
+        EXPECT_FALSE(slot->pictures.empty()) << "line " << line;
+        rig.replayer.prefetch(slot->pictures);
         rig.replayer.request(slot->position);
         if (line == -1) {
             restored = rig.seen(true);

@@ -192,6 +192,7 @@ class Runner {
             std::string why;
             const std::string name = verb == "slot" ? w[2] : "quick";
             if (const auto slot = read_slot(slot_path(options_.data, name), why)) {
+                replayer_.prefetch(slot->pictures);
                 restore(slot->position);
             } else {
                 out_ << "slot refused " << name << ": " << why << '\n';
