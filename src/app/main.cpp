@@ -14,7 +14,6 @@
 #include "app/first_paint.h"
 #include "app/qt_game.h"
 #include "app/settings.h"
-#include "app/small_button.h"
 #include "app/start_up.h"
 #include "audio/module_media_device.h"
 #include "platform/data_folder.h"
@@ -54,7 +53,6 @@ int main(int argc, char** argv) {
     hazama::platform_started();
     QGuiApplication::setDesktopFileName(hazama::kDesktopId);
     hazama::install_font_substitutions();
-    const std::jthread caption_font_ready = hazama::SmallButton::look_up_caption_font();
     hazama::install_translator(app);
     // hazama --lang en|ja: the language of this run, over the remembered one and the desktop's.
     std::optional<hazama::Language> forced;

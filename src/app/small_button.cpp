@@ -1,7 +1,6 @@
 // The small buttons of the right-hand column (small_button.h).
 #include "app/small_button.h"
 
-#include <QFontMetrics>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <cmath>
@@ -25,13 +24,6 @@ QFont SmallButton::caption_font() {
     QFont font = gothic(9);
     font.setFamilies({QStringLiteral("DejaVu Sans"), font.family()});
     return font;
-}
-
-std::jthread SmallButton::look_up_caption_font() {
-    return std::jthread([] {
-        QFontMetrics(caption_font())
-            .horizontalAdvance(QStringLiteral("セーブ(S)ロード(O)始めから(F)終了(Q)"));
-    });
 }
 
 QRect SmallButton::face() const {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QPushButton>
-#include <thread>
 
 namespace hazama {
 
@@ -19,11 +18,6 @@ class SmallButton : public QPushButton {
     QRect face() const;
     // The font of the captions: the design's gothic for the Japanese, a Latin face before it.
     static QFont caption_font();
-    // Asks the font database once, on a thread of its own, for what the caption font falls
-    // back to: with two families Qt asks fontconfig for the whole fallback list the first
-    // time the font is used, some milliseconds the first paint need not wait for. The
-    // answer is kept for every thread. Call with the application made; join before it goes.
-    static std::jthread look_up_caption_font();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
