@@ -85,8 +85,10 @@ void MainForm::fade(int scrolltime, int op) {
     // Step k (0..15) of the 16 follows from the elapsed time; step 0 is never drawn. A frame
     // is drawn when the step changes, so a slow machine skips steps but keeps the duration.
     int last_drawn = 0;
+    // Replayed, nobody sees the frame, and the whole picture is copied over it below.
+    const bool unseen = reading_.replaying();
     animate(scrolltime, 16, {.start = t0, .covers = true}, [&](const AnimationFrame& f) {
-        dissolve_frame(picmain[0], picmain[1], 0, 0, pictile, f.value);
+        if (!unseen) dissolve_frame(picmain[0], picmain[1], 0, 0, pictile, f.value);
         last_drawn = f.value;
     });
     bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[1], 0, 0);
