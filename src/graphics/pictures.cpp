@@ -1,6 +1,7 @@
 // Loading pictures into the planes, the dissolve `fade`, composing figures with `lay` and
 // `lays`, the portrait box `face`, and the plain block copies of the location routines.
 #include <string>
+#include <utility>
 
 #include "form/main_form.h"
 #include "graphics/dither.h"
@@ -49,7 +50,14 @@ void load_into(MainForm& form, int plane, std::string_view file) {
     // replay loads them all in a row.
     static Plane loaded;
     form.load_file(path, loaded);
-    put_picture(form.picmain.at(static_cast<std::size_t>(plane)), loaded);
+    Plane& target = form.picmain.at(static_cast<std::size_t>(plane));
+    if (loaded.width == kStageWidth && loaded.height == kStageHeight) {
+        // A whole picture becomes the plane as it is; the buffer takes the old one, to be
+        // written over by the next load.
+        std::swap(target, loaded);
+    } else {
+        put_picture(target, loaded);
+    }
 }
 
 void MainForm::picture(int plane, std::string_view file) {
