@@ -8,7 +8,14 @@ namespace hazama {
 
 MainForm::MainForm(Platform& platform, std::filesystem::path root)
     : platform_(platform), root_(std::move(root)), translator_(root_) {
-    // Visibility and enabled state as the window is created: the title screen.
+    set_up_title();
+    platform_.set_timer(TimerId::Timer1, timer1_interval_, [this] { Timer1_Timer(); });
+    platform_.set_timer(TimerId::Timer2, 300, [this] { Timer2_Timer(); });
+}
+
+void MainForm::set_up_title() {
+    visible_ = {};
+    enabled_ = {};
     for (Control c : {Control::comload, Control::comstart}) {
         visible_[static_cast<int>(c)] = true;
         enabled_[static_cast<int>(c)] = true;
@@ -16,9 +23,8 @@ MainForm::MainForm(Platform& platform, std::filesystem::path root)
     enabled_[static_cast<int>(Control::comend)] = true;
     enabled_[static_cast<int>(Control::picmain0)] = true;
     enabled_[static_cast<int>(Control::picface)] = true;
+    picmain = {};
     for (int i = 1; i < 6; ++i) picmain[i].resize(35, 41);
-    platform_.set_timer(TimerId::Timer1, timer1_interval_, [this] { Timer1_Timer(); });
-    platform_.set_timer(TimerId::Timer2, 300, [this] { Timer2_Timer(); });
 }
 
 void MainForm::Form_Load() {

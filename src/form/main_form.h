@@ -334,6 +334,8 @@ class MainForm {
     void load_file(const std::string& relative, Plane& into);
 
   private:
+    // Visibility, enabled state and planes as the window is created: the title screen.
+    void set_up_title();
     enum class Busy : std::uint8_t { idle, line, timed };
 
     void throw_if_closing();

@@ -16,17 +16,7 @@ void MainForm::reset() {
     MusicFile.clear();
     ret = 0;
     errStr.clear();
-    visible_ = {};
-    enabled_ = {};
-    for (Control c : {Control::comload, Control::comstart}) {
-        visible_[static_cast<int>(c)] = true;
-        enabled_[static_cast<int>(c)] = true;
-    }
-    enabled_[static_cast<int>(Control::comend)] = true;
-    enabled_[static_cast<int>(Control::picmain0)] = true;
-    enabled_[static_cast<int>(Control::picface)] = true;
-    picmain = {};
-    for (int i = 1; i < 6; ++i) picmain[i].resize(35, 41);
+    set_up_title();
     picmask = {};
     portrait = {};
     labstaff = {};
