@@ -61,7 +61,8 @@ void ScreenView::refresh(const Plane& plane) {
     if (factor_ != 1.0) {
         shown_.width = plane.width;
         shown_.height = plane.height;
-        shown_.pixels = plane.pixels;
+        // A copy of its own: the plane is drawn into again at the next frame.
+        shown_.pixels.assign(plane.pixels.begin(), plane.pixels.end());
     }
     if (dissolve_) ahead_.start(0);
 }

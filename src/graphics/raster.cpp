@@ -75,6 +75,7 @@ void bit_blt(Plane& dst, int dx, int dy, int w, int h, const Plane& src, int sx,
     const bool overlap =
         same && !in_place && x0 < sx0 + s.w && sx0 < x0 + s.w && y0 < sy0 + s.h && sy0 < y0 + s.h;
     if (overlap && rop != Rop::SRCCOPY) {
+        dst.pixels.own();
         // Set the source aside, then combine from the copy.
         Plane aside(static_cast<int>(n), rows);
         for (int y = 0; y < rows; ++y) std::memcpy(aside.row(y), src.row(sy0 + y) + sx0, n * 4);
@@ -82,6 +83,14 @@ void bit_blt(Plane& dst, int dx, int dy, int w, int h, const Plane& src, int sx,
         return;
     }
     if (in_place && rop == Rop::SRCCOPY) return;
+    if (rop == Rop::SRCCOPY && !same && rows == dst.height && rows == src.height &&
+        s.w == dst.width && s.w == src.width) {
+        // The whole of one plane onto the whole of another: no copy of what it held first.
+        dst.pixels.assign(src.pixels.begin(), src.pixels.end());
+        return;
+    }
+    // A plane sharing its pixels takes its own copy before the first row is read or written.
+    dst.pixels.own();
     // A copy onto itself further down must run from the bottom so rows are read before they
     // are overwritten; memmove takes care of overlap within a row.
     if (overlap && y0 > sy0) {
@@ -116,6 +125,7 @@ void stretch_blt(Plane& dst, int dx, int dy, int dw, int dh, const Plane& src, i
     const std::int64_t y_begin = std::max<std::int64_t>(0, -std::int64_t{dy});
     const std::int64_t y_end = std::min<std::int64_t>(dh, std::int64_t{dst.height} - dy);
     if (x_begin >= x_end || y_begin >= y_end) return;
+    dst.pixels.own();
 
     std::vector<int> columns;  // source column of each destination column, -1 when outside
     columns.reserve(static_cast<std::size_t>(x_end - x_begin));

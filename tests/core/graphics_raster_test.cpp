@@ -68,6 +68,33 @@ TEST(Raster, EveryOperationIsCutAtEveryEdgeAndReadsItsOwnPlaneAsItWas) {
     }
 }
 
+TEST(Planes, ACopySharesItsPixelsUntilEitherIsWrittenAndNeverSeesTheOthersWrites) {
+    const Plane original = numbered(20, 12, 1);
+    Plane copy = original;
+    EXPECT_TRUE(copy.pixels.shares(original.pixels));
+    // Each operation writes the copy alone, and does what it does to a plane of its own,
+    // within one plane too (the source read as it was).
+    Plane mine(20, 12);
+    mine.pixels.assign(original.pixels.begin(), original.pixels.end());
+    ASSERT_FALSE(mine.pixels.shares(original.pixels));
+    for (Plane* p : {&copy, &mine}) {
+        bit_blt(*p, 3, 2, 9, 6, *p, 1, 1, Rop::SRCPAINT);
+        bit_blt(*p, 1, 1, 9, 6, *p, 3, 2);
+        fill_box(*p, 15, 0, 3, 12, 0x123456);
+        stretch_blt(*p, 0, 0, 20, 12, *p, 2, 2, 10, 6);
+    }
+    EXPECT_EQ(copy, mine);
+    EXPECT_EQ(original, numbered(20, 12, 1));
+    // A whole plane copied onto another: what the other held, and shared with, is untouched.
+    Plane whole = original;
+    Plane kept = whole;
+    bit_blt(whole, 0, 0, 20, 12, mine, 0, 0);
+    EXPECT_EQ(whole, mine);
+    EXPECT_EQ(kept, original);
+    whole.row(0)[0] = 7;
+    EXPECT_NE(mine.at(0, 0), 7u);
+}
+
 TEST(Raster, StretchingPicksTheNearestPixelAndIsCut) {
     // Source pixels naming their column and row (up to 2047).
     Plane panorama(1280, 960);
