@@ -98,7 +98,7 @@ void MainForm::refresh() {
 }
 
 void MainForm::load_file(const std::string& relative, Plane& into) {
-    if (pictures_known_.insert(relative).second) pictures_seen_.push_back(relative);
+    pictures_loaded_.push_back(relative);
     const std::filesystem::path path = find_asset(root_, relative);
     std::string error;
     if (!platform_.load_picture(path.string(), into, error)) {

@@ -297,9 +297,10 @@ class MainForm {
     // ---- helpers shared by the subsystems ----
     Platform& platform() { return platform_; }
     const std::filesystem::path& root() const { return root_; }
-    // Every picture loaded since the program started, each once, in the order first loaded
-    // (names below the program folder): what a replay of this play will need, and when.
-    const std::vector<std::string>& pictures_seen() const { return pictures_seen_; }
+    // Every picture loaded on the way to this moment, in the order loaded, one loaded again
+    // listed again (names below the program folder): what a replay of this play will need,
+    // and when.
+    const std::vector<std::string>& pictures_loaded() const { return pictures_loaded_; }
     // Shows or hides a control, noting the change of a button for the trace.
     void set_visible(Control control, bool visible);
     void set_enabled(Control control, bool enabled);
@@ -354,8 +355,7 @@ class MainForm {
 
     Platform& platform_;
     std::filesystem::path root_;
-    std::vector<std::string> pictures_seen_;
-    std::unordered_set<std::string> pictures_known_;
+    std::vector<std::string> pictures_loaded_;
     std::array<bool, kControlCount> visible_{};
     std::array<bool, kControlCount> enabled_{};
     int timer1_interval_ = 10;

@@ -26,6 +26,7 @@ struct MainForm::Checkpoint {
     int messages_shown;
     std::uint64_t lines_shown;
     std::deque<HistoryEntry> history;
+    std::size_t pictures_loaded;
 };
 
 }  // namespace hazama

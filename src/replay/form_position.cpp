@@ -29,6 +29,7 @@ void MainForm::reset() {
     log_.clear();
     messages_shown_ = 0;
     lines_shown_ = kNoLines;
+    pictures_loaded_.clear();
     reading_.history().clear();
     reading_.set_text_hidden(false);
 }
@@ -43,17 +44,29 @@ std::shared_ptr<const MainForm::Checkpoint> MainForm::checkpoint(const Checkpoin
         }
     }
     auto kept = std::make_shared<Checkpoint>();
-    *kept = {game,          position,
-             f00,           light,
-             x00,           mes,
-             moup,          MusicFile,
-             planes,        portrait,
-             labstaff,      visible_,
-             enabled_,      timer1_interval_,
-             message_line_, message_key_,
-             dest_name_,    dest_pos_,
-             log_,          messages_shown_,
-             lines_shown_,  reading_.history().entries()};
+    *kept = {game,
+             position,
+             f00,
+             light,
+             x00,
+             mes,
+             moup,
+             MusicFile,
+             planes,
+             portrait,
+             labstaff,
+             visible_,
+             enabled_,
+             timer1_interval_,
+             message_line_,
+             message_key_,
+             dest_name_,
+             dest_pos_,
+             log_,
+             messages_shown_,
+             lines_shown_,
+             reading_.history().entries(),
+             pictures_loaded_.size()};
     return kept;
 }
 
@@ -81,6 +94,7 @@ void MainForm::resume(const Checkpoint& from) {
     lines_shown_ = from.lines_shown;
     reading_.history().replace(from.history);
     reading_.set_text_hidden(false);
+    pictures_loaded_.resize(std::min(pictures_loaded_.size(), from.pictures_loaded));
     clock_ = {};
 }
 

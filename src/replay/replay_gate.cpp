@@ -134,13 +134,18 @@ void ReplayGate::message_box(const std::string& text, const std::string& detail)
 
 bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string& error) {
     if (!replaying_) return live_.load_picture(path, into, error);
-    if (const auto known = pictures_.find(path); known != pictures_.end()) {
+    // The pictures decoded ahead follow the replay place by place: they go first.
+    const bool ready = prefetch_ != nullptr && prefetch_->take(path, into);
+    const auto known = pictures_.find(path);
+    if (known != pictures_.end()) {
         known->second.used = ++uses_;
-        into = known->second.plane;
+        if (!ready) into = known->second.plane;
         return true;
     }
-    const bool ready = prefetch_ != nullptr && prefetch_->take(path, into);
     if (!ready && !live_.load_picture(path, into, error)) return false;
+    // Decoded ahead, a picture is kept there for its next load.
+    if (prefetch_ != nullptr) return true;
+    // Kept beside the plane it went into: they share its pixels until either changes.
     const std::size_t bytes = into.pixels.size() * sizeof(std::uint32_t);
     if (bytes > kPictureBytes) return true;
     while (picture_bytes_ + bytes > kPictureBytes) {

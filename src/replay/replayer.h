@@ -34,7 +34,7 @@ class Replayer {
     // Asks for `position`: restored at once when nothing runs, else once the running script
     // has ended (it ends with Rewind at its next wait).
     void request(Position position);
-    // The pictures the next replay will need (as MainForm::pictures_seen lists them):
+    // The pictures the next replay will need (as MainForm::pictures_loaded lists them):
     // decoded on a second thread while it runs.
     void prefetch(const std::vector<std::string>& pictures);
 

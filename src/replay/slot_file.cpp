@@ -202,7 +202,7 @@ Slot describe_slot(MainForm& form, const Position& position) {
     slot.position = position;
     slot.saved_at = local_time_now();
     slot.place = MainForm::place_name(form.position);
-    slot.pictures = form.pictures_seen();
+    slot.pictures = form.pictures_loaded();
     slot.line = one_line(form.message_line());
     // Idle, the screen shows no line: the last one shown tells the place in the story.
     const auto& history = form.reading().history().entries();

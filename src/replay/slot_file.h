@@ -24,7 +24,7 @@ struct Slot {
     std::string place;          // the place's name as the chooser gives it
     std::string line;           // the line on screen, on one line
     std::string thumbnail_png;  // the scene, small; may be empty
-    // The pictures its replay will load, in order (MainForm::pictures_seen): a hint for
+    // The pictures its replay will load, in order (MainForm::pictures_loaded): a hint for
     // decoding them ahead; may be empty.
     std::vector<std::string> pictures;
 };

@@ -64,5 +64,25 @@ TEST(PicturePrefetch, DecodesOnlyAFewAheadAndStopsWhenTheReplayEnds) {
     EXPECT_LE(decoded.load(), 5) << "one taken, three waiting, one being decoded";
 }
 
+TEST(PicturePrefetch, APictureListedAgainIsKeptForItsNextPlaceAsFarAsTheBudgetGoes) {
+    for (const std::size_t budget : {std::size_t{1} << 20, std::size_t{0}}) {
+        std::atomic<int> decoded_a{0};
+        PicturePrefetch ahead(
+            {"a", "b", "a", "c", "a"},
+            [&](const std::string& path, Plane& into, std::string& error) {
+                if (path == "a") ++decoded_a;
+                return fake_decode(path, into, error);
+            },
+            1, budget);
+        Plane p;
+        for (const char* path : {"a", "b", "a", "c", "a"}) {
+            ASSERT_TRUE(ahead.take(path, p)) << path;
+            EXPECT_EQ(p.row(0)[0], pixel_of(path));
+        }
+        EXPECT_FALSE(ahead.take("a", p)) << "no place left";
+        EXPECT_EQ(decoded_a.load(), budget > 0 ? 1 : 3) << "budget " << budget;
+    }
+}
+
 }  // namespace
 }  // namespace hazama
