@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QThread>
 #include <cstring>
 
 namespace hazama {
@@ -15,6 +16,18 @@ bool decode_picture(const std::string& path, Plane& into, std::string& error) {
         return false;
     }
     QImageReader reader(file);
+    // A picture of 24-bit colour (every photograph) is decoded straight into the plane.
+    const QSize size = reader.size();
+    if (reader.imageFormat() == QImage::Format_RGB32 && !size.isEmpty()) {
+        into.resize(size.width(), size.height());
+        auto* pixels = reinterpret_cast<uchar*>(into.pixels.data());
+        QImage target(pixels, size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
+        if (reader.read(&target) && target.constBits() == pixels) {
+            for (std::uint32_t& pixel : into.pixels) pixel &= 0x00FFFFFFu;
+            return true;
+        }
+        reader.setFileName(file);  // read again from the start, the long way
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         error = reader.errorString().toStdString();
@@ -30,6 +43,10 @@ bool decode_picture(const std::string& path, Plane& into, std::string& error) {
         for (int x = 0; x < width; ++x) dst[x] = src[x] & 0x00FFFFFFu;
     }
     return true;
+}
+
+void make_this_qt_main_thread() {
+    QThread::currentThread();
 }
 
 QImage plane_image(const Plane& plane) {

@@ -55,6 +55,7 @@ class Runner {
           gate_(platform_),
           form_(gate_, options.assets),
           replayer_(form_, gate_) {
+        make_this_qt_main_thread();  // slots decode their pictures ahead on a thread
         platform_.decoder = decode_picture;
         platform_.on_note = [this](const std::string& line) { out_ << line << '\n'; };
         platform_.reader = [this] {
