@@ -117,7 +117,7 @@ struct FluidMediaDevice::Impl {
         synth = new_fluid_synth(settings);
         if (synth == nullptr) return false;
         fluid_synth_set_gain(synth, static_cast<float>(gain_for_volume(volume)));
-        if (fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED) {
+        if (load_soundfont(synth, font) == FLUID_FAILED) {
             delete_fluid_synth(synth);
             synth = nullptr;
             return false;

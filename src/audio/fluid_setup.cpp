@@ -32,6 +32,16 @@ fluid_settings_t* new_game_settings() {
     return settings;
 }
 
+int load_soundfont(fluid_synth_t* synth, const std::filesystem::path& font) {
+    // General MIDI's percussion: channel 10 (9 counting from 0), the SoundFont's bank 128.
+    constexpr int kPercussionChannel = 9;
+    constexpr int kPercussionBank = 128;
+    const int id = fluid_synth_sfload(synth, font.c_str(), 0);
+    if (id != FLUID_FAILED)
+        fluid_synth_program_select(synth, kPercussionChannel, id, kPercussionBank, 0);
+    return id;
+}
+
 double gain_for_volume(int percent) {
     return kFullGain * std::clamp(percent, 0, 100) / 100.0;
 }

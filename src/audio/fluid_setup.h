@@ -25,6 +25,14 @@ std::filesystem::path choose_soundfont(const std::filesystem::path& folder);
 // New settings for the game's synthesizer (the caller deletes them).
 fluid_settings_t* new_game_settings();
 
+// Loads `font` into `synth` as the game plays with it; its id, or FLUID_FAILED. Each piece
+// chooses the instruments of its channels as it begins, and only then are their samples
+// read; the percussion channel alone is given the standard kit it has by default. (Giving
+// every channel its default, the piano, would first read the piano's samples, which take
+// longer than all the rest of the SoundFont.) A piece sounds exactly as it would after
+// FluidSynth's own reset of every channel.
+int load_soundfont(fluid_synth_t* synth, const std::filesystem::path& font);
+
 // The gain for a volume in percent (0 is silence; 100 and above is full).
 double gain_for_volume(int percent);
 

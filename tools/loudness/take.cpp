@@ -19,7 +19,7 @@ class Synth {
     explicit Synth(const std::filesystem::path& soundfont) {
         settings_ = new_game_settings();
         if (settings_ != nullptr) synth_ = new_fluid_synth(settings_);
-        ok_ = synth_ != nullptr && fluid_synth_sfload(synth_, soundfont.c_str(), 1) != FLUID_FAILED;
+        ok_ = synth_ != nullptr && load_soundfont(synth_, soundfont) != FLUID_FAILED;
     }
     ~Synth() {
         if (synth_ != nullptr) delete_fluid_synth(synth_);
