@@ -113,6 +113,9 @@ void MainForm::animate(int duration, int frame_count, const AnimationStyle& styl
         wait_until(t0 + static_cast<std::uint32_t>(span));
         return;
     }
+    // A plane still sharing its pixels (with a checkpoint) gets its own copy now, not in
+    // the middle of the frame that first draws into it.
+    for (Plane& plane : picmain) plane.pixels.own();
     for (;;) {
         const std::int64_t elapsed = static_cast<std::uint32_t>(clock_now() - t0);
         if (elapsed >= span) break;
