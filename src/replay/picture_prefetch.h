@@ -39,6 +39,9 @@ class PicturePrefetch {
     // longer wanted. False otherwise (not listed again, passed over, not decodable): the
     // caller decodes it itself.
     bool take(const std::string& path, Plane& into);
+    // Whether the list names a picture more than once (a slot of an earlier build names
+    // each once: the replay keeps pictures for their next load itself then).
+    bool lists_repeats() const { return places_.size() < paths_.size(); }
 
   private:
     void run();

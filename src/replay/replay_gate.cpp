@@ -143,8 +143,9 @@ bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string&
         return true;
     }
     if (!ready && !live_.load_picture(path, into, error)) return false;
-    // Decoded ahead, a picture is kept there for its next load.
-    if (prefetch_ != nullptr) return true;
+    // Decoded ahead, a picture is kept there for its next load; a slot of an earlier build
+    // lists each picture once, and its pictures are kept here.
+    if (prefetch_ != nullptr && prefetch_->lists_repeats()) return true;
     // Kept beside the plane it went into: they share its pixels until either changes.
     const std::size_t bytes = into.pixels.size() * sizeof(std::uint32_t);
     if (bytes > kPictureBytes) return true;
