@@ -63,16 +63,18 @@ void BufferPool::give_back(Buffer* buffer) {
 
 }  // namespace
 
-void Pixels::assign(std::size_t count, std::uint32_t fill) {
+void Pixels::hold_alone(std::size_t count) {
     if (!buffer_ || buffer_.use_count() > 1 || buffer_->size() != count)
         buffer_ = pool().take(count);
+}
+
+void Pixels::assign(std::size_t count, std::uint32_t fill) {
+    hold_alone(count);
     std::fill(buffer_->begin(), buffer_->end(), fill);
 }
 
 void Pixels::assign(const std::uint32_t* first, const std::uint32_t* last) {
-    const auto count = static_cast<std::size_t>(last - first);
-    if (!buffer_ || buffer_.use_count() > 1 || buffer_->size() != count)
-        buffer_ = pool().take(count);
+    hold_alone(static_cast<std::size_t>(last - first));
     std::copy(first, last, buffer_->begin());
 }
 

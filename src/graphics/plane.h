@@ -18,11 +18,6 @@ class Pixels {
     using iterator = std::uint32_t*;
     using const_iterator = const std::uint32_t*;
 
-    Pixels() = default;
-    Pixels(std::size_t count, std::uint32_t fill) { assign(count, fill); }
-    Pixels(std::vector<std::uint32_t> pixels)
-        : buffer_(std::make_shared<std::vector<std::uint32_t>>(std::move(pixels))) {}
-
     std::size_t size() const { return buffer_ ? buffer_->size() : 0; }
     bool empty() const { return size() == 0; }
 
@@ -58,6 +53,10 @@ class Pixels {
     }
 
   private:
+    // Makes the buffer one of `count` pixels that this copy alone holds (the one it has,
+    // when it does); what it holds is for the caller to set.
+    void hold_alone(std::size_t count);
+
     std::shared_ptr<std::vector<std::uint32_t>> buffer_;
 };
 

@@ -43,7 +43,7 @@ class ReplayGate : public Platform {
     void show_kept();
     // The chooser's next answer while replaying (-1: closed by its close box).
     void answer_chooser(int button) { answers_.push_back(button); }
-    // Until the replay ends, decodes `paths` (in the order it will first load them) on a
+    // Until the replay ends, decodes `paths` (every load it will make, in order) on a
     // thread of its own, ahead of it.
     void prefetch(std::vector<std::string> paths);
 
