@@ -43,6 +43,7 @@ struct Game {
     std::optional<Clock::time_point> shown;
 
     Game() {
+        make_this_qt_main_thread();  // the slot's pictures are decoded on a thread
         platform.decoder = decode_picture;
         platform.reader = [this] {
             if (!shown) shown = Clock::now();
