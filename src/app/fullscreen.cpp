@@ -77,6 +77,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::apply_fit(const Fit& fit) {
+    place_title_art();
     if (fit.factor == scaling_.fit().factor && fit.origin == scaling_.fit().origin) return;
     scaling_.set_fit(fit);
     screen_->set_factor(fit.factor);

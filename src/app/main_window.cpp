@@ -30,16 +30,18 @@ MainWindow::MainWindow(std::filesystem::path root)
       root_(std::move(root)) {
     setWindowTitle(kTitle);
     setFixedSize(kClientSize);
-    // The frame, the largest picture, is decoded on a second core while the controls are made.
-    auto frame = std::async(std::launch::async,
-                            [root = root_] { return decode_window_art(root, WindowArt::frame); });
+    title_art_ = std::async(std::launch::async, [root = root_] {
+        return TitleArt{.frame = decode_window_art(root, WindowArt::frame),
+                        .logo = decode_window_art(root, WindowArt::logo),
+                        .imamou0 = decode_window_art(root, WindowArt::imamou0),
+                        .imamou1 = decode_window_art(root, WindowArt::imamou1)};
+    });
     build_controls();
     build_buttons();
     auto_mark_ = reading_mark("auto_mark", QStringLiteral("オート"), 431);
     skip_mark_ = reading_mark("skip_mark", QStringLiteral("スキップ"), 445);
     history_ = new HistoryPanel(this);
     scaling_.place(history_, history_->geometry());
-    frame_ = window_picture(frame.get(), WindowArt::frame);
 
     if (QScreen* s = screen()) {
         QRect placed = frameGeometry();
@@ -49,6 +51,21 @@ MainWindow::MainWindow(std::filesystem::path root)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::place_title_art() {
+    if (!title_art_.valid()) return;
+    TitleArt art = title_art_.get();
+    frame_ = window_picture(std::move(art.frame), WindowArt::frame);
+    const auto place = [this](QWidget* label, QImage decoded, WindowArt which) {
+        scaling_.set_pixmap(static_cast<QLabel*>(label), window_picture(std::move(decoded), which),
+                            [root = root_, which] { return large_window_picture(root, which); });
+    };
+    place(piclogo_, std::move(art.logo), WindowArt::logo);
+    place(controls_[static_cast<int>(Control::imamou0)], std::move(art.imamou0),
+          WindowArt::imamou0);
+    place(controls_[static_cast<int>(Control::imamou1)], std::move(art.imamou1),
+          WindowArt::imamou1);
+}
 
 // ---------------------------------------------------------------- controls
 
@@ -95,9 +112,6 @@ void MainWindow::build_controls() {
     for (int i = 0; i < 2; ++i) {
         imamou[i] = new QLabel(this);
         imamou[i]->setObjectName(QStringLiteral("imamou%1").arg(i));
-        const WindowArt art = i == 0 ? WindowArt::imamou0 : WindowArt::imamou1;
-        scaling_.set_pixmap(imamou[i], window_picture(root_, art),
-                            [root = root_, art] { return large_window_picture(root, art); });
         imamou[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         imamou[i]->hide();
     }
@@ -117,8 +131,6 @@ void MainWindow::build_controls() {
     piclogo_->setObjectName(QStringLiteral("piclogo"));
     scaling_.place(piclogo_, QRect(520, 9, 106, 52));
     piclogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scaling_.set_pixmap(piclogo_, window_picture(root_, WindowArt::logo),
-                        [root = root_] { return large_window_picture(root, WindowArt::logo); });
     clickable(piclogo_, &MainForm::piclogo_Click);
 
     labcopy_ = new NoticeLabel(this);
@@ -226,6 +238,11 @@ std::optional<FormHandler> MainWindow::release_input(QWidget* w) const {
     const auto input = release_inputs_.find(w);
     if (input == release_inputs_.end()) return std::nullopt;
     return input->second;
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) place_title_art();
+    return QWidget::event(event);
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

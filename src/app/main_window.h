@@ -3,6 +3,7 @@
 // are the QtPlatform's.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <map>
 #include <optional>
 #include <string>
@@ -108,6 +110,7 @@ class MainWindow : public QWidget {
     bool history_both() const { return history_both_; }
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -116,6 +119,15 @@ class MainWindow : public QWidget {
   private:
     // Where the notice under the logo starts.
     static constexpr QPoint kNoticeAt{528, 64};
+
+    // The window's pictures of the title screen, decoded on a second core while the window
+    // and the form are made.
+    struct TitleArt {
+        QImage frame, logo, imamou0, imamou1;
+    };
+    // Puts them in place the first time they are needed: the window polished to be shown
+    // or grabbed, or scaled. Does nothing after that.
+    void place_title_art();
 
     void build_controls();
     void build_buttons();
@@ -132,6 +144,7 @@ class MainWindow : public QWidget {
 
     std::filesystem::path root_;
     WindowHooks hooks_;
+    std::future<TitleArt> title_art_;
     QPixmap frame_;
     QPixmap scaled_frame_;                // scaled: the frame at the fit's factor
     std::optional<QPixmap> large_frame_;  // loaded when first scaled; null: none
