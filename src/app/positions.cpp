@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
-#include <iostream>
+#include <cstdio>
 
 #include "app/main_window.h"
 #include "app/qt_platform.h"
@@ -138,7 +138,7 @@ bool PositionKeeper::write(const char* name, const Position& position, bool quie
         write_slot(slot_path(data_folder_, name), slot);
         return true;
     } catch (const FileError& failure) {
-        std::cerr << "hazama: " << failure.what() << std::endl;
+        std::fprintf(stderr, "hazama: %s\n", failure.what());
         if (!quietly) {
             QMessageBox box(QMessageBox::Warning, ui("ハザマ"), ui("セーブできませんでした"),
                             QMessageBox::Ok, &window_);

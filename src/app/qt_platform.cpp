@@ -8,7 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
-#include <iostream>
+#include <cstdio>
 
 #include "app/app_setup.h"
 #include "app/go_position.h"
@@ -79,7 +79,7 @@ void QtPlatform::run_script(const std::function<void()>& script) {
 }
 
 void QtPlatform::fail(const QString& text) {
-    std::cerr << text.toStdString() << std::endl;
+    std::fprintf(stderr, "%s\n", text.toStdString().c_str());
     exit_status_ = 1;
     QMessageBox box(QMessageBox::Critical, ui("ハザマ"), text, QMessageBox::Ok, &window_);
     exec_modal(box);

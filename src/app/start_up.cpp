@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <string>
 
 #include "app/app_setup.h"
@@ -85,9 +84,10 @@ QString missing_data_text(const std::vector<std::filesystem::path>& tried) {
 int report_missing_data(const std::vector<std::filesystem::path>& tried) {
     std::string places;
     for (const auto& folder : tried) places += (places.empty() ? "" : ", ") + folder.string();
-    std::cerr
-        << "ハザマ: ゲームのデータ (gra) が見つかりません / hazama: game data (gra) not found in: "
-        << places << std::endl;
+    std::fprintf(stderr, "%s%s\n",
+                 "ハザマ: ゲームのデータ (gra) が見つかりません / hazama: game data (gra) not "
+                 "found in: ",
+                 places.c_str());
     QMessageBox box(QMessageBox::Critical, kTitle, missing_data_text(tried), QMessageBox::Ok);
     box.exec();
     return 1;
