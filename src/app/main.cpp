@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     // One malloc arena for every thread: the synthesizer's thread would otherwise keep a
     // heap of its own, some 0.7 MB more resident for no speed we could notice.
     mallopt(M_ARENA_MAX, 1);
+    hazama::skip_futile_bus_launch();
     // Fontconfig reads its configuration and font caches the first time a font is asked
     // for; the title's text needs it. It reads them on a second core while Qt starts
     // (fontconfig is thread-safe: Qt's own first call waits for or reuses this one).

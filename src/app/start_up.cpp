@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "app/app_setup.h"
 
@@ -79,6 +81,33 @@ QString missing_data_text(const std::vector<std::filesystem::path>& tried) {
     const QString list = QStringLiteral("\n    ") + places.join(QStringLiteral("\n    "));
     return QStringLiteral("ゲームのデータ (gra と music) が見つかりません。\n探した場所:") + list +
            QStringLiteral("\n\nThe game's data (gra and music) was not found in:") + list;
+}
+
+bool bus_launch_futile(const char* address, const char* runtime_dir, const char* path,
+                       const std::function<bool(const std::string&)>& runnable) {
+    if (address != nullptr && address[0] != '\0') return false;
+    if (runtime_dir != nullptr && runtime_dir[0] != '\0' &&
+        std::filesystem::exists(std::filesystem::path(runtime_dir) / "bus")) {
+        return false;
+    }
+    // D-Bus runs dbus-launch from its own folder first, then as the shell would find it.
+    if (runnable("/usr/bin/dbus-launch")) return false;
+    std::string_view folders = path != nullptr ? path : "/bin:/usr/bin";
+    while (true) {
+        const std::size_t colon = folders.find(':');
+        const std::string_view folder = folders.substr(0, colon);
+        if (runnable(std::string(folder.empty() ? "." : folder) + "/dbus-launch")) return false;
+        if (colon == std::string_view::npos) return true;
+        folders.remove_prefix(colon + 1);
+    }
+}
+
+void skip_futile_bus_launch() {
+    const auto runnable = [](const std::string& file) { return ::access(file.c_str(), X_OK) == 0; };
+    if (bus_launch_futile(std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR"),
+                          std::getenv("PATH"), runnable)) {
+        setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+    }
 }
 
 int report_missing_data(const std::vector<std::filesystem::path>& tried) {

@@ -6,8 +6,11 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/start_up.h"
@@ -76,6 +79,36 @@ TEST(StartUp, MessagesWhileThePlatformStartsArePrintedOnceItHasStarted) {
     EXPECT_EQ(while_starting, "");
     EXPECT_NE(after.find("held back"), std::string::npos) << after;
     EXPECT_LT(after.find("held back"), after.find("straight out")) << after;
+}
+
+TEST(StartUp, ABusLaunchIsSkippedOnlyWhenNothingCouldStartOne) {
+    const auto temp = std::filesystem::temp_directory_path() / "hazama-bus-test";
+    std::filesystem::create_directories(temp);
+    std::set<std::string> installed;
+    const auto runnable = [&](const std::string& file) { return installed.count(file) > 0; };
+    const std::string runtime = temp.string();
+
+    EXPECT_TRUE(bus_launch_futile(nullptr, nullptr, "/usr/local/bin:/usr/bin", runnable));
+    EXPECT_TRUE(bus_launch_futile("", runtime.c_str(), "/usr/local/bin", runnable));
+    EXPECT_FALSE(bus_launch_futile("unix:path=/run/user/1000/bus", nullptr, "", runnable));
+
+    // dbus-launch in D-Bus's own folder, or anywhere on PATH (no PATH: the shell's default).
+    installed = {"/usr/bin/dbus-launch"};
+    EXPECT_FALSE(bus_launch_futile(nullptr, nullptr, "/opt/bin", runnable));
+    installed = {"/opt/x11/bin/dbus-launch"};
+    EXPECT_FALSE(bus_launch_futile(nullptr, nullptr, "/usr/local/bin:/opt/x11/bin", runnable));
+    EXPECT_TRUE(bus_launch_futile(nullptr, nullptr, "/opt/x11", runnable));
+    installed = {"/bin/dbus-launch"};
+    EXPECT_FALSE(bus_launch_futile(nullptr, nullptr, nullptr, runnable));
+    installed = {"./dbus-launch"};
+    EXPECT_FALSE(bus_launch_futile(nullptr, nullptr, "/usr/local/bin::/opt", runnable))
+        << "an empty entry is the working folder";
+
+    // A session bus of the user's own in the runtime folder.
+    installed.clear();
+    std::ofstream(temp / "bus").put('\n');
+    EXPECT_FALSE(bus_launch_futile(nullptr, runtime.c_str(), "/usr/local/bin", runnable));
+    std::filesystem::remove_all(temp);
 }
 
 TEST(StartUp, MissingDataNamesEveryPlaceLookedIn) {
