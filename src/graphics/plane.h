@@ -79,6 +79,7 @@ struct Plane {
     }
     std::uint32_t at(int x, int y) const { return row(y)[x]; }
     bool empty() const { return pixels.empty(); }
+    std::size_t bytes() const { return pixels.size() * sizeof(std::uint32_t); }
     bool operator==(const Plane&) const = default;
 };
 

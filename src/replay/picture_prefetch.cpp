@@ -14,10 +14,6 @@ std::unordered_map<std::string, std::vector<std::size_t>> places_of(
     return places;
 }
 
-std::size_t bytes_of(const Plane& picture) {
-    return picture.pixels.size() * sizeof(std::uint32_t);
-}
-
 }  // namespace
 
 PicturePrefetch::PicturePrefetch(std::vector<std::string> paths, Decode decode, std::size_t ahead,
@@ -88,7 +84,7 @@ void PicturePrefetch::keep_for_next(std::size_t place, const Plane& picture) {
     if (after == places.end() || *after < next_) return;
     const std::size_t at = *after;
     if (kept_.contains(at)) return;
-    const std::size_t bytes = bytes_of(picture);
+    const std::size_t bytes = picture.bytes();
     while (kept_bytes_ + bytes > keep_bytes_) {
         // The one wanted last goes, unless that is this one; the thread has passed over the
         // places it had kept, so those stay.
@@ -103,7 +99,7 @@ void PicturePrefetch::keep_for_next(std::size_t place, const Plane& picture) {
 
 void PicturePrefetch::drop_kept(std::map<std::size_t, Plane>::iterator from,
                                 std::map<std::size_t, Plane>::iterator to) {
-    for (auto it = from; it != to; ++it) kept_bytes_ -= bytes_of(it->second);
+    for (auto it = from; it != to; ++it) kept_bytes_ -= it->second.bytes();
     kept_.erase(from, to);
 }
 

@@ -147,13 +147,13 @@ bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string&
     // lists each picture once, and its pictures are kept here.
     if (prefetch_ != nullptr && prefetch_->lists_repeats()) return true;
     // Kept beside the plane it went into: they share its pixels until either changes.
-    const std::size_t bytes = into.pixels.size() * sizeof(std::uint32_t);
+    const std::size_t bytes = into.bytes();
     if (bytes > kPictureBytes) return true;
     while (picture_bytes_ + bytes > kPictureBytes) {
         const auto oldest = std::min_element(
             pictures_.begin(), pictures_.end(),
             [](const auto& a, const auto& b) { return a.second.used < b.second.used; });
-        picture_bytes_ -= oldest->second.plane.pixels.size() * sizeof(std::uint32_t);
+        picture_bytes_ -= oldest->second.plane.bytes();
         pictures_.erase(oldest);
     }
     pictures_.emplace(path, Decoded{into, ++uses_});

@@ -151,14 +151,13 @@ void Replayer::keep_checkpoint() {
 }
 
 std::size_t Replayer::checkpoint_bytes() const {
-    auto pixels = [](const Plane& p) { return p.pixels.size() * sizeof(std::uint32_t); };
     std::unordered_set<const std::uint32_t*> planes;  // one count for pixels shared
     std::size_t bytes = 0;
     for (const Kept& k : checkpoints_) {
         const MainForm::Checkpoint& c = *k.form;
         for (const auto& plane : c.planes)
-            if (planes.insert(plane->pixels.data()).second) bytes += pixels(*plane);
-        bytes += sizeof c + pixels(c.portrait);
+            if (planes.insert(plane->pixels.data()).second) bytes += plane->bytes();
+        bytes += sizeof c + c.portrait.bytes();
         for (const LoggedCommand& command : c.log.commands())
             bytes += sizeof command + command.text.size();
         for (const HistoryEntry& entry : c.history) bytes += sizeof entry + entry.text.size();
