@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "app/scaled_dissolve.h"
+#include "desktop/scaled_dissolve.h"
 #include "graphics/dither.h"
 
 namespace hazama {

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QPushButton>
 
-#include "app/reading_menu.h"
+#include "desktop/reading_menu.h"
 #include "window_fixture.h"
 
 namespace hazama {

@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/scaled_dissolve.h"
+#include "desktop/scaled_dissolve.h"
 #include "window_fixture.h"
 
 namespace hazama {

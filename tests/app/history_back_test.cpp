@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QWheelEvent>
 
-#include "app/history_panel.h"
-#include "app/positions.h"
 #include "core/form_fixture.h"
+#include "desktop/history_panel.h"
+#include "desktop/positions.h"
 #include "platform/qt_picture_decoder.h"
 #include "replay/replay_gate.h"
 #include "replay/replayer.h"

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/history_panel.h"
-#include "app/settings.h"
+#include "desktop/history_panel.h"
+#include "desktop/settings.h"
 #include "window_fixture.h"
 
 namespace hazama {

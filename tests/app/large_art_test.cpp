@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-#include "app/window_art.h"
+#include "desktop/window_art.h"
 #include "window_fixture.h"
 
 namespace hazama {

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "app/app_setup.h"
+#include "desktop/app_setup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

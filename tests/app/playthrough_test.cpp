@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/go_position.h"
+#include "desktop/go_position.h"
 #include "file_answer.h"
 #include "story/harness.h"
 #include "story_runner.h"

@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/positions.h"
-#include "app/qt_game.h"
 #include "audio/recording_media_device.h"
 #include "core/form_fixture.h"
+#include "desktop/positions.h"
+#include "desktop/qt_game.h"
 #include "replay/replayer.h"
 #include "replay/slot_file.h"
 

@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/history_panel.h"
-#include "app/message_line.h"
+#include "desktop/history_panel.h"
+#include "desktop/message_line.h"
 #include "window_fixture.h"
 
 namespace hazama {

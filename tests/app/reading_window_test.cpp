@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 
-#include "app/history_panel.h"
-#include "app/reading_menu.h"
+#include "desktop/history_panel.h"
+#include "desktop/reading_menu.h"
 #include "window_fixture.h"
 
 namespace hazama {

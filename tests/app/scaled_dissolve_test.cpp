@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "app/scaled_dissolve.h"
+#include "desktop/scaled_dissolve.h"
 #include "graphics/dither.h"
 
 namespace hazama {

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
-#include "app/settings.h"
+#include "desktop/settings.h"
 #include "window_fixture.h"
 
 namespace hazama {

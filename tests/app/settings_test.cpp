@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/settings.h"
+#include "desktop/settings.h"
 
 namespace hazama {
 namespace {

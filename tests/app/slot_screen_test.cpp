@@ -12,12 +12,12 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/positions.h"
-#include "app/qt_game.h"
-#include "app/slot_card.h"
-#include "app/slot_screen.h"
 #include "audio/recording_media_device.h"
 #include "core/form_fixture.h"
+#include "desktop/positions.h"
+#include "desktop/qt_game.h"
+#include "desktop/slot_card.h"
+#include "desktop/slot_screen.h"
 #include "platform/qt_picture_decoder.h"
 #include "platform/virtual_platform.h"
 #include "replay/replay_gate.h"

@@ -13,7 +13,7 @@
 #include <set>
 #include <string>
 
-#include "app/start_up.h"
+#include "desktop/start_up.h"
 
 namespace hazama {
 namespace {

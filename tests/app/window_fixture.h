@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/qt_game.h"
 #include "audio/recording_media_device.h"
+#include "desktop/qt_game.h"
 
 namespace hazama {
 

@@ -136,7 +136,7 @@ TEST(GameData, EveryPictureTheCodeNamesIsThereInItsFormatAndSize) {
                             [](const std::string& n) { return !starts_with(n, "gra/window/"); }),
               0)
         << "no picture names found in src/";
-    ASSERT_TRUE(names.count("gra/window/frame.jpg")) << "no window pictures found in src/app";
+    ASSERT_TRUE(names.count("gra/window/frame.jpg")) << "no window pictures found in assets/window";
 
     for (const std::string& name : names) {
         SCOPED_TRACE(name);

@@ -4,10 +4,10 @@
 
 #include <QFontInfo>
 
-#include "app/app_setup.h"
-#include "app/english_layout.h"
 #include "assets/gui_application.h"
 #include "core/location_sweep.h"
+#include "desktop/app_setup.h"
+#include "desktop/english_layout.h"
 #include "text/catalogue.h"
 
 namespace hazama::testing {

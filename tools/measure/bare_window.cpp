@@ -10,7 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "app/first_paint.h"
+#include "desktop/first_paint.h"
 
 namespace {
 

@@ -1,0 +1,53 @@
+// The player's remembered choices in force: fullscreen, the window's size, the volume,
+// auto-advance, skip, the text display and the copied lines, read from the settings file at
+// start and written back whenever one changes.
+#pragma once
+
+#include <QString>
+
+#include "desktop/settings.h"
+
+namespace hazama {
+
+class MainForm;
+class MainWindow;
+
+class PlayerChoices {
+  public:
+    PlayerChoices(MainWindow& window, MainForm& form) : window_(window), form_(form) {}
+
+    // The choices in the file at `path` are applied, and every later choice is written
+    // there. Without a call nothing is kept. The language is `forced` when given (and then
+    // not written unless the player chooses one), else the remembered one, else the
+    // desktop's.
+    void use_settings(const QString& path, std::optional<Language> forced = std::nullopt,
+                      Language desktop = desktop_language());
+    // Writes the choices now in force to the settings file when they have changed.
+    void remember();
+
+    // The choices in force now.
+    Settings now() const;
+    // Applies every choice of `chosen` that differs from those in force, and keeps them.
+    void choose(const Settings& chosen);
+
+    // The music's loudness in percent (one of kVolumeSteps), applied at once.
+    void set_volume(int percent);
+    int volume() const { return volume_; }
+
+    // The language the player chooses (the menu, the settings), applied at once and kept.
+    void set_language(Language language);
+
+  private:
+    void apply(const Settings& chosen);
+
+    MainWindow& window_;
+    MainForm& form_;
+    void show_language(Language language);
+
+    int volume_ = 100;
+    std::optional<Language> language_;  // the player's own choice, as kept
+    QString path_;                      // empty: the choices are not kept
+    Settings remembered_;               // what the file holds
+};
+
+}  // namespace hazama

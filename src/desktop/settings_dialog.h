@@ -1,0 +1,47 @@
+// The settings (設定): every remembered choice in one dialog, from the right-click menu,
+// the language among them (the dialog switches with it).
+// Each choice is applied as it is made; Escape or 閉じる closes the dialog.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "desktop/settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QPushButton;
+
+namespace hazama {
+
+class SettingsDialog : public QDialog {
+  public:
+    // Shows `current`; `choose` is called with the whole of the choices after every change.
+    SettingsDialog(QWidget* parent, const Settings& current,
+                   std::function<void(const Settings&)> choose);
+
+  private:
+    // Reads every control into the choices and hands them on.
+    void changed();
+    // Every text in the language in force.
+    void retranslate();
+
+    Settings settings_;
+    std::function<void(const Settings&)> choose_;
+    QComboBox* text_ = nullptr;
+    QComboBox* auto_speed_ = nullptr;
+    QComboBox* skip_ = nullptr;
+    QComboBox* volume_ = nullptr;
+    QComboBox* size_ = nullptr;
+    QCheckBox* fullscreen_ = nullptr;
+    QCheckBox* copy_ = nullptr;
+    QCheckBox* both_ = nullptr;
+    QComboBox* language_ = nullptr;
+    QFormLayout* form_ = nullptr;
+    QLabel* help_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+}  // namespace hazama
