@@ -18,7 +18,7 @@ common=(--from-code=UTF-8 --add-comments=TRANSLATORS: --sort-by-file
 quiet() { "$@" 2> >(grep -vF "should not contain the '\\r' escape" >&2); }
 quiet xgettext --language=C++ --keyword=message "${common[@]}" -o "$work/story.pot" \
   src/scenario/*.cpp src/form/*.cpp src/sequences/*.cpp
-mapfile -t others < <(find src -name '*.cpp' | sort)
+mapfile -t others < <(find src \( -name '*.cpp' -o -name '*.h' \) | sort)
 quiet xgettext --language=C++ -k --keyword=translated --keyword=to_translate --keyword=ui \
   "${common[@]}" -o "$work/window.pot" "${others[@]}"
 quiet msgcat --use-first --no-wrap --sort-by-file -o "$work/hazama.pot" "$work/story.pot" \

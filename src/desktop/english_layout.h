@@ -1,11 +1,13 @@
-// How an English message is laid out in the message line: a face made for Latin text,
-// wrapped by words, and speech hanging-indented after its speaker's name ("Shibuki: “…”").
+// English messages in the message line, in Qt's terms: the face and its line step, and the
+// session's layout rules (shell/english_layout.h) measured with a QFontMetrics.
 #pragma once
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
 #include <QStringList>
+
+#include "shell/english_layout.h"
 
 namespace hazama {
 

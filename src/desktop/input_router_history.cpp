@@ -5,72 +5,60 @@
 #include "desktop/history_panel.h"
 #include "desktop/input_router.h"
 #include "desktop/main_window.h"
-#include "desktop/positions.h"
 #include "desktop/ui_text.h"
-#include "form/main_form.h"
+#include "shell/session.h"
 
 namespace hazama {
 
 void InputRouter::open_history() {
-    if (window_.history_open() || !form_.open_history()) return;
+    if (window_.history_open() || !session_.open_history()) return;
     // An empty history opens too, and says that it is empty.
-    const auto& entries = form_.reading().history().entries();
-    window_.open_history(entries);
-    window_.history().set_lines_back(positions_.lines_back(entries));
+    window_.open_history(session_.history_entries());
+    window_.history().set_lines_back(session_.history_lines_back());
 }
 
 void InputRouter::go_back_to(int entry) {
     const int lines = window_.history().lines_back(entry);
     window_.close_history();
-    if (lines >= 0) positions_.go_back(lines);
+    if (lines >= 0) session_.go_back(lines);
 }
 
-// The keys of the open history: Up and Down move the choice of a line to go back to (and
-// scroll where there is none to move to), Enter goes back to it; the other keys scroll.
-// Space, and Enter with nothing chosen, close it and go on to release the line as ever.
-bool InputRouter::history_key(int key) {
+// Up and Down move the choice of a line to go back to (and scroll where there is none to
+// move to), Enter goes back to it; the other keys scroll.
+void InputRouter::history_key(Do action) {
     HistoryPanel& history = window_.history();
-    switch (key) {
-        case Qt::Key_Up:
-            // The choice moves to the line before; where there is none the view scrolls.
+    switch (action) {
+        case Do::history_previous:
             if (!history.choose_next(-1)) history.scroll_by(-history.line_height());
-            return true;
-        case Qt::Key_Down:
+            break;
+        case Do::history_next:
             if (!history.choose_next(1)) history.scroll_by(history.line_height());
-            return true;
-        case Qt::Key_PageUp:
+            break;
+        case Do::history_page_up:
             history.scroll_by(-history.page());
-            return true;
-        case Qt::Key_PageDown:
+            break;
+        case Do::history_page_down:
             if (!history.scroll_by(history.page())) window_.close_history();
-            return true;
-        case Qt::Key_Home:
+            break;
+        case Do::history_start:
             history.scroll_to_start();
-            return true;
-        case Qt::Key_End:
+            break;
+        case Do::history_end:
             history.scroll_to_end();
-            return true;
-        case Qt::Key_Escape:
+            break;
+        case Do::history_escape:
             // A choice is let go first.
             if (history.chosen() >= 0) {
                 history.choose(-1);
             } else {
                 window_.close_history();
             }
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (history.chosen() >= 0) {
-                go_back_to(history.chosen());
-                return true;
-            }
-            window_.close_history();
-            return false;
-        case Qt::Key_Space:
-            window_.close_history();
-            return false;
+            break;
+        case Do::history_go:
+            go_back_to(history.chosen());
+            break;
         default:
-            return false;
+            break;
     }
 }
 

@@ -20,6 +20,7 @@
 #include "desktop/window_art.h"
 #include "form/main_form.h"
 #include "graphics/stage.h"
+#include "shell/stage_layout.h"
 
 namespace hazama {
 
@@ -38,8 +39,8 @@ MainWindow::MainWindow(std::filesystem::path root)
     });
     build_controls();
     build_buttons();
-    auto_mark_ = reading_mark("auto_mark", QStringLiteral("オート"), 431);
-    skip_mark_ = reading_mark("skip_mark", QStringLiteral("スキップ"), 445);
+    auto_mark_ = reading_mark("auto_mark", kAutoMark, kAutoMarkPlace);
+    skip_mark_ = reading_mark("skip_mark", kSkipMark, kSkipMarkPlace);
     history_ = new HistoryPanel(this);
     scaling_.place(history_, history_->geometry());
 
@@ -75,7 +76,7 @@ void MainWindow::build_controls() {
     };
     screen_ = new ScreenView(this);
     screen_->setObjectName(QStringLiteral("picmain0"));
-    scaling_.place(screen_, QRect(4, 5, kStageWidth, kStageHeight));
+    scaling_.place(screen_, design_rect(kScenePlace));
     screen_->hide();
     controls_[static_cast<int>(Control::picmain0)] = screen_;
     clickable(screen_, &MainForm::picmain_Click);
@@ -83,7 +84,7 @@ void MainWindow::build_controls() {
     for (std::size_t i = 0; i < labstaff_.size(); ++i) {
         auto* label = new QLabel(screen_);
         label->setObjectName(QStringLiteral("labstaff%1").arg(i));
-        scaling_.set_font(label, mincho(9));
+        scaling_.set_font(label, mincho(kCreditPoints));
         label->setTextFormat(Qt::PlainText);
         // A click on a credit is a click on the picture under it.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -93,7 +94,7 @@ void MainWindow::build_controls() {
 
     auto* picface = new QLabel(this);
     picface->setObjectName(QStringLiteral("picface"));
-    scaling_.place(picface, QRect(32, 396, 65, 65));
+    scaling_.place(picface, design_rect(kPortraitPlace));
     picface->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picface->hide();
     controls_[static_cast<int>(Control::picface)] = picface;
@@ -101,8 +102,8 @@ void MainWindow::build_controls() {
 
     labmain_ = new MessageLine(this);
     labmain_->setObjectName(QStringLiteral("labmain"));
-    scaling_.place(labmain_, QRect(112, 397, 513, 65));
-    scaling_.set_font(labmain_, gothic(14.25));
+    scaling_.place(labmain_, design_rect(kMessagePlace));
+    scaling_.set_font(labmain_, gothic(kMessagePoints));
     labmain_->setWordWrap(true);
     labmain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     set_text_colour(labmain_, Qt::white);
@@ -115,13 +116,9 @@ void MainWindow::build_controls() {
         imamou[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         imamou[i]->hide();
     }
-    const QRect first(599, 428, 32, 32);
-    QRect second(567, 428, 32, 32);
-    // The two frames share one square: the second is moved onto the first, x then y.
-    second.moveTo(first.x(), second.y());
-    second.moveTo(second.x(), first.y());
-    scaling_.place(imamou[0], first);
-    scaling_.place(imamou[1], second);
+    // The two frames share one square.
+    scaling_.place(imamou[0], design_rect(kIndicatorPlace));
+    scaling_.place(imamou[1], design_rect(kIndicatorPlace));
     controls_[static_cast<int>(Control::imamou0)] = imamou[0];
     controls_[static_cast<int>(Control::imamou1)] = imamou[1];
     clickable(imamou[0], &MainForm::imamou0_Click);
@@ -129,7 +126,7 @@ void MainWindow::build_controls() {
 
     piclogo_ = new QLabel(this);
     piclogo_->setObjectName(QStringLiteral("piclogo"));
-    scaling_.place(piclogo_, QRect(520, 9, 106, 52));
+    scaling_.place(piclogo_, design_rect(kLogoPlace));
     piclogo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     clickable(piclogo_, &MainForm::piclogo_Click);
 
@@ -137,7 +134,7 @@ void MainWindow::build_controls() {
     labcopy_->setObjectName(QStringLiteral("labcopy"));
     // Until the first notice the label keeps a new widget's size.
     scaling_.place(labcopy_, QRect(kNoticeAt, labcopy_->size()));
-    scaling_.set_font(labcopy_, gothic(9));
+    scaling_.set_font(labcopy_, gothic(kNoticePoints));
     labcopy_->setTextFormat(Qt::PlainText);
     set_text_colour(labcopy_, Qt::black);
     clickable(labcopy_, &MainForm::labcopy_Click);
@@ -145,14 +142,10 @@ void MainWindow::build_controls() {
 
 void MainWindow::build_buttons() {
     // Tab order follows creation: save, load, new game, quit.
-    auto* comsave = small_button(Control::comsave, "comsave", QStringLiteral("セーブ(&S)"), 529,
-                                 103, &MainForm::comsave_Click);
-    small_button(Control::comload, "comload", QStringLiteral("ロード(&O)"), 530, 128,
-                 &MainForm::comload_Click);
-    small_button(Control::comstart, "comstart", QStringLiteral("始めから(&F)"), 529, 153,
-                 &MainForm::comstart_Click);
-    auto* comend = small_button(Control::comend, "comend", QStringLiteral("終了(&Q)"), 529, 232,
-                                &MainForm::comend_Click);
+    auto* comsave = small_button(Control::comsave, "comsave", &MainForm::comsave_Click);
+    small_button(Control::comload, "comload", &MainForm::comload_Click);
+    small_button(Control::comstart, "comstart", &MainForm::comstart_Click);
+    auto* comend = small_button(Control::comend, "comend", &MainForm::comend_Click);
     comsave->hide();
     comsave->setEnabled(false);
     comend->hide();
@@ -160,18 +153,16 @@ void MainWindow::build_buttons() {
     struct Face {
         Control control;
         const char* name;
-        const char* word;  // what the picture says, told to screen readers
-        int y;
         WindowArt normal, down, off;
         FormHandler handler;
     };
     const Face faces[] = {
-        {Control::commove, "commove", to_translate("移動"), 257, WindowArt::move,
-         WindowArt::move_down, WindowArt::move_off, &MainForm::commove_Click},
-        {Control::comtalk, "comtalk", to_translate("話す"), 305, WindowArt::talk,
-         WindowArt::talk_down, WindowArt::talk_off, &MainForm::comtalk_Click},
-        {Control::comlook, "comlook", to_translate("見る"), 355, WindowArt::look,
-         WindowArt::look_down, WindowArt::look_off, &MainForm::comlook_Click},
+        {Control::commove, "commove", WindowArt::move, WindowArt::move_down, WindowArt::move_off,
+         &MainForm::commove_Click},
+        {Control::comtalk, "comtalk", WindowArt::talk, WindowArt::talk_down, WindowArt::talk_off,
+         &MainForm::comtalk_Click},
+        {Control::comlook, "comlook", WindowArt::look, WindowArt::look_down, WindowArt::look_off,
+         &MainForm::comlook_Click},
     };
     for (const Face& f : faces) {
         auto* button = new PictureButton(
@@ -191,8 +182,9 @@ void MainWindow::build_buttons() {
                 return PictureButton::Faces{face(f.normal), face(f.down), face(f.off)};
             });
         button->setObjectName(QString::fromLatin1(f.name));
-        button->setAccessibleName(QString::fromUtf8(f.word));
-        scaling_.place(button, QRect(529, f.y, 97, 41));
+        const ButtonPlace& at = button_place(f.control);
+        button->setAccessibleName(QString::fromUtf8(at.caption));
+        scaling_.place(button, design_rect(at.place));
         button->setAttribute(Qt::WA_NoMousePropagation);
         button->hide();
         button->setEnabled(false);
@@ -203,11 +195,11 @@ void MainWindow::build_buttons() {
     }
 }
 
-QPushButton* MainWindow::small_button(Control control, const char* name, const QString& caption,
-                                      int x, int y, FormHandler handler) {
-    auto* button = new SmallButton(caption, x, this);
+QPushButton* MainWindow::small_button(Control control, const char* name, FormHandler handler) {
+    const ButtonPlace& at = button_place(control);
+    auto* button = new SmallButton(QString::fromUtf8(at.caption), at.place.x, this);
     button->setObjectName(QString::fromLatin1(name));
-    scaling_.place(button, QRect(x, y, 97, 17));
+    scaling_.place(button, design_rect(at.place));
     scaling_.set_font(button, SmallButton::caption_font());
     QPalette p = button->palette();
     p.setColor(QPalette::Button, QColor(217, 222, 231));
@@ -222,11 +214,11 @@ QPushButton* MainWindow::small_button(Control control, const char* name, const Q
 }
 
 // The marks beside the waiting indicator: auto-advance on, lines being skipped.
-QLabel* MainWindow::reading_mark(const char* name, const QString& text, int y) {
-    auto* label = new QLabel(text, this);
+QLabel* MainWindow::reading_mark(const char* name, const char* text, const StageRect& place) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
     label->setObjectName(QString::fromLatin1(name));
-    scaling_.place(label, QRect(540, y, 56, 13));
-    scaling_.set_font(label, gothic(8));
+    scaling_.place(label, design_rect(place));
+    scaling_.set_font(label, gothic(kMarkPoints));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     set_text_colour(label, QColor(255, 214, 140));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -17,8 +17,10 @@
 #include <string>
 
 #include "desktop/scaling.h"
+#include "form/form_handler.h"
 #include "platform/platform.h"
 #include "reading/history.h"
+#include "shell/stage_layout.h"
 #include "text/catalogue.h"
 
 class QLabel;
@@ -32,9 +34,6 @@ class MainForm;
 class MessageLine;
 class NoticeLabel;
 class ScreenView;
-
-// A handler of the form that a control calls: a button's click, a release input's click.
-using FormHandler = void (MainForm::*)();
 
 // What the window asks of the game around it.
 struct WindowHooks {
@@ -118,7 +117,7 @@ class MainWindow : public QWidget {
 
   private:
     // Where the notice under the logo starts.
-    static constexpr QPoint kNoticeAt{528, 64};
+    static constexpr QPoint kNoticeAt{kNoticeX, kNoticeY};
 
     // The window's pictures of the title screen, decoded on a second core while the window
     // and the form are made.
@@ -131,9 +130,8 @@ class MainWindow : public QWidget {
 
     void build_controls();
     void build_buttons();
-    QPushButton* small_button(Control control, const char* name, const QString& caption, int x,
-                              int y, FormHandler handler);
-    QLabel* reading_mark(const char* name, const QString& text, int y);
+    QPushButton* small_button(Control control, const char* name, FormHandler handler);
+    QLabel* reading_mark(const char* name, const char* text, const StageRect& place);
     void apply_fit(const Fit& fit);
     // The fixed window at the chosen size, its centre kept where it was.
     void apply_window_size();

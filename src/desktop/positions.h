@@ -1,76 +1,32 @@
-// The window's saved positions: the slot screen (F6 to save, F7 to load), quick save and
-// quick load (F5, F9), continuing from the newest save at the title, the automatic slot kept
-// at every arrival and on closing, and going back a line. The core replays; this side writes the
-// slots, draws the notice and says what failed.
+// The desktop's side of the saved positions (the session's PositionKeeper decides them):
+// the notice over the scene that says what happened, and the scene's small picture for a
+// slot card.
 #pragma once
 
 #include <QString>
-#include <deque>
-#include <filesystem>
-#include <optional>
-#include <vector>
+#include <string>
 
-#include "replay/command_log.h"
+#include "shell/positions.h"
 
 class QLabel;
+class QWidget;
 
 namespace hazama {
 
-class MainForm;
-class MainWindow;
-class QtPlatform;
-class Replayer;
-struct HistoryEntry;
-struct Slot;
+struct Plane;
 
-class PositionKeeper {
+// A short line over the scene's top left ("クイックセーブしました") that goes by itself.
+class PositionNotice {
   public:
-    static constexpr const char* kQuickSlot = "quick";
-    static constexpr const char* kAutoSlot = "auto";
-
-    // Slots go to `data_folder`/saves (the player's data folder; none keeps nothing).
-    PositionKeeper(MainWindow& window, QtPlatform& platform, MainForm& form, Replayer& replayer,
-                   std::filesystem::path data_folder);
-    ~PositionKeeper();
-
-    void quick_save();
-    // At the title: continue from the newest save; in play: the quick slot.
-    void quick_load();
-    void continue_newest();
-    // The slot screen, to save in a slot (when a position can be taken) or to load one.
-    void open_slots(bool saving);
-    // Back `lines` lines from the line shown last (0: that line, waiting again), as Ctrl+Z
-    // does for one and the history for any; the history is cut back there by the replay,
-    // the read record is not.
-    void go_back(int lines);
-    // For each entry of the history: how many lines back it is, or -1 where the game cannot
-    // go back to it: a line before a loaded game (the divider), or none at all while a
-    // position cannot be taken.
-    std::vector<int> lines_back(const std::deque<HistoryEntry>& entries) const;
-    // The automatic slot: the position now, or the nearest one that can be restored while
-    // an animation runs. Failures go to standard error only.
-    void autosave();
-    bool at_title() const;
-    // The newest slot of the saves folder, if there is one.
-    std::optional<std::filesystem::path> newest() const;
-    // The last notice drawn over the scene (for the tests).
-    QString notice() const;
-
-  private:
-    bool write(const char* name, const Position& position, bool quietly);
-    void load(const std::filesystem::path& path);
-    // The slot at `path`; when it cannot be read, the player is told why.
-    std::optional<Slot> readable(const std::filesystem::path& path);
-    void restore(const Position& position);
+    explicit PositionNotice(QWidget* window) : window_(window) {}
     void tell(const QString& text);
 
-    MainWindow& window_;
-    QtPlatform& platform_;
-    MainForm& form_;
-    Replayer& replayer_;
-    std::filesystem::path data_folder_;
-    QLabel* notice_ = nullptr;  // made with the first notice
-    int slot_page_ = 1;         // the slot screen opens where it was left
+  private:
+    QWidget* window_;
+    QLabel* label_ = nullptr;  // made with the first notice
 };
+
+// The scene at half its size, as PNG bytes; empty for an empty plane.
+std::string scene_thumbnail_png(const Plane& screen);
 
 }  // namespace hazama

@@ -1,24 +1,21 @@
-// The game in its window: the window, the Qt platform, the form and the router of the
-// player's input, made in that order and wired together.
+// The game in its window: the window, the Qt platform, the session on them (the form, the
+// replayer, the positions and the choices) and the router of the player's input, made in
+// that order and wired together.
 #pragma once
 
-#include <QString>
 #include <filesystem>
 #include <memory>
 
+#include "desktop/desktop_face.h"
 #include "desktop/main_window.h"
-#include "desktop/player_choices.h"
 #include "desktop/qt_platform.h"
-#include "form/main_form.h"
+#include "shell/session.h"
 
 namespace hazama {
 
 class CloseRequestFilter;
 class FrameLog;
 class InputRouter;
-class PositionKeeper;
-class ReplayGate;
-class Replayer;
 
 class QtGame {
   public:
@@ -35,20 +32,18 @@ class QtGame {
 
     MainWindow& window() { return window_; }
     QtPlatform& platform() { return platform_; }
-    MainForm& form() { return *form_; }
-    PlayerChoices& choices() { return *choices_; }
-    PositionKeeper& positions() { return *positions_; }
-    Replayer& replayer() { return *replayer_; }
+    Session& session() { return *session_; }
+    MainForm& form() { return session_->form(); }
+    PlayerChoices& choices() { return session_->choices(); }
+    PositionKeeper& positions() { return session_->positions(); }
+    Replayer& replayer() { return session_->replayer(); }
 
   private:
     MainWindow window_;
     QtPlatform platform_;
+    DesktopFace face_;
     std::unique_ptr<FrameLog> frame_log_;
-    std::unique_ptr<ReplayGate> gate_;
-    std::unique_ptr<MainForm> form_;
-    std::unique_ptr<Replayer> replayer_;
-    std::unique_ptr<PositionKeeper> positions_;
-    std::unique_ptr<PlayerChoices> choices_;
+    std::unique_ptr<Session> session_;
     std::unique_ptr<InputRouter> input_;
     std::unique_ptr<CloseRequestFilter> close_request_;
 };

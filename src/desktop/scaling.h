@@ -13,13 +13,20 @@
 #include <map>
 #include <optional>
 
+#include "shell/stage_layout.h"
+
 class QLabel;
 class QWidget;
 
 namespace hazama {
 
 // The client area's size in the design, in pixels.
-inline constexpr QSize kClientSize{634, 463};
+inline constexpr QSize kClientSize{kClientWidth, kClientHeight};
+
+// A place of the stage's layout in Qt's terms.
+constexpr QRect design_rect(const StageRect& r) {
+    return QRect(r.x, r.y, r.width, r.height);
+}
 
 // One factor and the top-left corner of the scaled client area.
 struct Fit {

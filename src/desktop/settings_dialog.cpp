@@ -15,22 +15,8 @@
 namespace hazama {
 namespace {
 
-template <std::size_t N>
-int index_of(const std::array<int, N>& steps, int value) {
-    const auto at = std::ranges::find(steps, value);
-    return at == steps.end() ? 0 : static_cast<int>(at - steps.begin());
-}
-
-// The lists' labels and items, in Japanese: the keys of what is shown.
-constexpr const char* kTextSpeeds[] = {
-    to_translate("一度に表示"), to_translate("一文字ずつ（遅い）"),
-    to_translate("一文字ずつ（普通）"), to_translate("一文字ずつ（速い）")};
-constexpr const char* kAutoSpeeds[] = {to_translate("遅い"), to_translate("普通"),
-                                       to_translate("速い")};
-constexpr const char* kSkipModes[] = {to_translate("既読の文章だけ"), to_translate("すべての文章")};
-
-QString volume_caption(int percent) {
-    return percent == 0 ? ui("消音") : QStringLiteral("%1 %").arg(percent);
+QString volume_text(int percent) {
+    return ui(volume_caption(percent).c_str());
 }
 
 }  // namespace
@@ -59,12 +45,12 @@ SettingsDialog::SettingsDialog(QWidget* parent, const Settings& current,
     text_ = list("text_speed", 4, static_cast<int>(current.text_speed));
     auto_speed_ = list("auto_speed", 3, static_cast<int>(current.auto_speed));
     skip_ = list("skip_mode", 2, static_cast<int>(current.skip_mode));
-    volume_ = list("volume", kVolumeSteps.size(), index_of(kVolumeSteps, current.volume));
-    size_ = list("window_size", kWindowSizes.size(), index_of(kWindowSizes, current.window_size));
+    volume_ = list("volume", kVolumeSteps.size(), step_index(kVolumeSteps, current.volume));
+    size_ = list("window_size", kWindowSizes.size(), step_index(kWindowSizes, current.window_size));
     // Each language by its own name, the same in either.
     language_ = list("language", 2, ui_english() ? 1 : 0);
-    language_->setItemText(0, QStringLiteral("日本語"));
-    language_->setItemText(1, QStringLiteral("English"));
+    for (int i = 0; i < 2; ++i)
+        language_->setItemText(i, QString::fromUtf8(SettingsWords::kLanguages[i]));
 
     const auto check = [&](const char* name, bool on) {
         auto* box = new QCheckBox(this);
@@ -95,7 +81,8 @@ SettingsDialog::SettingsDialog(QWidget* parent, const Settings& current,
 }
 
 void SettingsDialog::retranslate() {
-    setWindowTitle(ui("設定"));
+    using W = SettingsWords;
+    setWindowTitle(ui(W::kTitle));
     const auto label = [&](QWidget* field, const char* japanese) {
         if (auto* l = qobject_cast<QLabel*>(form_->labelForField(field))) l->setText(ui(japanese));
     };
@@ -103,28 +90,26 @@ void SettingsDialog::retranslate() {
         int i = 0;
         for (const char* item : japanese) box->setItemText(i++, ui(item));
     };
-    label(text_, to_translate("文字の表示(&T)"));
-    items(text_, kTextSpeeds);
-    label(auto_speed_, to_translate("オートの速さ(&A)"));
-    items(auto_speed_, kAutoSpeeds);
-    label(skip_, to_translate("スキップ(&K)"));
-    items(skip_, kSkipModes);
-    label(volume_, to_translate("音量(&M)"));
+    label(text_, W::kTextSpeedLabel);
+    items(text_, W::kTextSpeeds);
+    label(auto_speed_, W::kAutoSpeedLabel);
+    items(auto_speed_, W::kAutoSpeeds);
+    label(skip_, W::kSkipLabel);
+    items(skip_, W::kSkipModes);
+    label(volume_, W::kVolumeLabel);
     for (int i = 0; i < volume_->count(); ++i)
-        volume_->setItemText(i, volume_caption(kVolumeSteps[static_cast<std::size_t>(i)]));
-    label(size_, to_translate("ウィンドウの大きさ(&W)"));
+        volume_->setItemText(i, volume_text(kVolumeSteps[static_cast<std::size_t>(i)]));
+    label(size_, W::kWindowSizeLabel);
     for (int i = 0; i < size_->count(); ++i) {
         const double factor = kWindowSizes[static_cast<std::size_t>(i)] / 100.0;
-        size_->setItemText(i, ui("%1 倍").arg(factor));
+        size_->setItemText(i, ui(W::kWindowSize).arg(factor));
     }
-    label(language_, "言語(&L) / Language");
-    fullscreen_->setText(ui("全画面で表示する(&U)"));
-    copy_->setText(ui("新しい行をクリップボードにコピーする(&C)"));
-    both_->setText(ui("日本語のとき、履歴の各行の下に英語を表示する(&E)"));
-    help_->setText(
-        ui("スキップは移動先を選ぶときに止まります。Ctrl+C でいまの行をコピー、"
-           "中ボタンで文字を隠します。Esc で閉じます。"));
-    close_->setText(ui("閉じる"));
+    label(language_, W::kLanguageLabel);
+    fullscreen_->setText(ui(W::kFullscreen));
+    copy_->setText(ui(W::kCopyLines));
+    both_->setText(ui(W::kHistoryBoth));
+    help_->setText(ui(W::kHelp));
+    close_->setText(ui(W::kClose));
 }
 
 void SettingsDialog::changed() {

@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "desktop/ui_text.h"
-#include "replay/slot_file.h"
 
 namespace hazama {
 namespace {
@@ -13,22 +12,6 @@ namespace {
 // The card's design height: every length below is a part of it, so the card draws alike at
 // any factor of the window.
 constexpr double kDesignHeight = 100.0;
-
-// The place in the language in force. A slot keeps the place's name as the move chooser
-// gives it without its arrow; the chooser's caption, with the arrow, is the catalogue's key.
-QString place_shown(const std::string& place) {
-    const QString japanese = QString::fromStdString(place);
-    if (!ui_english() || place.empty()) return japanese;
-    for (const char* arrow : {"", "↑", "↓", "←", "→"}) {
-        for (const std::string& key : {arrow + place, place + arrow}) {
-            QString shown = ui(key.c_str());
-            if (shown == QString::fromStdString(key)) continue;
-            for (const QChar a : {u'↑', u'↓', u'←', u'→'}) shown.remove(a);
-            return shown.trimmed();
-        }
-    }
-    return japanese;
-}
 
 // `text` in rows of at most `width`, at most `rows` of them; the last one ends in "…" when
 // more would follow. Latin text breaks between words, Japanese anywhere.
@@ -55,32 +38,22 @@ SlotCard::SlotCard(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void SlotCard::show_slot(const QString& title, const std::filesystem::path& path) {
-    title_ = title;
-    path_ = path;
-    why_.clear();
-    saved_at_.clear();
-    place_.clear();
-    line_.clear();
+void SlotCard::show_card(const SlotCardView& card) {
+    state_ = card.state == SlotCardView::State::used      ? State::used
+             : card.state == SlotCardView::State::damaged ? State::damaged
+                                                          : State::empty;
+    title_ = QString::fromStdString(card.title);
+    path_ = card.path;
+    why_ = card.why;
+    saved_at_ = QString::fromStdString(card.saved_at);
+    place_ = QString::fromStdString(card.place);
+    line_ = QString::fromStdString(card.line);
     thumbnail_ = QImage();
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        state_ = State::empty;
-        setAccessibleName(title + QStringLiteral(": ") + ui("空き"));
-    } else if (const auto slot = read_slot(path, why_)) {
-        state_ = State::used;
-        saved_at_ = QString::fromStdString(slot->saved_at);
-        place_ = place_shown(slot->place);
-        line_ = QString::fromStdString(slot->line);
-        const std::string& png = slot->thumbnail_png;
-        thumbnail_.loadFromData(reinterpret_cast<const uchar*>(png.data()),
-                                static_cast<int>(png.size()), "PNG");
-        setAccessibleName(title + QStringLiteral(": ") + saved_at_ + QStringLiteral(", ") + place_ +
-                          QStringLiteral(", ") + line_);
-    } else {
-        state_ = State::damaged;
-        setAccessibleName(title + QStringLiteral(": ") + ui("読み込めないデータです"));
+    if (state_ == State::used) {
+        thumbnail_.loadFromData(reinterpret_cast<const uchar*>(card.thumbnail_png.data()),
+                                static_cast<int>(card.thumbnail_png.size()), "PNG");
     }
+    setAccessibleName(QString::fromStdString(card.spoken));
     update();
 }
 
@@ -139,10 +112,10 @@ void SlotCard::paintEvent(QPaintEvent*) {
     const int rows_left = (next.height() + row - metrics.height()) / row;
     switch (state_) {
         case State::empty:
-            write(ui("空き"), QColor(0x80, 0x80, 0x80), 1);
+            write(ui(SlotPages::kEmpty), QColor(0x80, 0x80, 0x80), 1);
             break;
         case State::damaged:
-            write(ui("読み込めないデータです"), QColor(0xb0, 0x20, 0x20), 1);
+            write(ui(SlotPages::kDamaged), QColor(0xb0, 0x20, 0x20), 1);
             write(QString::fromStdString(why_), QColor(0x80, 0x80, 0x80), rows_left - 1);
             break;
         case State::used:

@@ -1,12 +1,14 @@
-// One slot of the slot screen: the scene small, when it was saved, the place and the line
-// on screen; or that the slot is empty, or that its file cannot be read. A button: a click,
-// Space or Enter chooses it.
+// One slot of the slot screen drawn: the scene small, when it was saved, the place and the
+// line on screen; or that the slot is empty, or that its file cannot be read (what it says is
+// the session's SlotCardView). A button: a click, Space or Enter chooses it.
 #pragma once
 
 #include <QAbstractButton>
 #include <QImage>
 #include <filesystem>
 #include <string>
+
+#include "shell/slot_pages.h"
 
 namespace hazama {
 
@@ -16,9 +18,8 @@ class SlotCard : public QAbstractButton {
 
     explicit SlotCard(QWidget* parent);
 
-    // Reads the slot file at `path` (none there: the slot is empty) under the heading
-    // `title` ("No.3", "クイックセーブ").
-    void show_slot(const QString& title, const std::filesystem::path& path);
+    // Shows what `card` says.
+    void show_card(const SlotCardView& card);
 
     State state() const { return state_; }
     const std::filesystem::path& path() const { return path_; }

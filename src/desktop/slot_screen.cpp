@@ -9,10 +9,8 @@
 #include <algorithm>
 
 #include "desktop/app_setup.h"
-#include "desktop/positions.h"
 #include "desktop/slot_card.h"
 #include "desktop/ui_text.h"
-#include "replay/slot_file.h"
 
 namespace hazama {
 namespace {
@@ -29,16 +27,13 @@ constexpr int kButtonHeight = 28;
 
 }  // namespace
 
-SlotScreen::SlotScreen(QWidget* parent, Mode mode, std::filesystem::path data_folder, Hooks hooks,
-                       int page)
+SlotScreen::SlotScreen(QWidget* parent, SlotPages& pages)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      mode_(mode),
-      data_folder_(std::move(data_folder)),
-      hooks_(std::move(hooks)) {
-    const bool saving = mode == Mode::save;
+      pages_(pages) {
+    const bool saving = pages.mode() == SlotPages::Mode::save;
     setObjectName(saving ? QStringLiteral("save_screen") : QStringLiteral("load_screen"));
-    setWindowTitle(saving ? ui("セーブ") : ui("ロード"));
+    setWindowTitle(ui(saving ? SlotPages::kSaveTitle : SlotPages::kLoadTitle));
     setFixedSize(kScreen);
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -46,9 +41,8 @@ SlotScreen::SlotScreen(QWidget* parent, Mode mode, std::filesystem::path data_fo
     white.setColor(QPalette::Button, Qt::white);
     setPalette(white);
 
-    auto* heading = new QLabel(
-        saving ? ui("どのスロットにセーブしますか？") : ui("どのスロットからロードしますか？"),
-        this);
+    auto* heading =
+        new QLabel(ui(saving ? SlotPages::kSaveHeading : SlotPages::kLoadHeading), this);
     heading->setFont(design_font(QStringLiteral("ＭＳ Ｐゴシック"), 12, true));
     heading->move(kFirstCard.x() + 1, 8);
     heading->adjustSize();
@@ -62,7 +56,7 @@ SlotScreen::SlotScreen(QWidget* parent, Mode mode, std::filesystem::path data_fo
                                 kCard));
         card->installEventFilter(this);
         connect(card, &SlotCard::clicked, this, [this, i] { choose(i); });
-        cards_[i] = card;
+        cards_[static_cast<std::size_t>(i)] = card;
     }
 
     const QFont button_font = design_font(QStringLiteral("ＭＳ Ｐゴシック"), 10);
@@ -76,99 +70,66 @@ SlotScreen::SlotScreen(QWidget* parent, Mode mode, std::filesystem::path data_fo
         return b;
     };
     int x = kFirstCard.x();
-    for (int p = first_page(); p <= kPages; ++p) {
+    for (int p = pages.first_page(); p <= kPages; ++p) {
         const int width = p == 0 ? 116 : 32;
-        QPushButton* tab = button(p == 0 ? ui("自動・クイック") : QString::number(p),
+        QPushButton* tab = button(QString::fromStdString(pages.tab_caption(p)),
                                   QRect(x, kButtonsTop, width, kButtonHeight));
         tab->setObjectName(QStringLiteral("page_%1").arg(p));
-        tab->setAccessibleName(p == 0 ? tab->text() : ui("ページ %1").arg(p));
+        tab->setAccessibleName(p == 0 ? tab->text() : ui(SlotPages::kPageName).arg(p));
         tab->setCheckable(true);
         connect(tab, &QPushButton::clicked, this, [this, p] { show_page(p); });
-        tabs_[p] = tab;
+        tabs_[static_cast<std::size_t>(p)] = tab;
         x += width + 4;
     }
     const int right = kScreen.width() - kFirstCard.x();
-    QPushButton* close = button(ui("閉じる"), QRect(right - 90, kButtonsTop, 90, kButtonHeight));
+    QPushButton* close =
+        button(ui(SlotPages::kClose), QRect(right - 90, kButtonsTop, 90, kButtonHeight));
     close->setObjectName(QStringLiteral("close"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    delete_ = button(ui("削除"), QRect(right - 186, kButtonsTop, 90, kButtonHeight));
+    delete_ = button(ui(SlotPages::kDelete), QRect(right - 186, kButtonsTop, 90, kButtonHeight));
     delete_->setObjectName(QStringLiteral("delete"));
     // Pressed, the next slot chosen is deleted instead (Delete deletes the current one).
     delete_->setCheckable(true);
-
-    show_page(qBound(first_page(), page, kPages));
+    connect(delete_, &QPushButton::toggled, this, [this](bool on) { pages_.set_deleting(on); });
+    refresh();
 }
 
-std::string SlotScreen::slot_name(int number) {
-    return (number < 10 ? "slot0" : "slot") + std::to_string(number);
+void SlotScreen::refresh() {
+    for (int i = 0; i < kPerPage; ++i) {
+        SlotCard* card = cards_[static_cast<std::size_t>(i)];
+        card->setVisible(i < pages_.shown());
+        if (i < pages_.shown()) card->show_card(pages_.cards()[static_cast<std::size_t>(i)]);
+    }
+    for (int p = pages_.first_page(); p <= kPages; ++p)
+        tabs_[static_cast<std::size_t>(p)]->setChecked(p == pages_.page());
+    if (isVisible())
+        cards_[static_cast<std::size_t>(pages_.current())]->setFocus(Qt::OtherFocusReason);
+    delete_->setEnabled(pages_.page() != 0);
+    delete_->setChecked(pages_.deleting());
 }
 
 void SlotScreen::show_page(int page) {
-    if (page < first_page() || page > kPages) return;
-    page_ = page;
-    for (int i = 0; i < kPerPage; ++i) {
-        SlotCard* card = cards_[i];
-        if (page == 0) {
-            // The slots the game keeps by itself: shown, never written from here.
-            card->setVisible(i < 2);
-            if (i == 0)
-                card->show_slot(ui("自動セーブ"),
-                                slot_path(data_folder_, PositionKeeper::kAutoSlot));
-            if (i == 1)
-                card->show_slot(ui("クイックセーブ"),
-                                slot_path(data_folder_, PositionKeeper::kQuickSlot));
-            continue;
-        }
-        const int number = number_of(i);
-        card->setVisible(true);
-        card->show_slot(QStringLiteral("No.%1").arg(number),
-                        slot_path(data_folder_, slot_name(number)));
-    }
-    for (int p = first_page(); p <= kPages; ++p) tabs_[p]->setChecked(p == page);
-    if (cards_[current_]->isHidden()) current_ = 0;
-    if (isVisible()) cards_[current_]->setFocus(Qt::OtherFocusReason);
-    delete_->setEnabled(page != 0);
-    if (page == 0) delete_->setChecked(false);
+    pages_.show_page(page);
+    refresh();
 }
 
 void SlotScreen::choose(int index) {
-    SlotCard* card = cards_[index];
-    current_ = index;
-    if (delete_->isChecked()) {
-        delete_->setChecked(false);
-        remove(index);
-        return;
-    }
-    if (mode_ == Mode::load) {
-        if (card->state() == SlotCard::State::empty || !hooks_.loadable(card->path())) return;
-        chosen_ = card->path();
+    if (pages_.choose(index)) {
         accept();
         return;
     }
-    if (card->state() != SlotCard::State::empty && !ask(ui("このスロットに上書きしますか？"), true))
-        return;
-    if (hooks_.save(slot_name(number_of(index)))) show_page(page_);
+    refresh();
 }
 
 void SlotScreen::remove(int index) {
-    SlotCard* card = cards_[index];
-    if (page_ == 0 || card->state() == SlotCard::State::empty) return;
-    if (!ask(ui("このスロットを削除しますか？"), false)) return;
-    std::error_code ec;
-    std::filesystem::remove(card->path(), ec);
-    if (ec) {
-        QMessageBox box(QMessageBox::Warning, ui("ハザマ"), ui("削除できませんでした"),
-                        QMessageBox::Ok, this);
-        box.setInformativeText(QString::fromStdString(ec.message() + "\n" + card->path().string()));
-        hooks_.ask(box);
-    }
-    show_page(page_);
+    pages_.remove(index);
+    refresh();
 }
 
 void SlotScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centre_on_window(this);
-    cards_[current_]->setFocus(Qt::OtherFocusReason);
+    cards_[static_cast<std::size_t>(pages_.current())]->setFocus(Qt::OtherFocusReason);
 }
 
 bool SlotScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -176,28 +137,30 @@ bool SlotScreen::eventFilter(QObject* watched, QEvent* event) {
     if (at == cards_.end()) return false;
     const int index = static_cast<int>(at - cards_.begin());
     if (event->type() == QEvent::FocusIn) {
-        current_ = index;
+        pages_.set_current(index);
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
+    const auto move = [&](int columns, int rows) {
+        pages_.set_current(index);
+        pages_.move_by(columns, rows);
+        refresh();
+        return true;
+    };
     switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Left:
-            move_by(index, -1, 0);
-            return true;
+            return move(-1, 0);
         case Qt::Key_Right:
-            move_by(index, 1, 0);
-            return true;
+            return move(1, 0);
         case Qt::Key_Up:
-            move_by(index, 0, -1);
-            return true;
+            return move(0, -1);
         case Qt::Key_Down:
-            move_by(index, 0, 1);
-            return true;
+            return move(0, 1);
         case Qt::Key_PageUp:
-            show_page(page_ - 1);
+            show_page(pages_.page() - 1);
             return true;
         case Qt::Key_PageDown:
-            show_page(page_ + 1);
+            show_page(pages_.page() + 1);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -209,31 +172,6 @@ bool SlotScreen::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
-}
-
-bool SlotScreen::ask(const QString& question, bool yes_first) {
-    QMessageBox box(QMessageBox::Question, ui("ハザマ"), question,
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(yes_first ? QMessageBox::Yes : QMessageBox::No);
-    return hooks_.ask(box) && box.clickedButton() == box.button(QMessageBox::Yes);
-}
-
-// Past the left or right column the page before or after is shown, at the same row.
-void SlotScreen::move_by(int from, int columns, int rows) {
-    int column = from % kColumns + columns;
-    const int row = qBound(0, from / kColumns + rows, kPerPage / kColumns - 1);
-    if (column < 0 || column >= kColumns) {
-        const int page = page_ + (column < 0 ? -1 : 1);
-        if (page < first_page() || page > kPages) return;
-        column = column < 0 ? kColumns - 1 : 0;
-        current_ = row * kColumns + column;
-        show_page(page);
-        return;
-    }
-    const int next = row * kColumns + column;
-    if (cards_[next]->isHidden()) return;
-    current_ = next;
-    cards_[next]->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace hazama

@@ -8,6 +8,7 @@
 #include "desktop/main_window.h"
 #include "desktop/picture_button.h"
 #include "desktop/ui_text.h"
+#include "shell/stage_layout.h"
 
 namespace hazama {
 
@@ -25,35 +26,17 @@ void MainWindow::set_history_both(bool both) {
 
 void MainWindow::retranslate() {
     setWindowTitle(ui("ハザマ"));
-    struct Caption {
-        Control control;
-        const char* japanese;
-    };
-    // The title screen's and the game's small buttons keep their Alt letters in English.
-    static constexpr Caption kCaptions[] = {
-        {Control::comsave, to_translate("セーブ(&S)")},
-        {Control::comload, to_translate("ロード(&O)")},
-        {Control::comstart, to_translate("始めから(&F)")},
-        {Control::comend, to_translate("終了(&Q)")},
-    };
-    for (const Caption& c : kCaptions) {
-        if (auto* button = qobject_cast<QPushButton*>(control(c.control)))
-            button->setText(ui(c.japanese));
-    }
-    // The command buttons: their English pictures, and their words for screen readers.
-    static constexpr Caption kCommands[] = {
-        {Control::commove, to_translate("移動")},
-        {Control::comtalk, to_translate("話す")},
-        {Control::comlook, to_translate("見る")},
-    };
-    for (const Caption& c : kCommands) {
-        if (auto* button = dynamic_cast<PictureButton*>(control(c.control))) {
-            button->setAccessibleName(ui(c.japanese));
+    for (const ButtonPlace& b : kButtonPlaces) {
+        if (auto* button = dynamic_cast<PictureButton*>(control(b.control))) {
+            // The command buttons: their English pictures, and their words for screen readers.
+            button->setAccessibleName(ui(b.caption));
             button->reload();
+        } else if (auto* small = qobject_cast<QPushButton*>(control(b.control))) {
+            small->setText(ui(b.caption));
         }
     }
-    auto_mark_->setText(ui("オート"));
-    skip_mark_->setText(ui("スキップ"));
+    auto_mark_->setText(ui(kAutoMark));
+    skip_mark_->setText(ui(kSkipMark));
 }
 
 }  // namespace hazama

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "form/form_handler.h"
 #include "graphics/dither.h"
 #include "graphics/plane.h"
 #include "platform/platform.h"

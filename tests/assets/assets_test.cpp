@@ -42,7 +42,7 @@ std::set<std::string> pictures_named_by_code() {
 
     // The window's own pictures, named as "window/NAME" or in a table of file names beside
     // the "gra/window/" folder they are read from.
-    const auto app = code_in({"app"});
+    const auto app = code_in({"desktop"});
     collect(app, std::regex(R"re("(?:gra/)?window/([\w+\-]+\.(?:jpg|gif|png))")re"), "gra/window/",
             "", names);
     std::vector<std::string> tables;

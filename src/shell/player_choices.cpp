@@ -1,8 +1,8 @@
 // The player's remembered choices (player_choices.h).
-#include "desktop/player_choices.h"
+#include "shell/player_choices.h"
 
-#include "desktop/main_window.h"
 #include "form/main_form.h"
+#include "shell/face.h"
 
 namespace hazama {
 
@@ -11,10 +11,10 @@ void PlayerChoices::set_volume(int percent) {
     form_.set_volume(percent);
 }
 
-void PlayerChoices::use_settings(const QString& path, std::optional<Language> forced,
+void PlayerChoices::use_settings(const SettingsFile& file, std::optional<Language> forced,
                                  Language desktop) {
-    path_ = path;
-    remembered_ = Settings::load(path);
+    path_ = file.path;
+    remembered_ = Settings::load(file);
     language_ = remembered_.language;
     show_language(starting_language(forced, remembered_.language, desktop));
     apply(remembered_);
@@ -29,22 +29,22 @@ void PlayerChoices::set_language(Language language) {
 // The form first: the window's texts follow the form's catalogue.
 void PlayerChoices::show_language(Language language) {
     form_.set_language(language);
-    window_.set_language(language);
+    face_.set_language(language);
 }
 
 Settings PlayerChoices::now() const {
     const Reading& reading = form_.reading();
-    return Settings{.fullscreen = window_.fullscreen(),
+    return Settings{.fullscreen = face_.fullscreen(),
                     .volume = volume_,
                     .auto_advance = reading.auto_on(),
                     .auto_speed = reading.auto_speed(),
                     .skip_read = reading.skip_on(),
                     .skip_mode = reading.skip_mode(),
                     .text_speed = reading.text_speed(),
-                    .window_size = window_.window_size(),
+                    .window_size = face_.window_size(),
                     .copy_lines = reading.copy_lines(),
                     .language = language_,
-                    .history_both = window_.history_both()};
+                    .history_both = face_.history_both()};
 }
 
 // Only what differs is called for: the defaults are what the game has anyway.
@@ -57,10 +57,10 @@ void PlayerChoices::apply(const Settings& s) {
     if (s.skip_mode != was.skip_mode) form_.set_skip_mode(s.skip_mode);
     if (s.text_speed != was.text_speed) form_.set_text_speed(s.text_speed);
     if (s.copy_lines != was.copy_lines) form_.set_copy_lines(s.copy_lines);
-    if (s.window_size != was.window_size) window_.set_window_size(s.window_size);
-    if (s.fullscreen != was.fullscreen) window_.set_fullscreen(s.fullscreen);
+    if (s.window_size != was.window_size) face_.set_window_size(s.window_size);
+    if (s.fullscreen != was.fullscreen) face_.set_fullscreen(s.fullscreen);
     if (s.language && s.language != was.language) set_language(*s.language);
-    if (s.history_both != was.history_both) window_.set_history_both(s.history_both);
+    if (s.history_both != was.history_both) face_.set_history_both(s.history_both);
 }
 
 void PlayerChoices::choose(const Settings& chosen) {
@@ -69,7 +69,7 @@ void PlayerChoices::choose(const Settings& chosen) {
 }
 
 void PlayerChoices::remember() {
-    if (path_.isEmpty()) return;
+    if (path_.empty()) return;
     const Settings now = this->now();
     if (now == remembered_) return;
     // A file that cannot be written keeps nothing, silently; the game goes on as chosen.

@@ -1,26 +1,27 @@
 // The player's remembered choices in force: fullscreen, the window's size, the volume,
-// auto-advance, skip, the text display and the copied lines, read from the settings file at
-// start and written back whenever one changes.
+// auto-advance, skip, the text display, the copied lines, the language and the history in
+// both languages; read from the settings file at start and written back whenever one
+// changes.
 #pragma once
 
-#include <QString>
+#include <optional>
 
-#include "desktop/settings.h"
+#include "shell/settings.h"
 
 namespace hazama {
 
+class Face;
 class MainForm;
-class MainWindow;
 
 class PlayerChoices {
   public:
-    PlayerChoices(MainWindow& window, MainForm& form) : window_(window), form_(form) {}
+    PlayerChoices(Face& face, MainForm& form) : face_(face), form_(form) {}
 
-    // The choices in the file at `path` are applied, and every later choice is written
+    // The choices in the file at `file` are applied, and every later choice is written
     // there. Without a call nothing is kept. The language is `forced` when given (and then
     // not written unless the player chooses one), else the remembered one, else the
     // desktop's.
-    void use_settings(const QString& path, std::optional<Language> forced = std::nullopt,
+    void use_settings(const SettingsFile& file, std::optional<Language> forced = std::nullopt,
                       Language desktop = desktop_language());
     // Writes the choices now in force to the settings file when they have changed.
     void remember();
@@ -39,14 +40,13 @@ class PlayerChoices {
 
   private:
     void apply(const Settings& chosen);
-
-    MainWindow& window_;
-    MainForm& form_;
     void show_language(Language language);
 
+    Face& face_;
+    MainForm& form_;
     int volume_ = 100;
     std::optional<Language> language_;  // the player's own choice, as kept
-    QString path_;                      // empty: the choices are not kept
+    std::filesystem::path path_;        // empty: the choices are not kept
     Settings remembered_;               // what the file holds
 };
 
