@@ -96,8 +96,9 @@ def message_faults(text, following):
         body = line[len(speech.group(0)):] if speech else line
         if BAD_LINE_START.search(body):
             faults.append(f'line {number} starts with {body[:2]!r}')
-    if speech and not re.search('[。！？]」$', text):
-        faults.append('speech does not close with 。」, ！」 or ？」')
+    # A word broken off by the next speaker or by herself ends in ―― and takes no 。.
+    if speech and not re.search('(?:[。！？]|――)」$', text):
+        faults.append('speech does not close with 。」, ！」, ？」 or ――」')
     if speech and text.count('「') != text.count('」'):
         faults.append('unpaired 「」')
     return faults
