@@ -14,7 +14,7 @@ constexpr DoorPictures kOpenDoor{"h04_s-do.jpg", "h04_s-de.jpg"};
 constexpr DoorPictures kClosedDoor{"h04_s-dc.jpg", "h04_sdce.jpg"};
 
 // What she says each time the door gives way again.
-constexpr const char* kOpenedAgain = to_translate("飛沫「開いた。……今日も、いるかな。」");
+constexpr const char* kOpenedAgain = to_translate("飛沫「開いた。今日も、いるかな。」");
 
 }  // namespace
 
@@ -31,15 +31,15 @@ void MainForm::g06() {
                 picture(1, "h04_s-dc.jpg");
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「誰が住んでるんだろう……。」");
+                message("飛沫「すみませーん。あれ、鳴らない？」");
                 face(0);
-                message("私は、おそるおそる扉に手をかけてみた。");
+                message("扉に手をかけて、そっと横に引いてみた。");
                 picture(1, "h04_s-do.jpg");
                 fade(3000, 0);
                 face("k01_sib3");
                 message(
-                    "飛沫「あ……開いた。\r\n"
-                    "　　　鍵、かかってないんだ……。」");
+                    "飛沫「開いちゃった。\r\n"
+                    "　　　鍵、かかってないんだ。」");
                 face(0);
                 game = 6;
                 x00 = 0;
