@@ -57,17 +57,17 @@ void MainForm::g04() {
             } else if (game == 29) {
                 message("飛沫の母「……おかえり。ごはん、冷めちゃったわよ。」");
                 face("k01_sib2");
-                message("飛沫「……ただいま。」");
+                message("飛沫「ただいま。」");
                 face("k01_sib0");
-                message("飛沫「うるさいなんて言って……ごめんなさい。」");
+                message("飛沫「うるさいなんて言って、ごめんなさい。」");
                 face(0);
                 message(
                     "飛沫の母「もういいわよ。お母さんもね、\r\n"
                     "　　　　　顔も見ないで、同じことばっかり。」");
                 face("k01_sib3");
-                message("飛沫「……お母さん、目が赤い。」");
+                message("飛沫「お母さん、目、赤いよ。」");
                 face("k01_sib0");
-                message("飛沫「ごはん食べたら、ちゃんと勉強するね。」");
+                message("飛沫「ごはん食べたら、勉強するね。」");
                 // No face(0) here: her smile stays until the closing com.
                 game = 30;
             } else if (game == 45) {
@@ -91,7 +91,7 @@ void MainForm::g04() {
                 message("飛沫「ただいま。友だちの家で、勉強してたの。」");
                 face(0);
                 message("飛沫の母「……。」");
-                message("飛沫の母「……そう。次からは、電話くらいしなさい。」");
+                message("飛沫の母「そう。次からは、電話くらいしなさい。」");
             } else if (game >= 40 && game <= 42) {
                 message("飛沫の母「おめでとう、ね。今夜はお赤飯よ。」");
             } else if (game == 43) {

@@ -9,34 +9,34 @@ void MainForm::december_and_january() {
     picture(1, "h03_sibu.jpg");
     fade(1000, 0);
     fade(1000, 1);
-    message("十二月のあいだ、私の毎日はこんなふうだった。");
+    message("十二月のあいだ、私には机がふたつあった。");
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("学校が終わると、あの家に寄って木を彫った。");
+    message("学校が終わると、あの家の座卓で木を彫る。");
 
     picture(1, "i07_comk.jpg");
     fade(1000, 0);
     message(
-        "家に帰れば、蓮美と画材屋で選んだペンで\r\n"
-        "マンガを描いた。ペン先を、ふたつ潰した。");
+        "夜は自分の机で、うさぎの話を描く。\r\n"
+        "トーンの夜空をカッターで削って、星を光らせる。");
     face("k01_sib0");
-    message("飛沫「このマンガも、もうすぐ完成だ。」");
+    message("飛沫「二十四ページのうち、二十ページ。もうすぐだ。」");
     face(0);
 
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
     message(
         "でも、受験まではもう二か月もない。\r\n"
-        "そろそろ本気で勉強しないと、さすがにまずい。\r\n"
-        "マンガは、一日一ページまでにすることにした。");
+        "冬休みの宿題は、手つかずのまま積んである。\r\n"
+        "マンガは、日曜日にだけ描くことにした。");
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("それでも、あの家にだけは通い続けた。");
+    message("あの家に通うのだけは、やめなかった。");
 
     fade(1000, 1);
-    message("年が明けて、一月のある日。");
+    message("年が明けて、一月の日曜日。");
 
     picture(1, "h03_sibu.jpg");
     fade(1000, 0);
@@ -76,7 +76,7 @@ void MainForm::february_comes() {
     message("それからも、私は毎日あの家に通った。");
     message(
         "でも、あの日から、ふたりのあいだは\r\n"
-        "何ひとつ変わらなかった。それがもどかしかった。");
+        "何ひとつ変わらない。それが、もどかしい。");
     face("k01_sib3");
     message("飛沫「あの人、もうちょっと積極的でもいいのに。」");
     face(0);
@@ -89,10 +89,10 @@ void MainForm::february_comes() {
     fade(1000, 0);
     message(
         "彫るほうは、見違えるほど上達した。\r\n"
-        "なのに、一日一ページのマンガは進まなかった。");
+        "なのに、マンガの残り四ページは、白いまま。");
     message(
-        "あと少しで完成なのに、どうしても\r\n"
-        "思ったとおりの形にならなかった。");
+        "うさぎが人の姿になって、女の子と空を見上げる場面。\r\n"
+        "その顔を、何度描いても、違う顔になる。");
 
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
@@ -102,7 +102,7 @@ void MainForm::february_comes() {
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("その日も、私はあの家へ向かった。");
+    message("学校のない土曜日の午後、私はあの家へ向かった。");
 
     // She is on the road already; its picture comes with the player's next command there.
     position = 3;
