@@ -68,9 +68,9 @@ void MainForm::g03() {
                 figure_on_road("c04_syon.jpg", 4);
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「……連れてってくれて、ありがと。またね。」");
+                message("飛沫「連れてってくれて、ありがと。またね。」");
                 face(0);
-                message("少年「うん。……また、明日。」");
+                message("少年「うん。また、明日。」");
                 picture(1, "h04_siee.jpg");
                 house_window("o01_kagg.jpg");
                 fade(1000, 0);
