@@ -20,7 +20,7 @@ void MainForm::g00() {
     pause_ms(1000);
     fade(1000, 1);
 
-    message("目覚ましが鳴っても、布団から足が出なかった。");
+    message("目覚ましが鳴っている。布団から、出る気になれない。");
     message("私はのろのろ起き上がって、目覚ましを黙らせた。");
     message("飛沫「うう、月曜日。学校、行かなきゃ。」");
     message("１９９８年　１１月");
@@ -45,14 +45,14 @@ void MainForm::g00() {
     face("k01_sib0");
     message("飛沫「はーい。」");
     face(0);
-    message("飛沫の母「授業中にマンガなんか描いてちゃだめよ。」");
+    message("飛沫の母「数学のノート、後ろがマンガだらけよ。」");
     message("飛沫の母「高校入試まで、あと三か月しかないのよ。」");
     face("k01_sib0");
-    message("飛沫「分かってるって。毎朝それなんだから。」");
+    message("飛沫「分かってるって。毎朝それ言うんだから。」");
     fade(1000, 1);
     message("飛沫「いってきまーす。」");
     face(0);
-    message("父はもう出勤したあと。私もいつものように家を出た。");
+    message("父はもう会社。パンを牛乳で流し込んで、家を出る。");
 
     // Location 1's arrival gives the player the first command.
     game = 1;

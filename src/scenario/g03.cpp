@@ -26,31 +26,31 @@ void MainForm::g03() {
             fade(1000, 0);
 
             if (game == 2) {
-                message("たばこ屋の角を曲がった先に、一軒の家が建っていた。");
+                message("回り道は、たばこ屋の角を曲がった先へ続いている。");
                 music("mind");
                 figure_on_road("c03_s-bc.jpg", 3);
                 fade(3000, 0);
                 face("k01_sib3");
-                message("飛沫「……ん？」");
-                message("飛沫「なんでだろ。……木の匂いがする。」");
+                message("飛沫「ん？」");
+                message("飛沫「なんだろ、この匂い。木？」");
                 face(0);
-                message("板壁の古い家の前で、足が前に進まなかった。");
-                message("始業のチャイムのことも、一瞬忘れていた。");
+                message("削りたての鉛筆みたいな匂いが、板壁の奥からする。");
+                message("立ち止まったのは、ほんの一分くらいのはずだった。");
                 picture(1, "h04_s-ie.jpg");
                 fade(3000, 0);
                 music("up_mode2");
                 face("k01_sib0");
-                message("飛沫「あっ、やばい！　急がないと遅刻だ！」");
+                message("飛沫「うそっ、もう八時二十分！？　遅刻する！」");
                 face(0);
                 game = 3;
             } else if (game == 4) {
                 rumour_of_the_house();
             } else if (game == 8) {
                 face("k01_sib2");
-                message("飛沫「あの人、ちゃんと自分の将来を決めてるんだ。」");
+                message("飛沫「『もう、そう決めてる』か。」");
                 message(
-                    "飛沫「私なんて、毎日をやり過ごすだけで\r\n"
-                    "　　　いっぱいいっぱいなのに。」");
+                    "飛沫「同い年なのにな。\r\n"
+                    "　　　私の作文、まだ題名しか書いてないや。」");
                 face(0);
                 game = 9;
             } else if (game == 25) {
@@ -68,9 +68,9 @@ void MainForm::g03() {
                 figure_on_road("c04_syon.jpg", 4);
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「……連れてってくれて、ありがと。またね。」");
+                message("飛沫「連れてってくれて、ありがと。またね。」");
                 face(0);
-                message("少年「うん。……また、明日。」");
+                message("少年「うん。また、明日。」");
                 picture(1, "h04_siee.jpg");
                 house_window("o01_kagg.jpg");
                 fade(1000, 0);

@@ -8,7 +8,7 @@ void MainForm::hasumi_after_club() {
     picture(1, "h04_siee.jpg");
     fade(1000, 0);
     face("k01_sib3");
-    message("飛沫「うわ、もう日が暮れてる。」");
+    message("飛沫「うわ、もうこんな時間。」");
     message("飛沫「どうりでお腹が空くわけだ。」");
     music("up_mode2");
     face("k02_has0");
@@ -17,26 +17,26 @@ void MainForm::hasumi_after_club() {
     fade(1000, 0);
     face("k01_sib3");
     message(
-        "飛沫「蓮美！　えっと……うん、もう言っちゃう。\r\n"
-        "　　　私、この家にお邪魔してたんだ。」");
+        "飛沫「蓮美！　あのね……うん、もう言っちゃう。\r\n"
+        "　　　私、この家に遊びに来てたの。」");
     message("飛沫「蓮美は？　部活の帰り？」");
     face(0);
     message(
-        "蓮美「うん。後輩の練習見てたら遅くなっちゃって。\r\n"
-        "　　　……待って。お邪魔してたって、ここに？」");
+        "蓮美「うん、後輩の練習見てて。\r\n"
+        "　　　……待って。遊びに来てたって、ここに？」");
     music("sukima");
     message(
         "蓮美「飛沫、この前からこの家の話ばっかり。\r\n"
         "　　　ここ、ずっと空き家なんだってば。」");
     face("k01_sib0");
     message("飛沫「そんなことないよ。」");
-    message("飛沫「さっきまで、ここの人と一緒だったもん。」");
+    message("飛沫「さっきまで、ここの人とうさぎ塗ってたもん。」");
     face(0);
-    message("蓮美「……飛沫、本気で言ってる？」");
+    message("蓮美「飛沫、本気で言ってる？」");
     face("k01_sib0");
-    message("飛沫「ほんとなんだから。じゃ、私もう帰るね。」");
+    message("飛沫「本気だもん。じゃ、私もう帰るね。」");
     face(0);
-    message("蓮美「う、うん……。また明日……。」");
+    message("蓮美「う、うん。また明日ね。」");
     picture(1, "h04_siee.jpg");
     house_window("o01_kagg.jpg");
     fade(1000, 0);

@@ -7,7 +7,7 @@ void MainForm::rumour_of_the_house() {
     figure_on_road("c03_s-bc.jpg", 3);
     fade(1000, 0);
     face("k01_sib2");
-    message("飛沫「……また、来ちゃった。」");
+    message("飛沫「また、来ちゃった。」");
     face(0);
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
@@ -27,21 +27,21 @@ void MainForm::rumour_of_the_house() {
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
     face("k02_has0");
-    message("蓮美「この家って……ここ？」");
+    message("蓮美「え、ここ？」");
     face(0);
-    message("蓮美は、まじまじとその家を見上げた。");
+    message("蓮美は家を見上げて、鞄の紐をぎゅっと握った。");
     face("k02_has0");
-    message("蓮美「ここ、誰も住んでないはずだよ。」");
+    message("蓮美「ここ、空き家だよ。たしか。」");
     face("k01_sib3");
     message("飛沫「え？　なんで？」");
     music(0);
     face("k02_has0");
-    message("蓮美「ここの家族、一家心中したんだって。」");
-    message("蓮美「たしか、お母さんの脱税がバレたとかで。」");
+    message("蓮美「ここの家族、一家心中したんだって。春に。」");
+    message("蓮美「うちのお母さん情報だけど。税金がどうとか。」");
     face("k01_sib3");
-    message("飛沫「そんな……。」");
-    message("飛沫「じゃあ、この家、今は……。」");
-    message("飛沫「……あれ？」");
+    message("飛沫「うそ……。」");
+    message("飛沫「じゃあ、今は誰も？」");
+    message("飛沫「あれ？」");
     face(0);
 
     // A shadow crosses the window and is gone again.
@@ -54,41 +54,41 @@ void MainForm::rumour_of_the_house() {
     face("k02_has0");
     message("蓮美「はあ？　何言ってんの。」");
     face("k01_sib3");
-    message("飛沫「ほんとだもん！　あの窓に、人影が見えたの。」");
+    message("飛沫「見たもん！　二階の窓に、誰かいた。」");
     face("k02_has0");
-    message("蓮美「ないない。気のせいだって。」");
+    message("蓮美「やめてよ、そういうの。」");
 
     music("up_mode2");
     figure_on_road("c02_hasu.jpg", 2);
     fade(1000, 0);
     face(0);
     message(
-        "蓮美「そんなことより、水曜のテスト。\r\n"
-        "　　　飛沫、ちゃんと勉強してる？」");
+        "蓮美「ね、もう行こ。ここ、なんかやだ。\r\n"
+        "　　　それより水曜のテスト、勉強してる？」");
     face("k01_sib3");
     message(
-        "飛沫「うっ。それがさあ、全然やる気が出なくて。\r\n"
-        "　　　机に向かっても、すぐマンガ描いちゃうし。」");
-    message("飛沫「高校だって、なんとなくで選んじゃったし。」");
-    message("飛沫「将来のことなんて、まだ何も考えてないよ。」");
+        "飛沫「うっ。問題集、まだ三ページ目。\r\n"
+        "　　　開くと、余白に顔描いちゃうんだもん。」");
+    message("飛沫「志望校だって、制服で選んだようなもんだし。」");
+    message("飛沫「将来の夢の作文なんか、まだ白紙だよ。」");
     face(0);
     message(
-        "蓮美「そんなの、みんな同じだって。\r\n"
-        "　　　あたしだって何にも考えてないもん。」");
-    message("蓮美「とりあえず、目の前のテストからでしょ。」");
+        "蓮美「あたしなんか、夢の欄に\r\n"
+        "　　　『お嫁さん』って書いて怒られたよ。」");
+    message("蓮美「とりあえず、水曜を乗り切ろうよ。」");
     face("k01_sib3");
-    message("飛沫「それは、そうなんだけど……。」");
+    message("飛沫「まあ、そうなんだけど。」");
     face(0);
     message("蓮美「ね、テスト終わったらさ。」");
     message(
         "蓮美「駅前の画材屋さん、一緒に行こうよ。\r\n"
-        "　　　飛沫の好きなペン、あそこにしかないでしょ。」");
+        "　　　丸ペン、先が開いちゃったんでしょ？」");
     face("k01_sib3");
     message(
-        "飛沫「行く行く！　……でも、受験生なのに\r\n"
-        "　　　マンガなんか描いてていいのかな。」");
+        "飛沫「行く行く！　でも、ペン買っても\r\n"
+        "　　　あの続き、描けるかなあ。」");
     face(0);
-    message("蓮美「いいに決まってるじゃん。息抜き息抜き。」");
+    message("蓮美「描いてよ。ハヤトくんが笑うとこ、見たい。」");
     message(
         "蓮美「じゃ、あたしは帰って勉強するから。\r\n"
         "　　　また明日ね、飛沫！」");
@@ -97,15 +97,15 @@ void MainForm::rumour_of_the_house() {
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("飛沫「……息抜き、か。」");
+    message("飛沫「笑うとこ、か。」");
     face("k01_sib2");
-    message("飛沫「息抜きばっかりなんだけどな、私。」");
+    message("飛沫「あの顔だけ、どうしても描けないんだよね。」");
     message(
-        "飛沫「マンガだって、描きかけのまま\r\n"
-        "　　　ちっとも進んでないし。」");
+        "飛沫「消しゴムかけすぎて、あそこだけ\r\n"
+        "　　　紙が毛羽立っちゃってるし。」");
     message(
-        "飛沫「勉強なんて、もっと進んでないし。\r\n"
-        "　　　……どっちつかずだなあ。」");
+        "飛沫「問題集は三ページ目のままだし、\r\n"
+        "　　　ハヤトは笑わないし。」");
     music("mind");
     platform().set_message("");
     // The shadow again, slower this time: she is sure now.
@@ -114,7 +114,7 @@ void MainForm::rumour_of_the_house() {
     picture(1, "h04_s-ie.jpg");
     fade(3000, 0);
     face("k01_sib3");
-    message("飛沫「……やっぱり。誰か、いる。」");
+    message("飛沫「やっぱり。誰か、いる。」");
     face(0);
     game = 5;
 }

@@ -33,11 +33,11 @@ void MainForm::g04() {
                     "飛沫の母「テスト前だっていうのに、\r\n"
                     "　　　　　こんな時間までどこ行ってたの？」");
                 face("k01_sib0");
-                message("飛沫「友だちとしゃべってただけ。すぐ勉強するよ。」");
+                message("飛沫「友だちとしゃべってただけ。今からやるよ。」");
                 face(0);
                 game = 10;
             } else if (game == 12) {
-                message("飛沫の母「今日こそ、ちゃんと勉強しなさいよ。」");
+                message("飛沫の母「テスト、明日でしょう。今日こそ勉強よ。」");
                 game = 13;
             } else if (game == 14) {
                 message("飛沫の母「どこ行くの？　ごはん、もうすぐよ。」");
@@ -57,17 +57,17 @@ void MainForm::g04() {
             } else if (game == 29) {
                 message("飛沫の母「……おかえり。ごはん、冷めちゃったわよ。」");
                 face("k01_sib2");
-                message("飛沫「……ただいま。」");
+                message("飛沫「ただいま。」");
                 face("k01_sib0");
-                message("飛沫「うるさいなんて言って……ごめんなさい。」");
+                message("飛沫「うるさいなんて言って、ごめんなさい。」");
                 face(0);
                 message(
                     "飛沫の母「もういいわよ。お母さんもね、\r\n"
                     "　　　　　顔も見ないで、同じことばっかり。」");
                 face("k01_sib3");
-                message("飛沫「……お母さん、目が赤い。」");
+                message("飛沫「お母さん、目、赤いよ。」");
                 face("k01_sib0");
-                message("飛沫「ごはん食べたら、ちゃんと勉強するね。」");
+                message("飛沫「ごはん食べたら、勉強するね。」");
                 // No face(0) here: her smile stays until the closing com.
                 game = 30;
             } else if (game == 45) {
@@ -80,7 +80,7 @@ void MainForm::g04() {
                 message("飛沫の母「何ぐずぐずしてるの？」");
                 message(kHurryToSchool);
             } else if (game <= 9) {
-                message("飛沫の母「おかえり。ちゃんと勉強しなさいよ。」");
+                message("飛沫の母「おかえり。おやつ食べたら、勉強よ。」");
             } else if (game == 11) {
                 message(kHurryToSchool);
             } else if (game == 30) {
@@ -91,7 +91,7 @@ void MainForm::g04() {
                 message("飛沫「ただいま。友だちの家で、勉強してたの。」");
                 face(0);
                 message("飛沫の母「……。」");
-                message("飛沫の母「……そう。次からは、電話くらいしなさい。」");
+                message("飛沫の母「そう。次からは、電話くらいしなさい。」");
             } else if (game >= 40 && game <= 42) {
                 message("飛沫の母「おめでとう、ね。今夜はお赤飯よ。」");
             } else if (game == 43) {
@@ -99,14 +99,14 @@ void MainForm::g04() {
             } else if (game >= 44 && game <= 99) {
                 message("飛沫の母「お赤飯、ほとんど手をつけてないじゃない。」");
             } else if (game <= 99) {
-                message("飛沫の母「ちゃんと勉強しなさいよ。」");
+                message("飛沫の母「勉強、進んでるの？」");
             }
             break;
 
         case 3:
             message(
                 "うちの食卓だ。\r\n"
-                "顔を上げれば、いつもそこに母がいる。");
+                "顔を上げると、たいてい母と目が合う。");
             break;
     }
     com();

@@ -7,7 +7,7 @@ namespace hazama {
 void MainForm::lecture_and_a_night_of_study() {
     message("飛沫の母「勉強もしないで、今までどこにいたの！」");
     face("k01_sib1");
-    message("飛沫「……友だちの家に、ちょっと。」");
+    message("飛沫「友だちの家に、ちょっとだけ。」");
     face(0);
     message("それから、たっぷり一時間はお説教が続いた。");
 
@@ -18,18 +18,18 @@ void MainForm::lecture_and_a_night_of_study() {
     message("ようやく解放されて、自分の部屋に戻った。");
     message(
         "あれだけ叱られたのに、お説教の中身は\r\n"
-        "もう頭のどこにも残っていなかった。");
-    message("部屋の時計の音が、やけにはっきり聞こえた。");
+        "もう頭のどこにも残っていない。");
+    message("部屋の時計の音が、やけにはっきり聞こえる。");
 
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
-    message("私は机に向かい、教科書を開いた。");
+    message("机に向かうと、指先から、まだ木の匂いがする。");
     message(
-        "昨日は一問も解けなかった問題集が、\r\n"
-        "一ページ、また一ページと進んだ。");
+        "三ページ目で止まっていた問題集が、\r\n"
+        "一ページ、また一ページと進んでいく。");
     message(
         "気がつけば、窓の外が白みはじめていた。\r\n"
-        "一睡もしていないのに、少しも眠くなかった。");
+        "一睡もしていないのに、ちっとも眠くない。");
 
     picture(1, "h03_sibu.jpg");
     fade(1000, 0);
@@ -50,7 +50,7 @@ void MainForm::the_morning_after() {
     message("飛沫「全然。むしろ、頭がすっきりしてる。」");
     face(0);
     message("飛沫の母「頑張るのはいいけど、体を壊さないでよ。」");
-    message("私は朝ごはんを平らげて、いつもより早く家を出た。");
+    message("朝ごはんをおかわりして、三十分早く家を出た。");
 
     // 20 only once she is out of the door: the house front arrives with 19.
     position = 1;

@@ -7,22 +7,22 @@ namespace hazama {
 void MainForm::the_fathers_figurine() {
     message("飛沫の母「ああ、よかった。蓮美ちゃんから二回も電話。」");
     message(
-        "飛沫の母「それとね、さっき言いそびれたけど……\r\n"
+        "飛沫の母「それとね、さっき言いそびれたけど、\r\n"
         "　　　　　あんたが生まれた年に、あそこのご主人の\r\n"
         "　　　　　干支の置物を買ったの。押し入れにあったわ。」");
     music("shigure");
     face("k01_sib3");
-    message("飛沫「え、ほんと？」");
+    message("飛沫「うちに？」");
     picture(1, "i14_inos.jpg");
     fade(1000, 0);
     message("飛沫「これって……。」");
     face(0);
     message(
-        "小さい頃、うちの玄関に飾ってあった、\r\n"
-        "木彫りのいのししだった。");
+        "幼稚園に出かけるとき、\r\n"
+        "毎朝、頭をなでていったいのししだった。");
     message(
         "ちょこんと彫られた丸い目が、\r\n"
-        "あの人のうさぎや竜の目と、そっくりだった。");
+        "あの人のうさぎや竜の目と、そっくりだ。");
     face("k01_sib1");
     message("飛沫「これ、あの人のお父さんが彫ったんだ。」");
     message("飛沫「私が小さい頃から、うちにいたんだね。」");
@@ -36,7 +36,7 @@ void MainForm::the_fathers_figurine() {
     mother_at_the_table();
     fade(50, 0);
     face("k01_sib3");
-    message("飛沫「……今度は、間に合わせる。」");
+    message("飛沫「今度は、間に合わせる。」");
     face(0);
 
     // The road of that night run, mirrored: this time she takes it alone.
@@ -53,7 +53,7 @@ void MainForm::the_fathers_figurine() {
     fade(1000, 0);
     message(
         "あの夜は、手を引かれて走っただけの道。\r\n"
-        "そんな場所が本当にあるのかさえ、分からなかった。");
+        "坂をいくつ上っても、あの原っぱには出なかった。");
 
     position = 14;
     g14();

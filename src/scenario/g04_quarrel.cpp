@@ -7,31 +7,31 @@ void MainForm::quarrel_and_run() {
     music(0);
     message("飛沫の母「また出かけるの？　遊んでばっかりで。」");
     face("k01_sib2");
-    message("飛沫「……別に。」");
+    message("飛沫「別に。」");
     music("mind2");
     face(0);
     message(
         "飛沫の母「受験まで、もう一か月もないのよ。\r\n"
         "　　　　　分かってるの？」");
     face("k01_sib2");
-    message("飛沫「……分かってるよ、そんなこと。」");
+    message("飛沫「分かってるよ、そんなこと。」");
     face(0);
     message(
         "飛沫の母「今のうちにやっておかないと、\r\n"
         "　　　　　後で泣くのはあんたなのよ。」");
     message("飛沫の母「だいたい、あんたはいつもそうやって……。」");
-    message("母の小言は、いつまでも終わらなかった。");
+    message("小言は、洗い物の音と一緒に続く。");
     music(0);
     face("k01_sib4");
     message(
         "飛沫「うるさいっ！　私だって、\r\n"
         "　　　必死に勉強してるんだから！」");
     face(0);
-    message("言ったとたん、台所がしんとした。");
+    message("言ったとたん、水の音が止まった。");
 
     picture(1, "h03_ie.jpg");
     fade(1000, 0);
-    message("言葉をなくした母を置いて、私は玄関を出た。");
+    message("言葉をなくした母を置いて、玄関を出た。");
     message(
         "どうしてあんなに怒鳴ってしまったんだろう。\r\n"
         "母の口が、「あ」の形のまま止まっていた。");
@@ -41,7 +41,7 @@ void MainForm::quarrel_and_run() {
 
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("行くところなんて、ほかに思いつかなかった。");
+    message("行くところなんて、ほかに思いつかない。");
     picture(1, "h04_s-dc.jpg");
     fade(1000, 0);
     picture(1, "h04_s-do.jpg");

@@ -8,7 +8,7 @@ void MainForm::what_became_of_that_family() {
     face("k01_sib3");
     message("飛沫「ねえ、一家心中があった家って、知ってる？」");
     face(0);
-    message("飛沫の母「知ってるけど……なあに、急に。」");
+    message("飛沫の母「知ってるけど。なあに、急に。」");
     message(
         "飛沫の母「たばこ屋さんの先の、木のお家でしょう？\r\n"
         "　　　　　ご主人が、自分で建てたっていう。」");
@@ -17,12 +17,12 @@ void MainForm::what_became_of_that_family() {
         "飛沫の母「干支の置物を彫る職人さんでね。\r\n"
         "　　　　　二年くらい前に、事故で。」");
     message(
-        "飛沫の母「去年の春には、奥さんが、\r\n"
-        "　　　　　息子さんを連れて……。」");
+        "飛沫の母「それで去年の春、奥さんが、\r\n"
+        "　　　　　息子さんをふたりとも連れて……。」");
     message(
-        "飛沫の母「その子、学校にも行ってなかったって。\r\n"
-        "　　　　　かわいそうにね。」");
-    message("飛沫の母「お金のことで、奥さんが追いつめられて……。」");
+        "飛沫の母「下の子は、学校にも行ってなかったって。\r\n"
+        "　　　　　あんたと同い年くらいの。」");
+    message("飛沫の母「お金のことで、奥さんが追いつめられて――」");
     music(0);
     face("k01_sib4");
     message("飛沫「もういいっ！」");
@@ -36,7 +36,7 @@ void MainForm::what_became_of_that_family() {
     message("かかとを踏んだままのスニーカーで、外へ出た。");
     picture(1, "i14_dash.jpg");
     fade(1000, 0);
-    message("夕焼けの道を、一度も止まらずに走った。");
+    message("足がもつれても、止まらなかった。");
     message("いつもの三分の一もかからなかったと思う。");
 
     picture(1, "h04_s-dc.jpg");
@@ -46,9 +46,9 @@ void MainForm::what_became_of_that_family() {
         "爪が白くなるまで引っぱった。");
     message("指が痛くなっただけで、扉は動かなかった。");
     face("k01_sib1");
-    message("飛沫「どうして……どうして開かないの……。」");
+    message("飛沫「なんで。ねえ、開いてよ！」");
     face(0);
-    message("このまま帰るなんて、できなかった。家の横へ回った。");
+    message("このまま帰るなんて、できない。家の横へ回った。");
 
     picture(1, "i14_thrw.jpg");
     fade(1000, 0);
@@ -56,8 +56,8 @@ void MainForm::what_became_of_that_family() {
     music("sukima");
     picture(1, "i14_gara.jpg");
     fade(1000, 0);
-    message("窓の向こうは、あの人がいつも木を彫っていた部屋。");
-    message("棚は空っぽで、木くずひとつ落ちていなかった。");
+    message("窓の向こうは、あの人が木を彫っていた部屋だった。");
+    message("竜の並んでいた棚が、空っぽ。木くずひとつない。");
     face("k01_sib2");
     message("飛沫「……。」");
     face(0);

@@ -6,7 +6,7 @@ namespace hazama {
 namespace {
 
 constexpr const char* kFewStudentsLeft =
-    to_translate("廊下に何人か残っているけど、特に話す用事はない。");
+    to_translate("廊下のほうに何人かいるけど、特に話す用事はない。");
 
 }  // namespace
 
@@ -32,7 +32,7 @@ void MainForm::g05() {
                         "上の階から、吹奏楽部の練習が聞こえるだけ。");
                 } else if (game <= 4 || game == 12 || game == 21) {
                     message(
-                        "廊下に何人か残っているけど、特に話す用事はない。\r\n"
+                        "廊下のほうに何人かいるけど、特に話す用事はない。\r\n"
                         "蓮美は部活か委員会に行っているみたいだ。");
                 } else {
                     message(kFewStudentsLeft);
@@ -46,7 +46,7 @@ void MainForm::g05() {
                 if (game >= 23 && game <= 24) {
                     message("日曜の教室は空っぽ。上の階で、吹奏楽部が練習している。");
                 } else {
-                    message("教室は空っぽ。廊下に、まだ何人か残っている声がする。");
+                    message("教室は空っぽ。廊下のほうで、誰かの話し声がする。");
                 }
             } else if (light == 1) {
                 message("こんな時間だ。さすがに、もう誰もいない。");
@@ -72,7 +72,7 @@ void MainForm::late_first_morning() {
     fade(1000, 0);
     message("蓮美「おっはよー。飛沫にしちゃ遅かったじゃん。」");
     face("k01_sib0");
-    message("飛沫「うん、ちょっと回り道してて。」");
+    message("飛沫「工事で回り道。ついでに、ちょっと寄り道。」");
     face(0);
 
     // The chime must ring once, so the watcher may not restart it.
@@ -87,10 +87,10 @@ void MainForm::late_first_morning() {
     music("mind2");
     set_timer1_interval(10);
     message(
-        "授業が始まった。けれど、先生の声は\r\n"
-        "ずっと遠くで鳴っているみたいだった。");
-    message("やっぱり、あの家のせいだろうか。");
-    message("そのまま一日の授業が終わり、放課後になった。");
+        "授業が始まった。けれど先生の声は、\r\n"
+        "ずっと遠くで鳴っているみたい。");
+    message("気がつくと、ノートの隅に板壁の家を描いていた。");
+    message("六時間目のチャイムが鳴る頃には、家は三軒に増えていた。");
     game = 4;
 }
 

@@ -5,7 +5,7 @@ namespace hazama {
 
 void MainForm::day_before_the_test() {
     face("k01_sib2");
-    message("飛沫「はあ。勉強、全然進まないや。」");
+    message("飛沫「眠い。一時間目から、もう無理。」");
 
     // The morning goes by in one ring of the chime.
     music("s-Cha");
@@ -17,33 +17,33 @@ void MainForm::day_before_the_test() {
     music("up_mode2");
     set_timer1_interval(10);
     message(
-        "気がつくと、午前の授業は終わっていた。\r\n"
-        "ぼんやりしていた私に、蓮美が声をかけてきた。");
+        "四時間目のチャイムで、やっと我に返った。\r\n"
+        "ノートに写した板書は、三行だけ。");
 
     picture(1, "h05_gako.jpg");
     hasumi_in_class();
     fade(1000, 0);
-    message("蓮美「ねえ、明日のテスト。ちゃんと勉強した？」");
+    message("蓮美「明日のテスト、どう？　勉強した？」");
     face("k01_sib2");
     message("飛沫「ぜーんぜん。蓮美は？」");
     face(0);
-    message("蓮美「あたしもそんなに。でも、少しはね。」");
+    message("蓮美「あたしもそんなに。範囲の半分くらい？」");
     face("k01_sib2");
     message("飛沫「うわ、まずい。私だけ置いてかれてる。」");
-    message("飛沫「……はあ。」");
+    message("飛沫「ずるーい。」");
     face("k01_sib0");
     message(
-        "飛沫「ねえ、一家心中があったっていう、あの家。\r\n"
-        "　　　やっぱり誰か住んでるよ、絶対。」");
-    message("飛沫「窓のところ、ほんとに人がいたもん。」");
+        "飛沫「ねえ、昨日のあの家。やっぱり、人いるよ。\r\n"
+        "　　　だって私、中で――」");
+    message("飛沫「ま、窓に。窓に人影、見たもん。」");
     face(0);
-    message("蓮美「えー？　それ、隣の家の人と間違えてない？」");
+    message("蓮美「中で？　ていうか、隣の家の人でしょ、それ。」");
 
     music("s-Cha");
     fade(1000, 1);
     set_timer1_interval(0);
     pause_ms(5000);
-    message("そして、放課後……。");
+    message("そして、放課後。");
     picture(1, "h05_gako.jpg");
     fade(1000, 0);
     music("mind2");

@@ -14,7 +14,7 @@ constexpr DoorPictures kOpenDoor{"h04_s-do.jpg", "h04_s-de.jpg"};
 constexpr DoorPictures kClosedDoor{"h04_s-dc.jpg", "h04_sdce.jpg"};
 
 // What she says each time the door gives way again.
-constexpr const char* kOpenedAgain = to_translate("飛沫「開いた。……今日も、いるかな。」");
+constexpr const char* kOpenedAgain = to_translate("飛沫「開いた。今日も、いるかな。」");
 
 }  // namespace
 
@@ -31,15 +31,15 @@ void MainForm::g06() {
                 picture(1, "h04_s-dc.jpg");
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「誰が住んでるんだろう……。」");
+                message("飛沫「すみませーん。あれ、鳴らない？」");
                 face(0);
-                message("私は、おそるおそる扉に手をかけてみた。");
+                message("扉に手をかけて、そっと横に引いてみた。");
                 picture(1, "h04_s-do.jpg");
                 fade(3000, 0);
                 face("k01_sib3");
                 message(
-                    "飛沫「あ……開いた。\r\n"
-                    "　　　鍵、かかってないんだ……。」");
+                    "飛沫「開いちゃった。\r\n"
+                    "　　　鍵、かかってないんだ。」");
                 face(0);
                 game = 6;
                 x00 = 0;
@@ -93,14 +93,14 @@ void MainForm::g06() {
                 fade(1000, 0);
                 music(0);
                 face("k01_sib3");
-                message("飛沫「……あれ？」");
+                message("飛沫「あれ？」");
                 face(0);
-                message("扉に手をかけて、横に引いた。……動かない。");
+                message("扉に手をかけて、横に引いた。動かない。");
                 face("k01_sib2");
                 message("飛沫「うそ。鍵なんて、一度もかかってなかったのに。」");
                 message("飛沫「毎日、この扉を開けて入ってたんだよ？」");
                 face(0);
-                message("呼び鈴を押して、長いこと待った。返事はなかった。");
+                message("呼び鈴を押すと、初めて家の奥で音が鳴った。返事はない。");
                 message("両手で引いても、扉はがたりとも鳴らなかった。");
                 game = 41;
                 x00 = 2;
@@ -110,9 +110,9 @@ void MainForm::g06() {
                 x00 = 2;
                 message("次の日の夕方。扉も、割れた窓も、ゆうべのままだった。");
                 face("k01_sib2");
-                message("飛沫「……マンガ、今日も持ってきたのにな。」");
+                message("飛沫「マンガ、今日も持ってきたのにな。」");
                 message(
-                    "飛沫「あの建物も見つからないし……\r\n"
+                    "飛沫「あの建物も、見つからなかったし。\r\n"
                     "　　　なんだか、知らない町に来たみたい。」");
                 game = 47;
             } else if (game >= 41 && game <= 99) {

@@ -14,24 +14,24 @@ void MainForm::first_meeting() {
     fade(1000, 0);
     message("光の中に立っていた人と、ぴたりと目が合った。");
     face("k01_sib3");
-    message("飛沫「うわっ！？　ひ、人がいた……！」");
-    message("飛沫「えっと……あなた、誰？」");
+    message("飛沫「わっ！？　ひ、人、いた！」");
+    message("飛沫「あ、あなた、誰？」");
     face(0);
     message("少年「それは、僕の台詞だと思うけど。」");
     face("k01_sib1");
     message("飛沫「ご、ごめんなさい！　勝手に入ったりして。」");
-    message("飛沫「泥棒とかじゃないの。ほんとに違うの。」");
-    message("飛沫「前を通ったら、素通りできなくて……。」");
-    message("飛沫「鍵、開いてたし。」");
-    message("飛沫「私、何やってるんだろ。ほんとに。」");
+    message("飛沫「泥棒とかじゃないの。違うから。」");
+    message("飛沫「前を通ったら、いい匂いがして、それで。」");
+    message("飛沫「鍵も、開いてたし。」");
+    message("飛沫「って、言い訳になってないよね。」");
     face("k01_sib3");
-    message("飛沫「……ほんと、ごめんなさい。」");
+    message("飛沫「……ごめんなさい。」");
     face(0);
 
     message("少年「気にしないで。僕ひとりで住んでるから。」");
     face("k01_sib3");
     message("飛沫「ひとりで？」");
-    message("飛沫「でも、この家の人は一家心中したって……。」");
+    message("飛沫「でも、ここの家族は一家心中したって。」");
     face(0);
     message("少年「ただの噂だよ。僕は、ここに住んでる。」");
     face("k01_sib3");
@@ -39,24 +39,24 @@ void MainForm::first_meeting() {
     face(0);
 
     music("mind+mig");
-    message("噂は噂だ。目の前に、ちゃんと人がいるんだから。");
+    message("噂なんて、あてにならない。目の前に、こうして人がいる。");
     message(
         "年は、私と同じくらいだろうか。\r\n"
         "色の白い、静かな顔。\r\n"
-        "さらさらした黒い髪が、光に透けていた。");
-    message("唇の端だけで、彼は少し笑った。");
-    message("笑うと目が細くなって、少し幼く見えた。");
-    message("指先に、白い木くずがいくつもついていた。");
+        "少し伸びすぎた黒い髪が、光に透けている。");
+    message("唇の端だけで、彼は笑っている。");
+    message("目が細くなると、急に幼く見えた。");
+    message("指先には、白い木くずがいくつも。");
     message(
         "窓の光を背にして、輪郭だけが\r\n"
-        "白くにじんで見えた。");
+        "白くにじんで見える。");
     message(
-        "怖い、とは思わなかった。\r\n"
-        "木くずの匂いが、少しもいやじゃなかった。");
+        "怖くはない。\r\n"
+        "家の前で嗅いだのと同じ、木の匂いがする。");
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
-    message("彼は手元で、何かを作っているところだった。");
+    message("彼の手の中で、しゃっ、しゃっ、と木が鳴る。");
     face("k01_sib0");
     message("飛沫「ねえ、それ、何作ってるの？」");
     face(0);
@@ -64,7 +64,7 @@ void MainForm::first_meeting() {
 
     picture(1, "i03_usa.jpg");
     fade(1000, 0);
-    message("木を彫って作った、小さなうさぎだった。");
+    message("耳の先まで、木目がすうっと通っている。");
     face("k01_sib3");
     message("飛沫「うさぎ？」");
     face("k03_syo0");
@@ -72,9 +72,9 @@ void MainForm::first_meeting() {
     face("k01_sib3");
     message("飛沫「どうして、そんなの作ってるの？」");
     face("k03_syo0");
-    message("少年「作るのが、好きだから。」");
+    message("少年「好きだから。」");
     face("k01_sib0");
-    message("飛沫「ふうん。そうなんだ。」");
+    message("飛沫「ふうん。私も、描くのは好き。マンガだけど。」");
     face(0);
 
     picture(1, "i02_kibr.jpg");
@@ -94,20 +94,20 @@ void MainForm::first_meeting() {
     face(0);
     message("少年「うん。もう、そう決めてる。」");
     face("k01_sib3");
-    message("飛沫「へえ……。」");
+    message("飛沫「すごいな。」");
     face(0);
 
     light = 1;
     picture(1, "h04_sote.jpg");
     fade(1000, 0);
-    message("窓の外は、もうすっかり暗くなっていた。");
+    message("窓の外に、星がひとつ光っていた。");
     face("k01_sib0");
     message("飛沫「うそ、もう五時！？　帰って勉強しなきゃ。」");
     face(0);
 
     room_with_the_boy();
     fade(1000, 0);
-    message("少年「じゃあね。……気をつけて。」");
+    message("少年「気をつけて。外、暗いから。」");
     game = 8;
     music("mind2");
 }

@@ -8,11 +8,11 @@ void MainForm::night_run() {
     boy_layered();
     fade(1000, 0);
     music("mind+mig");
-    message("今日も彼は、目を細めて迎えてくれた。");
+    message("彼は目を細めて、私を迎えた。");
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
-    message("部屋の棚が、彼の彫る竜で埋まりはじめていた。");
+    message("部屋の棚が、彼の彫る竜で埋まりはじめている。");
 
     face("k01_sib3");
     message("飛沫「そんなにたくさん竜を彫って、どうするの？」");
@@ -21,7 +21,7 @@ void MainForm::night_run() {
     face("k01_sib3");
     message("飛沫「私が彫ったのも、売れるかな？」");
     face(0);
-    message("少年「売れるよ。ちゃんと彫ってあれば。」");
+    message("少年「売れるよ。ていねいに彫ってあれば。」");
     message("少年「君も、売ってみる？」");
     face("k01_sib0");
     message(
@@ -45,16 +45,16 @@ void MainForm::night_run() {
     room_with_the_boy();
     fade(1000, 0);
     face("k01_sib2");
-    message("飛沫「……それより、ねえ。」");
+    message("飛沫「それより、ねえ。」");
     message(
         "飛沫「最近、また勉強が進まないの。\r\n"
-        "　　　もう二月なのに。\r\n"
-        "　　　お願い、前みたいにはかどるようにして。」");
+        "　　　入試まで、あと十日なのに。\r\n"
+        "　　　お願い。前みたいに、なんとかして。」");
     face(0);
 
     message(
-        "少年「前みたいに、って……僕はただ、\r\n"
-        "　　　気晴らしに木を彫らせただけだよ。」");
+        "少年「前みたいにって、僕はただ、\r\n"
+        "　　　木を彫らせただけだよ。」");
     face("k01_sib3");
     message(
         "飛沫「でも、あのときは変だったんだよ。\r\n"
@@ -62,8 +62,8 @@ void MainForm::night_run() {
     message("飛沫「あんなの、初めてだった。」");
     face(0);
 
-    message("少年「……勉強のことは、分からないけど。」");
-    message("少年「……それなら。」");
+    message("少年「勉強のことは、分からない。」");
+    message("少年「でも。」");
     music("seaside2");
     message("少年「ちょっと、外に出よう。」");
     face("k01_sib3");
@@ -84,19 +84,19 @@ void MainForm::night_run() {
     picture(1, "i09_star.jpg");
     fade(1000, 0);
 
-    message("外はもう真っ暗で、月のない空に星が出ていた。");
+    message("月のない夜。吐く息だけが白い。");
     face("k01_sib3");
-    message("飛沫「真っ暗じゃない。どこに行くの？」");
+    message("飛沫「どこ行くの？　もう暗いよ。」");
     face("k03_syo2");
     message("少年「ちょっと遠いんだ。」");
-    message("少年「月が出る前に、着きたいんだ。」");
+    message("少年「走れる？」");
     face(0);
 
     picture(1, "i10_dash.jpg");
     fade(1000, 0);
     message(
-        "彼は私の手を引いたまま、\r\n"
-        "夜の中へ駆けだした。");
+        "返事をする前に、もう走っていた。\r\n"
+        "つないだ手が、びっくりするほど冷たい。");
     message("いくつもの坂を上り、いくつもの角を曲がった。");
 
     picture(1, "i11_lo01.jpg");
@@ -107,7 +107,7 @@ void MainForm::night_run() {
     pause_ms(300);
     picture(1, "i11_lo03.jpg");
     fade(1000, 0);
-    message("もう、自分がどこにいるのかも分からなかった。");
+    message("もう、自分がどこにいるのかも分からない。");
 
     picture(1, "i10_dash.jpg");
     fade(1000, 0);
@@ -119,8 +119,8 @@ void MainForm::night_run() {
     picture(1, "h06_koya.jpg");
     music("shigure");
     fade(1000, 0);
-    message("草の原っぱの先に、大きな黒い影があった。");
-    message("近づいてみると、それは全部、木でできていた。");
+    message("草の原っぱの先に、大きな黒い影。");
+    message("近づいてみると、それは全部、木でできている。");
 
     // The building's own routine shows him before it; `game` stays 32 for its scenes.
     position = 11;

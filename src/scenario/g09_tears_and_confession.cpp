@@ -8,7 +8,7 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     music("mind+mif");
 
-    message("彼は、いつもと変わらない顔で私を迎えた。");
+    message("彼は彫刻刀を持ったまま、こっちを見た。");
     face("k01_sib2");
     message("飛沫「えへへ。また来ちゃった。」");
 
@@ -27,7 +27,7 @@ void MainForm::tears_and_confession() {
         "思い出したら、声を出すより先に、\r\n"
         "涙がスカートに落ちていた。");
     face("k01_sib5");
-    message("飛沫「うっ……ひっく……。」");
+    message("飛沫「ご、ごめん。なんか、止まんない。」");
     face(0);
 
     picture(1, "h04_sumi.jpg");
@@ -35,12 +35,12 @@ void MainForm::tears_and_confession() {
     mask(5);
     lays(256, 0, 196, 384);
     fade(1000, 0);
-    message("目の前に、水色のチェックのハンカチが出てきた。");
+    message("目の前のハンカチには、きちんとアイロンがかかっている。");
     message("何も聞かれないのが、ただうれしかった。");
 
     fade(1000, 1);
     face("k01_sib5");
-    message("飛沫「……ありがと。」");
+    message("飛沫「ありがと。」");
     face(0);
     message("しばらく、彼が木を削る音だけを聞いていた。");
     message("ハンカチが湿った頃、やっと息が落ち着いた。");
@@ -57,12 +57,12 @@ void MainForm::tears_and_confession() {
         "ここに来るなり泣いてしまったこと。");
     message("少年「そうか。」");
     message(
-        "少年「……今日は、もう家に帰ったほうが\r\n"
+        "少年「今日は、帰ったほうが\r\n"
         "　　　いいんじゃないかな。」");
     face("k01_sib1");
-    message("飛沫「……やだ。」");
+    message("飛沫「やだ。」");
     message("飛沫「だって、帰ったら、また怒鳴っちゃう。」");
-    message("飛沫「もう少しだけ、ここにいさせて。」");
+    message("飛沫「もうちょっとだけ、ここにいさせて。」");
     face(0);
 
     picture(1, "i06_kezu.jpg");
@@ -70,7 +70,7 @@ void MainForm::tears_and_confession() {
     message("私は黙って、彫りかけの木を手に取った。");
     face("k03_syo1");
     message("少年「その木、さっきから一度も削れてない。」");
-    message("少年「顔色がよくない。すごく疲れてるみたいだ。」");
+    message("少年「顔色も、よくない。」");
     face(0);
 
     music("sukima");
@@ -78,7 +78,7 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     face("k01_sib5");
     message(
-        "飛沫「……私、ただ、ここにいたいの。\r\n"
+        "飛沫「私、ただ、ここにいたいの。\r\n"
         "　　　一緒にいたいだけなの。」");
     message("飛沫「毎日がつらくて、怖くて、たまらないの。」");
     message(
@@ -90,29 +90,29 @@ void MainForm::tears_and_confession() {
         "少年「僕には、君のしんどさは分からない。\r\n"
         "　　　受験も、したことないし。」");
     message(
-        "少年「でも、ここにいて楽になるなら……\r\n"
+        "少年「でも、ここにいて楽になるなら、\r\n"
         "　　　いればいいよ。\r\n"
-        "　　　……僕も、そのほうがいい。」");
+        "　　　僕も、そのほうがいい。」");
     music(0);
     face("k01_sib3");
     message(
-        "飛沫「ねえ……私のこと、\r\n"
+        "飛沫「ねえ。私のこと、\r\n"
         "　　　どう思ってる？」");
-    message("飛沫「私は……何？　友だち？　それとも……。」");
+    message("飛沫「私って、何？　友だち？　それとも――」");
     face(0);
 
     message("何を聞いてるんだろう、私。");
-    message("彫りかけの木を、両手で握りしめていた。");
-    message("彼の手も、ひざの上で止まっていた。");
-    message("それでも、答えが聞きたかった。");
+    message("彫りかけの木を、両手で握りしめている。");
+    message("彼の手も、ひざの上で止まっている。");
+    message("それでも、答えが聞きたい。");
 
     music("verdure");
     message("少年「……好きだよ。君のことが。」");
     face("k01_sib3");
-    message("飛沫「……え。」");
+    message("飛沫「え。」");
     face(0);
     message("聞き返そうとしたのに、声が出なかった。");
-    message("彼の目は、私の手の中の木を見ていた。");
+    message("彼の目は、私の手の中の木を見ている。");
     message("少年「君にとって、僕は何？」");
     face("k01_sib3");
     message(

@@ -21,26 +21,26 @@ void MainForm::the_telescope() {
     fade(1000, 1);
     face("k03_syo2");
     message(
-        "少年「ここに目を当てて。向きは、このハンドルで\r\n"
-        "　　　少しずつ動かすんだ。ゆっくりね。」");
+        "少年「ここに目を当てて。向きは、このハンドル。\r\n"
+        "　　　ゆっくり回して。」");
     face(0);
 
     picture(1, "i12_miru.jpg");
     fade(1000, 0);
     message("言われたとおりに、そっとレンズをのぞき込んだ。");
-    message("丸い闇の中に、砂をまいたみたいに星が詰まっていた。");
+    message("丸い闇の中に、砂をまいたみたいに星が詰まっている。");
 
     picture(1, "i09_stas.jpg");
     fade(1000, 0);
     face("k01_sib0");
-    message("飛沫「うわ……。これ、全部星なの？」");
+    message("飛沫「うわ。これ、全部星？」");
 
     picture(1, "i12_miru.jpg");
     fade(1000, 0);
     face("k03_syo0");
     message(
-        "少年「まあ、ここは空が暗いから、望遠鏡なしでも\r\n"
-        "　　　星はちゃんと見えるんだけどね。」");
+        "少年「でも、ここは空が暗いから、\r\n"
+        "　　　望遠鏡がなくても、よく見えるんだ。」");
     face(0);
     message("飛沫「じゃあ、なんで望遠鏡なんかつけたの？」");
     face("k03_syo0");
@@ -49,11 +49,11 @@ void MainForm::the_telescope() {
 
     picture(1, "i12_mitu.jpg");
     fade(1000, 0);
-    message("私たちは顔を見合わせて、声を立てて笑った。");
+    message("彼が声を立てて笑うのを、初めて聞いた。");
     message(
         "少年「流れ星が見えたら、お願いしてみたら？\r\n"
         "　　　高校に受かりますように、って。」");
-    message("少年「少しは、気が楽になるかもしれないよ。」");
+    message("少年「気休めくらいには、なるよ。」");
     face(0);
 
     picture(1, "i12_miru.jpg");
@@ -75,13 +75,13 @@ void MainForm::the_telescope() {
 void MainForm::up_on_the_roof() {
     face("k03_syo0");
     message(
-        "少年「ずっと上を向いてると、首が疲れるだろう？\r\n"
-        "　　　この建物の上に登ろう。\r\n"
-        "　　　屋根の上なら、寝転んで見られるから。」");
+        "少年「ずっと上を向いてると、首が痛くなるよ。\r\n"
+        "　　　屋根に登ろう。\r\n"
+        "　　　寝転んで見られるから。」");
     face(0);
     fade(1000, 1);
     message(
-        "建物の横には、はしごがかけてあった。\r\n"
+        "建物の横には、はしごがかけてある。\r\n"
         "屋根の上まで、すぐだった。");
 
     picture(1, "i12_suwa.jpg");
@@ -90,7 +90,7 @@ void MainForm::up_on_the_roof() {
 
     picture(1, "i12_neru.jpg");
     fade(1000, 0);
-    message("飛沫「ほんとだ。寝転ぶと、空がよく見える。」");
+    message("飛沫「わあ。空しか見えない。」");
     face("k03_syo2");
     message(
         "少年「そのまま、流れ星を待ってて。\r\n"
@@ -102,7 +102,7 @@ void MainForm::up_on_the_roof() {
     message("少年「もちろん。ポケットに入れてきた。」");
     face(0);
 
-    message("彼は建物の足元で明かりをともし、彫りはじめた。");
+    message("彼は建物の足元で明かりをともして、彫りはじめる。");
     message("飛沫「こんなときまで彫るなんて、好きだねえ。」");
     face("k03_syo0");
     message("少年「まあね。」");
@@ -122,17 +122,17 @@ void MainForm::up_on_the_roof() {
     message(
         "少年「父さんの葬式の次の日、\r\n"
         "　　　父さんの彫刻刀を、全部研いだ。」");
-    message("少年「星の本は……そのとき、押し入れにしまった。」");
+    message("少年「星の本は、そのとき押し入れにしまった。」");
     face(0);
 
-    message("飛沫「私には無理。木彫りもマンガも捨てられない。」");
+    message("飛沫「私なら、両方やる。寝なきゃいいんだもん。」");
     face("k03_syo0");
     message("少年「望遠鏡のふたは、あの日から開けてなかった。」");
     message("少年「ふたを閉めるとき、ちょっと手が止まった。」");
     message("少年「その次の日から、刃がまっすぐ入った。」");
     face(0);
 
-    message("飛沫「……そういうもの、なのかな。」");
+    message("飛沫「そういうもの、なのかな。」");
     message("私はしばらく、黙って星空を見上げていた。");
 
     // She stays on her back on the roof; the next command is heard up there.

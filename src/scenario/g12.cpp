@@ -19,7 +19,7 @@ void MainForm::g12() {
         case 2:
             if (game == 35) {
                 message("少年「そろそろ、帰ろうか。」");
-                message("飛沫「……うん。」");
+                message("飛沫「うん。」");
                 music("water2");
                 fade(1000, 1);
                 message("彼に手を引かれて、あの家の前まで戻ってきた。");

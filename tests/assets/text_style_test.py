@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Holds the story text to docs/TEXT_STYLE.md: text_style_test.py SOURCE_DIR
+"""Holds the story text to docs/TEXT_STYLE.md: text_style_test.py SOURCE_DIR [RUNNER ASSETS]
 
 Reads every string literal with Japanese in it from src/scenario and src/commands (adjacent
 literals joined, as the compiler does) and fails on any spelling the sheet's table rules
@@ -7,7 +7,9 @@ out. The messages (every literal but the chooser's destination labels) must also
 with 。！？ or 」 (……。 where they trail off; a sentence carried over into the next
 message breaks with …… and resumes with ……), keep …… and ―― in pairs, write an ellipsis
 as one pair and no longer, keep bare silences (「……。」) to a few, and never start a line
-with a closing mark or a particle that cannot begin a word.
+with a closing mark or a particle that cannot begin a word. The words the sheet counts stay
+within their number, and the boy never says だろ to press a point. Given the story runner
+and its assets, it plays the walkthrough and holds each act to the sheet's counts.
 """
 import pathlib
 import re
@@ -29,6 +31,12 @@ SILENCE = re.compile(r'^(?:[^「」。、]{1,5}「……。」|……。)$')
 MOST_SILENCES = 5
 # Two lines the game has always shown exactly as they stand, without a closing mark.
 FIXED_LINES = {'建物は木でできていて、周りは広々としている', '美しい星空……'}
+SPEECH = re.compile(r'^[^「」。、]{1,5}「')
+# The boy's lines, named or (at the very end) a bare voice, and the だろ that presses.
+BOYS_LINE = re.compile(r'^(?:少年)?「')
+PRESSING = re.compile(r'だろ(?:。|？|う？)')
+# A narration sentence told in the past: 〜た。 and 〜んだ。/〜いだ。 (読んだ, 泳いだ).
+PAST = re.compile(r'(?:た|[んい]だ)[」』]?。$')
 
 
 def unescape(literal):
@@ -72,6 +80,69 @@ def ruled_out(sheet):
     return rules
 
 
+def counted_table(sheet, header):
+    """{row label: [numbers]} of the sheet's table whose first cell starts with `header`."""
+    rows, inside = {}, False
+    for row in sheet.read_text(encoding='utf-8').splitlines():
+        if row.startswith('| ' + header):
+            inside = True
+            continue
+        if not row.startswith('|'):
+            inside = False
+        cells = [c.strip() for c in row.strip('|').split('|')]
+        if inside and not set(cells[0]) <= set('-: '):
+            rows[cells[0]] = [int(c) for c in cells[1:] if c.isdigit()]
+    return rows
+
+
+def inner(text):
+    """What is said, without the speaker's name and its bracket."""
+    speech = SPEECH.match(text)
+    return text[speech.end():] if speech else text.lstrip('「')
+
+
+def narration_sentences(text):
+    """The sentences of a narration message (speech, a bare voice and captions have none)."""
+    if SPEECH.match(text) or text.startswith('「') or not re.search('[ぁ-ん]', text):
+        return []
+    return re.findall(r'[^。！？]+[。！？]', text.replace('\r\n', ''))
+
+
+def act_counts(messages):
+    """{act: (ellipsis pairs, messages opening with ……, past narration %)}."""
+    counts = {}
+    for act in sorted({a for a, _ in messages}):
+        said = [t for a, t in messages if a == act]
+        sentences = [s for t in said for s in narration_sentences(t)]
+        past = sum(1 for s in sentences if PAST.search(s))
+        counts[act] = (sum(t.count('……') for t in said),
+                       sum(1 for t in said if inner(t).startswith('……')),
+                       round(100 * past / max(1, len(sentences))))
+    return counts
+
+
+def walkthrough_faults(root, runner, assets, sheet):
+    """Each act of the walkthrough against the sheet's per-act counts."""
+    sys.path.insert(0, str(root / 'tools/story'))
+    import reading_copy
+    messages = [(a, t.replace('\\n', '\r\n'))
+                for a, t in reading_copy.walkthrough_messages(runner, assets)]
+    limits = counted_table(sheet, 'per act')
+    if len(limits) != 3 or any(len(v) != 4 for v in limits.values()):
+        return [f'the per-act counts of docs/TEXT_STYLE.md cannot be read: {limits}']
+    if len(messages) < 500:
+        return [f'only {len(messages)} messages in the walkthrough: the run is broken']
+    faults = []
+    counted = act_counts(messages)
+    print('per act (pairs, openings, past %):',
+          ', '.join(f'{act}: {found}' for act, found in counted.items()))
+    for act, found in counted.items():
+        for (label, most), count in zip(limits.items(), found):
+            if count > most[act - 1]:
+                faults.append(f'act {act}: {count} {label}, more than {most[act - 1]}')
+    return faults
+
+
 def message_faults(text, following):
     """What is wrong with one message; following is the next message in the same file."""
     faults = []
@@ -96,10 +167,13 @@ def message_faults(text, following):
         body = line[len(speech.group(0)):] if speech else line
         if BAD_LINE_START.search(body):
             faults.append(f'line {number} starts with {body[:2]!r}')
-    if speech and not re.search('[。！？]」$', text):
-        faults.append('speech does not close with 。」, ！」 or ？」')
+    # A word broken off by the next speaker or by herself ends in ―― and takes no 。.
+    if speech and not re.search('(?:[。！？]|――)」$', text):
+        faults.append('speech does not close with 。」, ！」, ？」 or ――」')
     if speech and text.count('「') != text.count('」'):
         faults.append('unpaired 「」')
+    if BOYS_LINE.match(text) and PRESSING.search(text):
+        faults.append('the boy presses with だろ')
     return faults
 
 
@@ -126,6 +200,18 @@ def main():
     if len(silences) > MOST_SILENCES:
         problems.append(f'{len(silences)} silences (「……。」), more than {MOST_SILENCES}: '
                         + ', '.join(silences))
+    words = counted_table(root / 'docs/TEXT_STYLE.md', 'word')
+    if len(words) < 4:
+        problems.append(f'only {len(words)} counted words read from docs/TEXT_STYLE.md')
+    for word, (most,) in words.items():
+        count = sum(text.count(word) for _, text, is_message in found if is_message)
+        if count > most:
+            problems.append(f'{word} {count} times, more than {most}')
+    if len(sys.argv) > 3:
+        runner, assets = pathlib.Path(sys.argv[2]), pathlib.Path(sys.argv[3])
+        problems.extend(walkthrough_faults(root, runner, assets, root / 'docs/TEXT_STYLE.md'))
+    else:
+        print('the walkthrough is not counted: no story runner given')
     for problem in problems:
         print(problem)
     print(f'{len(found)} texts, {len(rules)} ruled-out forms, {len(problems)} problems')

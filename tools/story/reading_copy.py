@@ -1,36 +1,67 @@
 #!/usr/bin/env python3
 """Writes the reading copy of the story: every line a player can see, in story order.
 
-    reading_copy.py BUILD_DIR [ASSETS_DIR] [OUTPUT]
+    reading_copy.py BUILD_DIR [ASSETS_DIR] [--lang ja|en] [--output FILE]
 
 Plays tests/story/walkthrough.txt with BUILD_DIR/hazama-story and prints its messages in
-order. Then it walks every place a player can stand while the story waits at each step
-(moving about without setting the story forward) and tries look and talk there; a line
-that only those reach is set after the first walkthrough command from which the player
-can walk to where it is said, marked with the place and the command, and so are the
-walkthrough's own look and talk when they leave the story where it was. ASSETS_DIR
-defaults to BUILD_DIR, OUTPUT to BUILD_DIR/read/story_trace.txt.
+order, under a heading for each act. Then it walks every place a player can stand while
+the story waits at each step (moving about without setting the story forward) and tries
+look and talk there; a line that only those reach is set after the first walkthrough
+command from which the player can walk to where it is said, marked with the place and the
+command, and so are the walkthrough's own look and talk when they leave the story where it
+was. Without --lang it writes both copies, the Japanese to BUILD_DIR/read/story_trace.txt
+and the English to BUILD_DIR/read/story_trace_en.txt; ASSETS_DIR defaults to BUILD_DIR.
 """
+import argparse
 import pathlib
 import subprocess
-import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 WALKTHROUGH = ROOT / 'tests/story/walkthrough.txt'
 
 PLACES = {
-    1: '飛沫の家の前', 2: '通学路', 3: 'あの家の前の道', 4: '飛沫の家の食卓', 5: '教室',
-    6: 'あの家の玄関', 7: 'あの家の廊下', 8: 'あの家の奥', 9: '光の射し込む部屋',
-    10: '飛沫の部屋', 11: '星を見る建物', 12: '建物の屋根の上', 14: '見知らぬ夜道',
+    'ja': {
+        1: '飛沫の家の前', 2: '通学路', 3: 'あの家の前の道', 4: '飛沫の家の食卓', 5: '教室',
+        6: 'あの家の玄関', 7: 'あの家の廊下', 8: 'あの家の奥', 9: '光の射し込む部屋',
+        10: '飛沫の部屋', 11: '星を見る建物', 12: '建物の屋根の上', 14: '見知らぬ夜道',
+    },
+    'en': {
+        1: 'In front of Shibuki’s house', 2: 'The way to school', 3: 'The road by the house',
+        4: 'The dining table at home', 5: 'The classroom', 6: 'The door of the house',
+        7: 'The hallway of the house', 8: 'Further in', 9: 'The sunlit room',
+        10: 'Shibuki’s room', 11: 'The building for the stars', 12: 'On its roof',
+        14: 'A road she does not know',
+    },
 }
-COMMANDS = {'look': '見る', 'talk': '話す'}
+COMMANDS = {'ja': {'look': '見る', 'talk': '話す'}, 'en': {'look': 'Look', 'talk': 'Talk'}}
+TITLE = {
+    'ja': ['ハザマ　読み合わせ用テキスト', '（本編の全メッセージを物語の順に。'
+           '〔場所・見る／話す〕は、その場所でコマンドを選んだときだけ読める文）'],
+    'en': ['Hazama: reading copy', '(Every message of the story in story order. '
+           '[Place: Look/Talk] marks a line read only when that command is chosen there.)'],
+}
+ASIDE = {'ja': '〔{}・{}〕', 'en': '[{}: {}]'}
+# The acts, each from the story value a command starts with: the first week of November,
+# December and January, February to the morning after the results, and the last two days.
+ACTS = (
+    (0, '第一幕　十一月', 'Act One: November'),
+    (26, '第二幕　十二月から一月', 'Act Two: December and January'),
+    (31, '第三幕　二月、入試、合格', 'Act Three: February, the exam, the results'),
+    (40, '第四幕　開かない扉', 'Act Four: The door that will not open'),
+)
 STATE_KEYS = ('game', 'position', 'light', 'x00')
 
 
-def run(runner, assets, script):
+def act_of(game):
+    """The act (1 to 4) of a command that starts with the story value `game`."""
+    return sum(1 for start, _, _ in ACTS if game >= start)
+
+
+def run(runner, assets, script, lang='ja'):
     """The runner's trace split into commands: [(command, [trace lines])]."""
-    done = subprocess.run([str(runner), '--assets', str(assets), '-'], input=script,
-                          capture_output=True, text=True, check=True)
+    done = subprocess.run([str(runner), '--assets', str(assets), '--lang', lang, '-'],
+                          input=script, capture_output=True, text=True, encoding='utf-8',
+                          check=True)
     steps = []
     for line in done.stdout.splitlines():
         if line.startswith('> '):
@@ -79,13 +110,19 @@ def block(text):
     return text.replace('\\n', '\n') + '\n'
 
 
-def main():
-    build = pathlib.Path(sys.argv[1])
-    assets = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else build
-    output = pathlib.Path(sys.argv[3]) if len(sys.argv) > 3 else build / 'read/story_trace.txt'
-    runner = build / 'hazama-story'
+def walkthrough_messages(runner, assets, lang='ja'):
+    """[(act, message)] of the walkthrough, each message in the act of its command."""
+    game, out = 0, []
+    for _, lines in run(runner, assets, WALKTHROUGH.read_text(encoding='utf-8'), lang):
+        out.extend((act_of(game), m) for m in messages(lines))
+        if lines and lines[-1].startswith('state'):
+            game = state_of(lines)[0]
+    return out
 
-    walk = run(runner, assets, WALKTHROUGH.read_text(encoding='utf-8'))
+
+def reading_copy(runner, assets, lang):
+    """The reading copy's text and its two counts (story messages, aside messages)."""
+    walk = run(runner, assets, WALKTHROUGH.read_text(encoding='utf-8'), lang)
     shown = {m for _, lines in walk for m in messages(lines)}
     # Where the player stands after each walkthrough command (None when it left no state).
     states = [state_of(lines) if lines and lines[-1].startswith('state') else None
@@ -105,10 +142,11 @@ def main():
             ending.add((previous, int(command.split()[1])))
         previous = now
 
+    places, verbs = PLACES[lang], COMMANDS[lang]
     origin = reachable(runner, assets, starts, ending)
-    probes = [(s, c) for s in sorted(origin) if s[1] in PLACES for c in COMMANDS]
+    probes = [(s, c) for s in sorted(origin) if s[1] in places for c in verbs]
     script = 'new\n' + ''.join(f'{set_line(s)}\n{c}\n' for s, c in probes)
-    answers = [step for step in run(runner, assets, script)[1:] if step[0] in COMMANDS]
+    answers = [step for step in run(runner, assets, script, lang)[1:] if step[0] in verbs]
 
     # What only look or talk shows, one command's lines together, after the first
     # walkthrough command from which the player can walk to where it is said.
@@ -117,7 +155,7 @@ def main():
         if state_of(lines)[0] != state[0]:
             continue  # the command played a story event: the walkthrough has its lines
         texts = tuple(t for t in messages(lines) if t not in shown)
-        place = (origin[state], PLACES[state[1]], COMMANDS[command])
+        place = (origin[state], places[state[1]], verbs[command])
         if texts and (texts not in extra or place < extra[texts]):
             extra[texts] = place
     seen_text = set()
@@ -126,17 +164,21 @@ def main():
             del extra[texts]
         seen_text.update(texts)
 
-    out = ['ハザマ　読み合わせ用テキスト', '（本編の全メッセージを物語の順に。'
-           '〔場所・見る／話す〕は、その場所でコマンドを選んだときだけ読める文）', '']
+    out = TITLE[lang] + ['']
     placed = set()
     previous = None
+    act = 0
     for step, ((command, lines), now) in enumerate(zip(walk, states)):
         said = messages(lines)
+        now_act = act_of(previous[0] if previous else 0)
+        if said and now_act != act:
+            act = now_act
+            out.append('\n' + ACTS[act - 1][1 if lang == 'ja' else 2] + '\n')
         # The walkthrough's own look and talk that leave the story where it was are
         # asides like the others.
-        if (said and now is not None and previous is not None and command in COMMANDS
-                and now[0] == previous[0] and now[1] in PLACES):
-            out.append(f'〔{PLACES[now[1]]}・{COMMANDS[command]}〕\n' +
+        if (said and now is not None and previous is not None and command in verbs
+                and now[0] == previous[0] and now[1] in places):
+            out.append(ASIDE[lang].format(places[now[1]], verbs[command]) + '\n' +
                        '\n'.join(block(t) for t in said))
         else:
             out.extend(block(t) for t in said)
@@ -146,12 +188,30 @@ def main():
         for texts, (at, place, verb) in sorted(extra.items(), key=lambda e: e[1]):
             if at <= step and texts not in placed:
                 placed.add(texts)
-                out.append(f'〔{place}・{verb}〕\n' + '\n'.join(block(t) for t in texts))
-    output.parent.mkdir(parents=True, exist_ok=True)
-    output.write_text('\n'.join(out), encoding='utf-8')
+                out.append(ASIDE[lang].format(place, verb) + '\n' +
+                           '\n'.join(block(t) for t in texts))
     total = sum(len(messages(lines)) for _, lines in walk)
-    only = sum(len(texts) for texts in placed)
-    print(f'{output}: {total} story messages, {only} reached only by look or talk')
+    return '\n'.join(out), total, sum(len(texts) for texts in placed)
+
+
+def main():
+    parser = argparse.ArgumentParser(description='Writes the reading copy of the story.')
+    parser.add_argument('build', type=pathlib.Path)
+    parser.add_argument('assets', type=pathlib.Path, nargs='?')
+    parser.add_argument('--lang', choices=('ja', 'en'))
+    parser.add_argument('--output', type=pathlib.Path)
+    args = parser.parse_args()
+    if args.output and not args.lang:
+        parser.error('--output names one file: give --lang with it')
+    runner = args.build / 'hazama-story'
+    assets = args.assets or args.build
+    for lang in [args.lang] if args.lang else ['ja', 'en']:
+        name = 'story_trace.txt' if lang == 'ja' else 'story_trace_en.txt'
+        output = args.output or args.build / 'read' / name
+        text, total, only = reading_copy(runner, assets, lang)
+        output.parent.mkdir(parents=True, exist_ok=True)
+        output.write_text(text, encoding='utf-8')
+        print(f'{output}: {total} story messages, {only} reached only by look or talk')
 
 
 if __name__ == '__main__':
