@@ -46,7 +46,7 @@ void WebPlatform::run_wait(Wait& wait) {
         }
     }
     waits_.pop_back();
-    page::set_phase("busy");
+    if (!closing_) page::set_phase("busy");
 }
 
 void WebPlatform::serve(Wait& wait) {

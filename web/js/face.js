@@ -43,12 +43,37 @@ export class Face {
 
   // ---- what the game waits for ----
   setPhase(phase) {
-    if (this.phase === phase) return;
-    this.phase = phase;
-    this.document.body.dataset.phase = phase;
+    if (this.phase === 'ended') phase = 'ended';
+    if (this.phase !== phase) {
+      this.phase = phase;
+      this.document.body.dataset.phase = phase;
+    }
     const watchers = this.phaseWatchers;
     this.phaseWatchers = [];
     watchers.forEach((watch) => watch(phase));
+  }
+
+  // For the tests' driver: resolves with the phase once the game waits for the player (or has
+  // ended) and no action is left in the queue.
+  settled() {
+    const steady = ['idle', 'line', 'chooser', 'file', 'message', 'ended'];
+    return new Promise((resolve) => {
+      const check = (phase) => {
+        if (steady.includes(phase) && this.queue.items.length === 0) resolve(phase);
+        else this.phaseWatchers.push(check);
+      };
+      check(this.phase);
+    });
+  }
+
+  // For the tests: the scene's pixels as the canvas holds them, RGBA, in base64.
+  screenPixels() {
+    const { data } = this.screen.getImageData(0, 0, 512, 384);
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) {
+      text += String.fromCharCode(...data.subarray(i, i + 0x8000));
+    }
+    return btoa(text);
   }
 
   // ---- the controls ----

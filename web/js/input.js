@@ -11,8 +11,11 @@ const COMMANDS = {
 export function listen(document, queue) {
   const stage = document.getElementById('stage');
   for (const [id, command] of Object.entries(COMMANDS)) {
-    document.getElementById(id).addEventListener('click', (event) => {
+    const button = document.getElementById(id);
+    button.addEventListener('click', (event) => {
       event.stopPropagation();
+      // As on the desktop, a pressed button keeps no focus that a key could press again.
+      button.blur();
       queue.post(`command ${command}`);
     });
   }
@@ -29,6 +32,10 @@ export function listen(document, queue) {
     // A key is the game's, whichever button has the focus: Space and Enter never press one.
     event.preventDefault();
     queue.post(`key ${code}`);
+  });
+  // Space presses a focused button as it comes up: the key was the game's.
+  document.addEventListener('keyup', (event) => {
+    if (event.key === ' ' && event.target.closest?.('#stage button')) event.preventDefault();
   });
 }
 
