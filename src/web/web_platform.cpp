@@ -72,6 +72,11 @@ void WebPlatform::refresh_screen(const Plane& screen) {
     if (screen.empty()) return;  // the title screen has no scene yet
     to_rgba(screen, rgba_);
     page::show_screen(rgba_.data(), screen.width, screen.height);
+    // For the tests of real time: when each frame was due and when it was on the canvas.
+    if (tracing_ && !virtual_) {
+        page::frame_shown(last_deadline_ ? static_cast<double>(*last_deadline_) : -1, precise_now());
+    }
+    last_deadline_.reset();
 }
 
 void WebPlatform::note(const std::string& line) {

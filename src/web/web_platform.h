@@ -77,6 +77,10 @@ class WebPlatform : public Platform {
     // ends `wait` or none is left.
     void serve(Wait& wait);
     void handle(const WebAction& action);
+    // The tests' mode goes on in real time from where its virtual clock stands.
+    void go_real_time();
+    // The real clock to the fraction of a millisecond.
+    double precise_now() const;
     // Shows a dialog the page has opened and waits for its answer; nothing when the game
     // closed meanwhile.
     std::optional<WebAction> run_dialog(const char* phase);
@@ -87,6 +91,8 @@ class WebPlatform : public Platform {
     bool tracing_ = false;
     std::uint32_t clock_ = 0;  // the virtual clock
     double started_ms_ = 0;    // the real clock's zero
+    // The deadline of the last timed wait to end: the time the frame after it was due.
+    std::optional<std::uint32_t> last_deadline_;
     WebTimers timers_;
     std::vector<Wait*> waits_;
     bool closing_ = false;

@@ -21,18 +21,32 @@ WebPlatform::WebPlatform(MediaDevice& media, std::string root)
 
 std::uint32_t WebPlatform::now_ms() {
     if (virtual_) return clock_;
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now() - started_ms_));
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(precise_now()));
+}
+
+double WebPlatform::precise_now() const {
+    return emscripten_get_now() - started_ms_;
+}
+
+void WebPlatform::go_real_time() {
+    if (!virtual_) return;
+    started_ms_ = emscripten_get_now() - clock_;
+    virtual_ = false;
 }
 
 // ---------------------------------------------------------------- waits
 
 void WebPlatform::run_wait(Wait& wait) {
+    last_deadline_.reset();
     waits_.push_back(&wait);
     for (;;) {
         serve(wait);
         if (closing_ || wait.ended) break;
         const std::uint32_t now = now_ms();
-        if (wait.deadline && !clock_before(now, *wait.deadline)) break;
+        if (wait.deadline && !clock_before(now, *wait.deadline)) {
+            last_deadline_ = wait.deadline;
+            break;
+        }
         std::optional<std::uint32_t> wake_at = wait.deadline;
         if (const auto due = timers_.next_due(); due && !virtual_) {
             if (!wake_at || clock_before(*due, *wake_at)) wake_at = due;
@@ -69,6 +83,10 @@ void WebPlatform::handle(const WebAction& action) {
     }
     // While a dialog is open, the game's window takes no input, as on the desktop.
     if (dialog_ != nullptr) return;
+    if (action.kind == "clock" && action.argument == "real") {
+        go_real_time();
+        return;
+    }
     if (action.kind == "close") {
         if (!closing_) run_script(unload_ ? unload_ : [this] { exit_game(); });
         return;

@@ -23,7 +23,7 @@ export class Face {
     this.pictures = new Pictures(this);
     this.reason = '';
     this.trace = [];
-    this.frames = [];  // with the trace: when each scene was put on the canvas
+    this.frames = [];  // with the trace in real time: each scene put on the canvas
     this.phaseWatchers = [];
     const byId = (id) => document.getElementById(id);
     this.controls = CONTROLS.map(byId);
@@ -140,7 +140,11 @@ export class Face {
     // A view on the module's memory: putImageData copies it before the module goes on.
     const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, width * height * 4);
     this.screen.putImageData(new ImageData(pixels, width, height), 0, 0);
-    if (this.collectsTrace) this.frames.push(performance.now());
+  }
+
+  // `due` and `at` on the game's clock; `line`: how many trace lines came before it.
+  frameShown(due, at) {
+    this.frames.push({ due, at, line: this.trace.length });
   }
 
   note(line) {

@@ -1,0 +1,79 @@
+// Scenes in real time: the story set on its way on the virtual clock, then three places
+// reached on the browser's own clock. The trace is still the runner's, each dissolve's frames
+// come in order and never before they are due, and the last scene is the runner's.
+import assert from 'node:assert/strict';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { browserName, launch, openPage } from './lib/browsers.mjs';
+import { Driver } from './lib/driver.mjs';
+import { readPng } from './lib/png.mjs';
+import { gameTrace, normaliseRoot, runStory } from './lib/runner.mjs';
+import { compareScreens } from './lib/screens.mjs';
+import { serveSite } from './lib/site.mjs';
+
+const ON_THE_VIRTUAL_CLOCK = ['new'];
+const IN_REAL_TIME = ['move 1', 'move 0'];
+
+let site;
+let browser;
+let folder;
+before(async () => {
+  site = await serveSite();
+  browser = await launch();
+  folder = mkdtempSync(join(tmpdir(), 'hazama-realtime-'));
+});
+after(async () => {
+  await browser?.close();
+  site?.server.close();
+  if (folder) rmSync(folder, { recursive: true, force: true });
+});
+
+function percentile(values, p) {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.min(sorted.length - 1, Math.floor(p * sorted.length))];
+}
+
+test(`dissolves in real time in ${browserName}`, async (t) => {
+  const commands = [...ON_THE_VIRTUAL_CLOCK, ...IN_REAL_TIME];
+  const runner = runStory([...commands, 'snapshot last.png'], { snapshots: folder });
+
+  const page = await openPage(browser, `${site.url}?clock=virtual`);
+  const driver = new Driver(page);
+  for (const command of ON_THE_VIRTUAL_CLOCK) await driver.perform(command);
+  await page.evaluate(() => window.hazama.queue.post('clock real'));
+  const started = await page.evaluate(() => window.hazama.trace.length);
+  for (const command of IN_REAL_TIME) await driver.perform(command);
+
+  const shown = (await driver.trace()).map((line) => normaliseRoot(line, '/hazama'));
+  assert.deepEqual(shown, gameTrace(runner));
+
+  const frames = await page.evaluate(() => window.hazama.frames);
+  const fades = shown.map((line, i) => ({ line, i }))
+    .filter(({ line, i }) => i >= started && line.startsWith('fade '));
+  assert.ok(fades.length >= 2, 'each place is reached with a dissolve');
+  const lateness = [];
+  for (const { line, i } of fades) {
+    const own = frames.filter((f) => f.line === i + 1);
+    const duration = Number(line.split(' ')[1]);
+    // A frame that is due before the dissolve's pictures are loaded is drawn at once.
+    const timed = own.filter((f) => f.due >= 0);
+    assert.ok(timed.length >= 2, `${line}: only ${timed.length} frames waited for`);
+    for (const [k, frame] of timed.entries()) {
+      assert.ok(frame.at >= frame.due, `${line}: frame ${k} came ${frame.due - frame.at} ms early`);
+      if (k > 0) assert.ok(frame.due > timed[k - 1].due, `${line}: frame ${k} is not later`);
+      lateness.push(frame.at - frame.due);
+    }
+    const span = timed.at(-1).due - timed[0].due;
+    assert.ok(span <= duration, `${line}: its frames span ${span} ms`);
+    t.diagnostic(`${line}: ${own.length} frames of 16, ${own.length - timed.length} drawn at once`);
+  }
+  t.diagnostic(`frames after their due time: median ${percentile(lateness, 0.5).toFixed(2)} ms, ` +
+    `95th percentile ${percentile(lateness, 0.95).toFixed(2)} ms, ` +
+    `largest ${Math.max(...lateness).toFixed(2)} ms`);
+
+  const last = compareScreens(readPng(join(folder, 'last.png')).rgba, await driver.screen());
+  assert.equal(last.pixels, 0, last.summary);
+  assert.deepEqual(page.errors, []);
+});
