@@ -74,7 +74,8 @@ void WebPlatform::refresh_screen(const Plane& screen) {
     page::show_screen(rgba_.data(), screen.width, screen.height);
     // For the tests of real time: when each frame was due and when it was on the canvas.
     if (tracing_ && !virtual_) {
-        page::frame_shown(last_deadline_ ? static_cast<double>(*last_deadline_) : -1, precise_now());
+        page::frame_shown(last_deadline_ ? static_cast<double>(*last_deadline_) : -1,
+                          precise_now());
     }
     last_deadline_.reset();
 }

@@ -83,6 +83,12 @@ export class Dialogs {
     const typed = byId('file-name').value.trim();
     if (typed === '') return;
     const question = byId('file-question');
+    if (/[/\\]/.test(typed) || typed === '.' || typed === '..') {
+      question.dataset.name = '';
+      question.textContent = 'ファイル名に / と \\ は使えません。';
+      question.hidden = false;
+      return;
+    }
     const existing = this.fileNames.includes(typed) || this.fileNames.includes(`${typed}.hzm`);
     if (this.fileSave && existing && (question.hidden || question.dataset.name !== typed)) {
       question.dataset.name = typed;
