@@ -1,6 +1,7 @@
-// The save and load buttons in the browser: the file dialog lists the player's .hzm files kept
-// in the browser's storage; a save made there survives the page being loaded again, holds what
-// the runner's save at the same point holds, and loads as the runner loads it; names that would
+// The game's dialogs in the browser. The move chooser closed by its close box and by Escape.
+// The save and load buttons: the file dialog lists the player's .hzm files kept in the
+// browser's storage; a save made there survives the page being loaded again, holds what the
+// runner's save at the same point holds, and loads as the runner loads it; names that would
 // leave the folder and files that are not there are refused as on the desktop.
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -8,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { browserName, launch, openPage } from './lib/browsers.mjs';
-import { Driver } from './lib/driver.mjs';
+import { Driver, settle } from './lib/driver.mjs';
 import { gameTrace, normaliseRoot, runStory } from './lib/runner.mjs';
 import { serveSite } from './lib/site.mjs';
 
@@ -60,6 +61,24 @@ function loadedState(bytes) {
   writeFileSync(path, Uint8Array.from(bytes));
   return runStory([`load ${path}`]).filter((line) => line.startsWith('state '));
 }
+
+test(`the move chooser's close box and Escape in ${browserName}`, async () => {
+  const runner = runStory(['new', 'move close', 'move 3', 'move 1']);
+  const page = await openPage(browser, `${site.url}?clock=virtual`);
+  const driver = new Driver(page);
+  await driver.perform('new');
+  await driver.perform('move close');
+  // Escape is the chooser's 移動をやめる: she stays where she is.
+  await page.click('#commove');
+  assert.equal(await settle(page), 'chooser');
+  await page.keyboard.press('Escape');
+  assert.equal(await settle(page), 'idle');
+  await driver.perform('move 1');
+  const shown = (await driver.trace()).map((line) => normaliseRoot(line, '/hazama'));
+  assert.deepEqual(shown, gameTrace(runner));
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
 
 test(`saving and loading in ${browserName}`, async () => {
   const runnerSave = join(folder, 'runner.hzm');
