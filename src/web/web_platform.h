@@ -96,8 +96,7 @@ class WebPlatform : public Platform {
     WebTimers timers_;
     std::vector<Wait*> waits_;
     bool closing_ = false;
-    std::string failure_;  // what ended the game, when it failed
-    bool woken_ = false;
+    std::string failure_;     // what ended the game, when it failed
     Wait* dialog_ = nullptr;  // the wait of the dialog open in the page
     std::optional<WebAction> answer_;
     std::function<void(const WebAction&)> dispatch_;

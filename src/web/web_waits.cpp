@@ -102,7 +102,6 @@ void WebPlatform::wait_until(std::uint32_t deadline) {
         process_events();
         return;
     }
-    woken_ = false;
     Wait wait{.deadline = deadline};
     run_wait(wait);
 }
@@ -139,7 +138,6 @@ void WebPlatform::release() {
 }
 
 void WebPlatform::wake() {
-    woken_ = true;
     if (!waits_.empty()) waits_.back()->ended = true;
 }
 
@@ -196,11 +194,12 @@ void WebPlatform::fail(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
     if (closing_) return;
     message_box(text, {});
+    // The page goes on showing what ended the game.
+    failure_ = text;
     try {
         if (unload_ && !closing_) unload_();
     } catch (...) {
     }
-    failure_ = text;
     exit_game();
 }
 

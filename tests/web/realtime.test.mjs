@@ -1,6 +1,7 @@
-// Scenes in real time: the story set on its way on the virtual clock, then three places
-// reached on the browser's own clock. The trace is still the runner's, each dissolve's frames
-// come in order and never before they are due, and the last scene is the runner's.
+// Scenes in real time: the story set on its way on the virtual clock, then two places reached
+// on the browser's own clock. The trace is still the runner's, each dissolve's frames come in
+// order and never before they are due, and the last scene is the runner's. And the title
+// screen, where nothing plays, wakes the game only for the waiting mark's timer.
 import assert from 'node:assert/strict';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -76,4 +77,24 @@ test(`dissolves in real time in ${browserName}`, async (t) => {
   const last = compareScreens(readPng(join(folder, 'last.png')).rgba, await driver.screen());
   assert.equal(last.pixels, 0, last.summary);
   assert.deepEqual(page.errors, []);
+});
+
+test(`the title screen sleeps in ${browserName}`, async (t) => {
+  const page = await openPage(browser, `${site.url}?trace`);
+  const counts = () => page.evaluate(() => {
+    const { sleeps, yields } = window.hazama.queue;
+    return { sleeps, yields };
+  });
+  const before = await counts();
+  const started = Date.now();
+  await new Promise((resolve) => setTimeout(resolve, 1500));
+  const after = await counts();
+  const seconds = (Date.now() - started) / 1000;
+  const wakes = after.sleeps - before.sleeps;
+  t.diagnostic(`${wakes} wake-ups in ${seconds.toFixed(2)} s at the title`);
+  // Only the waiting mark's timer (every 300 ms) is due; a poll would wake it constantly.
+  assert.ok(wakes <= Math.ceil(seconds * 1000 / 300) + 1, `${wakes} wake-ups`);
+  assert.equal(after.yields - before.yields, 0, 'no yields without time');
+  assert.deepEqual(page.errors, []);
+  await page.close();
 });

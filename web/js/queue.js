@@ -9,6 +9,8 @@ export class ActionQueue {
     this.onPost = null;  // told of each action posted (the page marks the game busy)
     this.waking = null;  // ends the game's present sleep
     this.hops = [];
+    this.sleeps = 0;  // how often the game has slept on the queue, for the tests
+    this.yields = 0;  // of those, how often for no time at all
     // A message of the page's own is the browser's next turn: unlike a timer's callback it
     // adds no nesting, so the browser never stretches the next timeout.
     this.channel = new MessageChannel();
@@ -40,6 +42,8 @@ export class ActionQueue {
   // Resolves once `ms` have passed (0: at the browser's next turn; negative: no time limit),
   // an action is posted or the game closes.
   sleep(ms) {
+    this.sleeps += 1;
+    if (ms === 0) this.yields += 1;
     return new Promise((resolve) => {
       let timer = 0;
       const done = () => {
