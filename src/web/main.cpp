@@ -33,6 +33,12 @@ int main() {
         form.show_as_it_stands();
         form.Form_Load();
     });
-    platform.run_idle();
+    // Every action and timer runs through run_script, which keeps its exceptions; this is the
+    // last line before JavaScript, which must never see one.
+    try {
+        platform.run_idle();
+    } catch (...) {
+        platform.fail("予期しないエラーが発生しました");
+    }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "web/web_dispatch.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "form/main_form.h"
 #include "replay/replayer.h"
@@ -11,25 +12,19 @@ namespace {
 
 using Handler = void (MainForm::*)();
 
+// What each command button runs.
+const std::pair<Control, Handler> kHandlers[] = {
+    {Control::comsave, &MainForm::comsave_Click},   {Control::comload, &MainForm::comload_Click},
+    {Control::comstart, &MainForm::comstart_Click}, {Control::comend, &MainForm::comend_Click},
+    {Control::commove, &MainForm::commove_Click},   {Control::comtalk, &MainForm::comtalk_Click},
+    {Control::comlook, &MainForm::comlook_Click},
+};
+
 Handler button_handler(Control button) {
-    switch (button) {
-        case Control::comsave:
-            return &MainForm::comsave_Click;
-        case Control::comload:
-            return &MainForm::comload_Click;
-        case Control::comstart:
-            return &MainForm::comstart_Click;
-        case Control::comend:
-            return &MainForm::comend_Click;
-        case Control::commove:
-            return &MainForm::commove_Click;
-        case Control::comtalk:
-            return &MainForm::comtalk_Click;
-        case Control::comlook:
-            return &MainForm::comlook_Click;
-        default:
-            return nullptr;
+    for (const auto& [control, handler] : kHandlers) {
+        if (control == button) return handler;
     }
+    return nullptr;
 }
 
 }  // namespace

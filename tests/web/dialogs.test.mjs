@@ -4,30 +4,17 @@
 // runner's save at the same point holds, and loads as the runner loads it; names that would
 // leave the folder and files that are not there are refused as on the desktop.
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { browserName, launch, openPage } from './lib/browsers.mjs';
+import { test } from 'node:test';
+import { browserName, openPage } from './lib/browsers.mjs';
 import { Driver, settle } from './lib/driver.mjs';
 import { gameTrace, normaliseRoot, runStory } from './lib/runner.mjs';
-import { serveSite } from './lib/site.mjs';
+import { session } from './lib/session.mjs';
 
 const PLAYER_FOLDER = '/home/web_user/.local/share/hazama';
 
-let site;
-let browser;
-let folder;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-  folder = mkdtempSync(join(tmpdir(), 'hazama-saves-'));
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-  if (folder) rmSync(folder, { recursive: true, force: true });
-});
+const here = session();
 
 // Answers the file dialog with `name`, and any message box with OK.
 function answering(name, seen = []) {
@@ -57,14 +44,14 @@ function storedFile(page, name) {
 
 // What the runner makes of a save file: the state it loads.
 function loadedState(bytes) {
-  const path = join(folder, `check-${Math.random().toString(36).slice(2)}.hzm`);
+  const path = join(here.folder, `check-${Math.random().toString(36).slice(2)}.hzm`);
   writeFileSync(path, Uint8Array.from(bytes));
   return runStory([`load ${path}`]).filter((line) => line.startsWith('state '));
 }
 
 test(`the move chooser's close box and Escape in ${browserName}`, async () => {
   const runner = runStory(['new', 'move close', 'move 3', 'move 1']);
-  const page = await openPage(browser, `${site.url}?clock=virtual`);
+  const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   const driver = new Driver(page);
   await driver.perform('new');
   await driver.perform('move close');
@@ -81,10 +68,10 @@ test(`the move chooser's close box and Escape in ${browserName}`, async () => {
 });
 
 test(`saving and loading in ${browserName}`, async () => {
-  const runnerSave = join(folder, 'runner.hzm');
+  const runnerSave = join(here.folder, 'runner.hzm');
   const runner = runStory(['new', 'move 1', `save ${runnerSave}`]);
 
-  let page = await openPage(browser, `${site.url}?clock=virtual`);
+  let page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   let driver = new Driver(page);
   await driver.perform('new');
   await driver.perform('move 1');
@@ -116,7 +103,7 @@ test(`saving and loading in ${browserName}`, async () => {
   await page.close();
 
   // Loaded again, the page finds the save in the browser's storage and loads it at the title.
-  page = await openPage(browser, `${site.url}?clock=virtual`);
+  page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   driver = new Driver(page);
   const loading = [];
   await driver.perform('load', { answer: answering('first.hzm', loading) });
@@ -135,7 +122,7 @@ test(`saving and loading in ${browserName}`, async () => {
 });
 
 test(`a picture the site cannot give in ${browserName}`, async () => {
-  const page = await openPage(browser, `${site.url}?clock=virtual`);
+  const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   // The game's folder names the picture in other letters: found ignoring case, as always, but
   // the site has no file of that name.
   await page.evaluate(() => {

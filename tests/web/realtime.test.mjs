@@ -3,33 +3,19 @@
 // order and never before they are due, and the last scene is the runner's. And the title
 // screen, where nothing plays, wakes the game only for the waiting mark's timer.
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { browserName, launch, openPage } from './lib/browsers.mjs';
+import { test } from 'node:test';
+import { browserName, openPage } from './lib/browsers.mjs';
 import { Driver } from './lib/driver.mjs';
 import { readPng } from './lib/png.mjs';
 import { gameTrace, normaliseRoot, runStory } from './lib/runner.mjs';
 import { compareScreens } from './lib/screens.mjs';
-import { serveSite } from './lib/site.mjs';
+import { session } from './lib/session.mjs';
 
 const ON_THE_VIRTUAL_CLOCK = ['new'];
 const IN_REAL_TIME = ['move 1', 'move 0'];
 
-let site;
-let browser;
-let folder;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-  folder = mkdtempSync(join(tmpdir(), 'hazama-realtime-'));
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-  if (folder) rmSync(folder, { recursive: true, force: true });
-});
+const here = session();
 
 function percentile(values, p) {
   const sorted = [...values].sort((a, b) => a - b);
@@ -38,9 +24,9 @@ function percentile(values, p) {
 
 test(`dissolves in real time in ${browserName}`, async (t) => {
   const commands = [...ON_THE_VIRTUAL_CLOCK, ...IN_REAL_TIME];
-  const runner = runStory([...commands, 'snapshot last.png'], { snapshots: folder });
+  const runner = runStory([...commands, 'snapshot last.png'], { snapshots: here.folder });
 
-  const page = await openPage(browser, `${site.url}?clock=virtual`);
+  const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   const driver = new Driver(page);
   for (const command of ON_THE_VIRTUAL_CLOCK) await driver.perform(command);
   await page.evaluate(() => window.hazama.queue.post('clock real'));
@@ -74,13 +60,13 @@ test(`dissolves in real time in ${browserName}`, async (t) => {
     `95th percentile ${percentile(lateness, 0.95).toFixed(2)} ms, ` +
     `largest ${Math.max(...lateness).toFixed(2)} ms`);
 
-  const last = compareScreens(readPng(join(folder, 'last.png')).rgba, await driver.screen());
+  const last = compareScreens(readPng(join(here.folder, 'last.png')).rgba, await driver.screen());
   assert.equal(last.pixels, 0, last.summary);
   assert.deepEqual(page.errors, []);
 });
 
 test(`the title screen sleeps in ${browserName}`, async (t) => {
-  const page = await openPage(browser, `${site.url}?trace`);
+  const page = await openPage(here.browser, `${here.site.url}?trace`);
   const counts = () => page.evaluate(() => {
     const { sleeps, yields } = window.hazama.queue;
     return { sleeps, yields };

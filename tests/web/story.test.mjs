@@ -2,15 +2,14 @@
 // chooser and keys on the test mode's virtual clock, shows the runner's trace line for line,
 // and at chosen points the scene's canvas holds the runner's snapshot pixel for pixel.
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { browserName, launch, openPage } from './lib/browsers.mjs';
+import { test } from 'node:test';
+import { browserName, openPage } from './lib/browsers.mjs';
 import { Driver } from './lib/driver.mjs';
 import { readPng } from './lib/png.mjs';
 import { gameTrace, normaliseRoot, refusals, runStory, scriptCommands } from './lib/runner.mjs';
-import { serveSite, sourceFolder } from './lib/site.mjs';
+import { session } from './lib/session.mjs';
+import { sourceFolder } from './lib/site.mjs';
 import { compareScreens } from './lib/screens.mjs';
 
 const walkthrough = scriptCommands(join(sourceFolder, 'tests/story/walkthrough.txt'));
@@ -18,19 +17,7 @@ const walkthrough = scriptCommands(join(sourceFolder, 'tests/story/walkthrough.t
 // the title's first scene, scenes with figures, the night, and the last picture.
 const SNAPSHOTS = [1, 9, 31, 57, 80, walkthrough.length - 2];
 
-let site;
-let browser;
-let snapshots;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-  snapshots = mkdtempSync(join(tmpdir(), 'hazama-snapshots-'));
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-  if (snapshots) rmSync(snapshots, { recursive: true, force: true });
-});
+const here = session();
 
 test(`the walkthrough in ${browserName}: the runner's trace and its snapshots`, async (t) => {
   const script = [];
@@ -38,9 +25,9 @@ test(`the walkthrough in ${browserName}: the runner's trace and its snapshots`, 
     script.push(command);
     if (SNAPSHOTS.includes(i + 1)) script.push(`snapshot after-${i + 1}.png`);
   });
-  const runner = runStory(script, { snapshots });
+  const runner = runStory(script, { snapshots: here.folder });
 
-  const page = await openPage(browser, `${site.url}?clock=virtual`);
+  const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   const driver = new Driver(page);
   const screens = new Map();
   for (const [i, command] of walkthrough.entries()) {
@@ -59,7 +46,7 @@ test(`the walkthrough in ${browserName}: the runner's trace and its snapshots`, 
   t.diagnostic(`${browserName}: ${shown.length} trace lines equal, ${driver.lines} lines read`);
 
   for (const [after, pixels] of screens) {
-    const expectedScreen = readPng(join(snapshots, `after-${after}.png`));
+    const expectedScreen = readPng(join(here.folder, `after-${after}.png`));
     const difference = compareScreens(expectedScreen.rgba, pixels);
     t.diagnostic(`after command ${after}: ${difference.summary}`);
     assert.equal(difference.pixels, 0, `after command ${after}: ${difference.summary}`);
