@@ -66,6 +66,13 @@ export class Face {
     });
   }
 
+  // For the tests: the SHA-256 of the scene's pixels as the canvas holds them (RGBA), in hex.
+  async screenDigest() {
+    const { data } = this.screen.getImageData(0, 0, 512, 384);
+    const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', data));
+    return Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
+  }
+
   // For the tests: the scene's pixels as the canvas holds them, RGBA, in base64.
   screenPixels() {
     const { data } = this.screen.getImageData(0, 0, 512, 384);

@@ -83,6 +83,10 @@ export class Driver {
     return this.page.evaluate(() => window.hazama.trace);
   }
 
+  screenDigest() {
+    return this.page.evaluate(() => window.hazama.screenDigest());
+  }
+
   async screen() {
     const base64 = await this.page.evaluate(() => window.hazama.screenPixels());
     return new Uint8Array(Buffer.from(base64, 'base64'));
