@@ -3,11 +3,12 @@
 # (core, story, window, audio, assets, formatting, a scratch install), the core once more
 # under AddressSanitizer and UndefinedBehaviorSanitizer, bounded fuzz runs of the file and
 # command readers, a minute of random play in the sanitized window (HAZAMA_SOAK_SECONDS),
-# and the Debian package: built, checked by lintian, unpacked and its game started.
+# the Debian package: built, checked by lintian, unpacked and its game started; and the web
+# edition, built with Emscripten and played in headless Chromium and Firefox.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install_deps.sh
-hazama_install_deps
+hazama_install_deps "${hazama_web_packages[@]}"
 
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -38,6 +39,13 @@ started=$SECONDS
 tools/package.sh
 echo "package built and checked in $((SECONDS - started)) s"
 suites=$((suites + 1))
+
+echo "== the web edition in Chromium and Firefox"
+started=$SECONDS
+tools/web/build.sh -j "$jobs"
+ctest --test-dir build-web --output-on-failure -j "$jobs"
+suites=$((suites + $(ctest --test-dir build-web -N | sed -n 's/^Total Tests: //p')))
+echo "web edition built and tested in $((SECONDS - started)) s"
 
 # Every step above stops the script on failure, so reaching here means all passed.
 echo "suites: $suites passed, 0 failed"

@@ -38,6 +38,11 @@ int flush_folder(const std::filesystem::path& folder) {
     return error;
 }
 
+std::function<void(const std::filesystem::path&)>& written_hook() {
+    static std::function<void(const std::filesystem::path&)> hook;
+    return hook;
+}
+
 [[noreturn]] void fail(const std::filesystem::path& path, int error) {
     throw FileError(path.string(), error);
 }
@@ -83,6 +88,11 @@ void write_file_atomically(const std::filesystem::path& path, std::string_view b
         fail(path, error);
     }
     if (const int folder_error = flush_folder(target.parent_path())) fail(path, folder_error);
+    if (written_hook()) written_hook()(target);
+}
+
+void on_file_written(std::function<void(const std::filesystem::path&)> hook) {
+    written_hook() = std::move(hook);
 }
 
 }  // namespace hazama

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,5 +32,10 @@ class FileError : public std::runtime_error {
 // file keeps its permissions; something that is not a plain file, or that the player may
 // not write, is left alone. Throws FileError naming the file asked for.
 void write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Called with each file write_file_atomically has put in place. In the browser the files live
+// in memory, and this copies them to the browser's lasting storage; a FileError it throws fails
+// the write. The desktop sets none.
+void on_file_written(std::function<void(const std::filesystem::path&)> hook);
 
 }  // namespace hazama

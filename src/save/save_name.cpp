@@ -1,72 +1,84 @@
 // The music name as a save file holds it: narrowing and the single-byte code page.
 #include "save/save_name.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <stdexcept>
+#include <cstdint>
+#include <vector>
 
 namespace hazama {
 namespace {
 
-// The Japanese code page the save files were always written in.
-constexpr const char* kCodePage = "CP932";
+// The half-width katakana: one byte each in the Japanese code page (0xA1..0xDF), the rest of
+// its single bytes being ASCII. Every other character takes two bytes there or none, so the
+// table is all a name of one byte a character needs, on any system's C library.
+constexpr char32_t kFirstHalfWidthKana = 0xFF61;
+constexpr char32_t kLastHalfWidthKana = 0xFF9F;
+constexpr unsigned char kFirstKanaByte = 0xA1;
+constexpr unsigned char kLastKanaByte = 0xDF;
 
-// One whole-string conversion; nothing when the input holds a sequence the target cannot
-// hold.
-std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
-    const iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error(std::string("no text converter from ") + from + " to " + to);
+// The code points of well-formed UTF-8 (no overlong forms, surrogates or values past the
+// last plane); nothing for anything else.
+std::optional<std::vector<char32_t>> decode_utf8(std::string_view text) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
+        if (length == 0 || i + length > text.size()) return std::nullopt;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            c = (c << 6) | (next & 0x3F);
+        }
+        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return std::nullopt;
+        out.push_back(c);
+        i += static_cast<std::size_t>(length);
     }
-    // Four output bytes for every input byte cover each conversion made here.
-    std::string out(in.size() * 4 + 4, '\0');
-    char* src = const_cast<char*>(in.data());
-    std::size_t src_left = in.size();
-    char* dst = out.data();
-    std::size_t dst_left = out.size();
-    std::size_t result = iconv(cd, &src, &src_left, &dst, &dst_left);
-    if (result == 0) result = iconv(cd, nullptr, nullptr, &dst, &dst_left);
-    iconv_close(cd);
-    if (result != 0) return std::nullopt;
-    out.resize(out.size() - dst_left);
     return out;
-}
-
-// A byte that is a whole character of the code page: ASCII or half-width katakana.
-bool single_byte_character(unsigned char b) {
-    return b < 0x80 || (b >= 0xA1 && b <= 0xDF);
 }
 
 }  // namespace
 
 std::optional<std::string> name_to_bytes(std::string_view utf8) {
-    auto wide_bytes = convert("WCHAR_T", "UTF-8", utf8);
-    if (!wide_bytes) return std::nullopt;
-    std::wstring wide(wide_bytes->size() / sizeof(wchar_t), L'\0');
-    wide_bytes->copy(reinterpret_cast<char*>(wide.data()), wide.size() * sizeof(wchar_t));
-    for (wchar_t& c : wide) {
-        if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<wchar_t>(c - 0xFF01 + 0x21);
-        if (c == 0x3000) c = L' ';
+    const auto characters = decode_utf8(utf8);
+    if (!characters) return std::nullopt;
+    std::string bytes;
+    for (char32_t c : *characters) {
+        if (c >= 0xFF01 && c <= 0xFF5E) c = c - 0xFF01 + 0x21;  // full-width ASCII forms
+        if (c == 0x3000) c = U' ';                              // the ideographic space
+        if (c < 0x80) {
+            bytes += static_cast<char>(c);
+        } else if (c >= kFirstHalfWidthKana && c <= kLastHalfWidthKana) {
+            bytes += static_cast<char>(kFirstKanaByte + (c - kFirstHalfWidthKana));
+        } else {
+            return std::nullopt;
+        }
     }
-    const std::string_view narrowed(reinterpret_cast<const char*>(wide.data()),
-                                    wide.size() * sizeof(wchar_t));
-    auto bytes = convert(kCodePage, "WCHAR_T", narrowed);
-    if (!bytes) return std::nullopt;
-    for (unsigned char b : *bytes) {
-        if (!single_byte_character(b)) return std::nullopt;
-    }
-    // The code page maps some characters onto others (¥ becomes 0x5C, the backslash):
-    // only a name that reads back as written is saved.
-    if (convert("WCHAR_T", kCodePage, *bytes) != std::string(narrowed)) return std::nullopt;
     return bytes;
 }
 
 std::optional<std::string> name_from_bytes(std::string_view bytes) {
-    for (unsigned char b : bytes) {
-        if (!single_byte_character(b)) return std::nullopt;
+    std::string utf8;
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            utf8 += ch;
+        } else if (b >= kFirstKanaByte && b <= kLastKanaByte) {
+            // U+FF61..U+FF9F in UTF-8: EF BD A1 .. EF BD BF, EF BE 80 .. EF BE 9F.
+            const char32_t c = kFirstHalfWidthKana + (b - kFirstKanaByte);
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            return std::nullopt;
+        }
     }
-    return convert("UTF-8", kCodePage, bytes);
+    return utf8;
 }
 
 }  // namespace hazama

@@ -1,0 +1,25 @@
+// What the page posts: the player's input, in the words of the core's actions, and the answers
+// of the page's dialogs.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hazama {
+
+// One action as the page wrote it: "KIND ARGUMENT", such as "command look", "click labmain",
+// "key 32", "chosen 2", "file name.hzm", "file-cancel", "ok", "close".
+struct WebAction {
+    std::string kind;
+    std::string argument;  // empty when the kind takes none
+    bool operator==(const WebAction&) const = default;
+};
+
+// Splits the page's text at its first space.
+WebAction parse_action(std::string_view text);
+
+// The answers of the page's dialogs, which go to the dialog open in the page rather than to
+// the game.
+bool answers_dialog(const WebAction& action);
+
+}  // namespace hazama

@@ -1,0 +1,53 @@
+// Starts the web edition: checks what the browser must offer, loads the game's file index,
+// lays out the module's files and starts the module with the page's face.
+import { Face } from './face.js';
+import { fetchIndex, layOut, PlayerStorage } from './files.js';
+import { listen } from './input.js';
+import { fitStage } from './scale.js';
+
+function tell(text) {
+  const notice = document.getElementById('notice');
+  notice.textContent = text;
+  notice.hidden = false;
+}
+
+async function start() {
+  if (typeof WebAssembly !== 'object') {
+    tell('このブラウザでは遊べません: WebAssembly が必要です。');
+    return;
+  }
+  const options = new URLSearchParams(location.search);
+  // The tests' mode: the clock is virtual, as on the story runner, and the trace is kept.
+  const virtualClock = options.get('clock') === 'virtual';
+  const storage = new PlayerStorage();
+  const face = new Face(document, {
+    virtualClock,
+    collectsTrace: virtualClock || options.has('trace'),
+    storage,
+  });
+  fitStage(window, document.getElementById('stage'));
+  listen(document, face.queue);
+  if (face.collectsTrace) window.hazama = face;
+  let index;
+  try {
+    index = await fetchIndex();
+  } catch (error) {
+    tell(`ゲームのファイルを読み込めません: ${error.message}`);
+    return;
+  }
+  try {
+    const { default: createHazama } = await import('../hazama.js');
+    await createHazama({
+      face,
+      preRun: [(Module) => {
+        layOut(Module.FS, index);
+        storage.mount(Module);
+      }],
+      printErr: (text) => console.error(text),
+    });
+  } catch (error) {
+    tell(`ゲームを始められません: ${error?.message ?? error}`);
+  }
+}
+
+start();

@@ -1,0 +1,115 @@
+// The game's modal windows in the page: the move chooser, the file dialog for the save and
+// load buttons, and the message box. Each answer is posted to the queue, never handed to the
+// game directly.
+
+export class Dialogs {
+  constructor(document, queue) {
+    this.document = document;
+    this.queue = queue;
+    const byId = (id) => document.getElementById(id);
+    this.chooserBox = byId('chooser');
+    this.fileBox = byId('file-dialog');
+    this.messageBox = byId('message-box');
+    this.fileNames = [];
+    this.fileSave = false;
+    this.wireChooser();
+    this.wireFile();
+    byId('message-ok').addEventListener('click', () => this.answer(this.messageBox, 'ok'));
+    // Escape: 移動をやめる in the chooser, cancel in the file dialog, OK in the message box.
+    this.onEscape(this.chooserBox, 'chosen 3');
+    this.onEscape(this.fileBox, 'file-cancel');
+    this.onEscape(this.messageBox, 'ok');
+  }
+
+  wireChooser() {
+    for (const button of this.chooserBox.querySelectorAll('[data-answer]')) {
+      button.addEventListener('click', () =>
+        this.answer(this.chooserBox, `chosen ${button.dataset.answer}`));
+    }
+  }
+
+  wireFile() {
+    const byId = (id) => this.document.getElementById(id);
+    const list = byId('file-list');
+    const name = byId('file-name');
+    list.addEventListener('change', () => { name.value = list.value; });
+    list.addEventListener('dblclick', () => { if (list.value) this.submitFile(); });
+    byId('file-cancel').addEventListener('click', () => this.answer(this.fileBox, 'file-cancel'));
+    this.fileBox.querySelector('.close').addEventListener('click',
+      () => this.answer(this.fileBox, 'file-cancel'));
+    this.fileBox.querySelector('form').addEventListener('submit', (event) => {
+      event.preventDefault();
+      this.submitFile();
+    });
+  }
+
+  onEscape(box, answer) {
+    box.addEventListener('cancel', (event) => {
+      event.preventDefault();
+      this.answer(box, answer);
+    });
+  }
+
+  answer(box, text) {
+    if (!box.open) return;
+    box.close();
+    this.queue.post(text);
+  }
+
+  chooser(captions) {
+    const places = this.chooserBox.querySelectorAll('.place');
+    captions.forEach((caption, i) => { places[i].textContent = caption; });
+    this.chooserBox.showModal();
+    places[0].focus();
+  }
+
+  file(save, title, names) {
+    const byId = (id) => this.document.getElementById(id);
+    this.fileSave = save;
+    this.fileNames = names;
+    byId('file-title').textContent = title;
+    byId('file-ok').textContent = save ? '保存' : '開く';
+    byId('file-question').hidden = true;
+    const list = byId('file-list');
+    list.replaceChildren(...names.map((n) => new Option(n, n)));
+    byId('file-name').value = '';
+    this.fileBox.showModal();
+    byId('file-name').focus();
+  }
+
+  // Saving over a file asks first, as the desktop's dialog does.
+  submitFile() {
+    const byId = (id) => this.document.getElementById(id);
+    const typed = byId('file-name').value.trim();
+    if (typed === '') return;
+    const question = byId('file-question');
+    if (/[/\\]/.test(typed) || typed === '.' || typed === '..') {
+      question.dataset.name = '';
+      question.textContent = 'ファイル名に / と \\ は使えません。';
+      question.hidden = false;
+      return;
+    }
+    const existing = this.fileNames.includes(typed) || this.fileNames.includes(`${typed}.hzm`);
+    if (this.fileSave && existing && (question.hidden || question.dataset.name !== typed)) {
+      question.dataset.name = typed;
+      question.textContent = `${typed} は既に存在します。置き換えますか？ もう一度「保存」で置き換えます。`;
+      question.hidden = false;
+      return;
+    }
+    this.answer(this.fileBox, `file ${typed}`);
+  }
+
+  message(text, detail) {
+    const byId = (id) => this.document.getElementById(id);
+    byId('message-text').textContent = text;
+    byId('message-detail').textContent = detail;
+    this.messageBox.showModal();
+    byId('message-ok').focus();
+  }
+
+  closeAll() {
+    for (const box of [this.chooserBox, this.fileBox, this.messageBox]) {
+      if (box.open) box.close();
+    }
+  }
+}

@@ -1,0 +1,170 @@
+// What the game shows, drawn in the page: the object the module calls (Module.face) for the
+// window's controls, the scene on its canvas, the dialogs, pictures and storage.
+import { ActionQueue } from './queue.js';
+import { Dialogs } from './dialogs.js';
+import { Pictures } from './pictures.js';
+import { isEnglish, lineBreaks, messageText, noticeText } from './text.js';
+
+// The controls in the order of the core's Control enumeration (src/platform/platform.h).
+const CONTROLS = ['comsave', 'comload', 'comstart', 'comend', 'commove', 'comtalk', 'comlook',
+  'picmain0', 'picface', 'imamou0', 'imamou1'];
+// The controls that go with the text when it is hidden to see the picture.
+const WITH_TEXT = new Set(['picface', 'imamou0', 'imamou1']);
+const STAFF_LABELS = 11;
+
+export class Face {
+  constructor(document, { virtualClock = false, collectsTrace = false, storage }) {
+    this.document = document;
+    this.virtualClock = virtualClock;
+    this.collectsTrace = collectsTrace;
+    this.storage = storage;
+    this.queue = new ActionQueue();
+    this.dialogs = new Dialogs(document, this.queue);
+    this.pictures = new Pictures(this);
+    this.reason = '';
+    this.trace = [];
+    this.frames = [];  // with the trace in real time: each scene put on the canvas
+    this.phaseWatchers = [];
+    const byId = (id) => document.getElementById(id);
+    this.controls = CONTROLS.map(byId);
+    this.wanted = CONTROLS.map(() => false);
+    this.textHidden = false;
+    this.labmain = byId('labmain');
+    this.labcopy = byId('labcopy');
+    this.screen = byId('screen').getContext('2d');
+    this.portrait = byId('picface').getContext('2d');
+    this.marks = { auto: byId('auto-mark'), skip: byId('skip-mark') };
+    const staff = byId('staff');
+    this.staff = Array.from({ length: STAFF_LABELS }, () =>
+      staff.appendChild(document.createElement('div')));
+    this.staff.forEach((label) => { label.hidden = true; });
+    this.queue.onPost = () => this.setPhase('busy');
+  }
+
+  // ---- what the game waits for ----
+  setPhase(phase) {
+    if (this.phase === 'ended') phase = 'ended';
+    if (this.phase !== phase) {
+      this.phase = phase;
+      this.document.body.dataset.phase = phase;
+    }
+    const watchers = this.phaseWatchers;
+    this.phaseWatchers = [];
+    watchers.forEach((watch) => watch(phase));
+  }
+
+  // For the tests' driver: resolves with the phase once the game waits for the player (or has
+  // ended) and no action is left in the queue.
+  settled() {
+    const steady = ['idle', 'line', 'chooser', 'file', 'message', 'ended'];
+    return new Promise((resolve) => {
+      const check = (phase) => {
+        if (steady.includes(phase) && this.queue.items.length === 0) resolve(phase);
+        else this.phaseWatchers.push(check);
+      };
+      check(this.phase);
+    });
+  }
+
+  // For the tests: the SHA-256 of the scene's pixels as the canvas holds them (RGBA), in hex.
+  async screenDigest() {
+    const { data } = this.screen.getImageData(0, 0, 512, 384);
+    const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', data));
+    return Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
+  }
+
+  // For the tests: the scene's pixels as the canvas holds them, RGBA, in base64.
+  screenPixels() {
+    const { data } = this.screen.getImageData(0, 0, 512, 384);
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) {
+      text += String.fromCharCode(...data.subarray(i, i + 0x8000));
+    }
+    return btoa(text);
+  }
+
+  // ---- the controls ----
+  setVisible(control, visible) {
+    this.wanted[control] = visible;
+    this.showControl(control);
+  }
+
+  showControl(control) {
+    const hiddenWithText = this.textHidden && WITH_TEXT.has(CONTROLS[control]);
+    this.controls[control].hidden = !this.wanted[control] || hiddenWithText;
+  }
+
+  setEnabled(control, enabled) {
+    const element = this.controls[control];
+    if ('disabled' in element) element.disabled = !enabled;
+    else element.toggleAttribute('aria-disabled', !enabled);
+  }
+
+  setMessage(text) {
+    const shown = messageText(text);
+    this.labmain.classList.toggle('english', isEnglish(shown));
+    if (this.labmain.textContent !== shown) this.labmain.textContent = shown;
+  }
+
+  hideText(hidden) {
+    this.textHidden = hidden;
+    this.labmain.hidden = hidden;
+    CONTROLS.forEach((name, control) => { if (WITH_TEXT.has(name)) this.showControl(control); });
+  }
+
+  copyText(text) {
+    navigator.clipboard?.writeText(lineBreaks(text)).catch(() => {});
+  }
+
+  showFace(rgba, width, height) {
+    this.portrait.canvas.width = width;
+    this.portrait.canvas.height = height;
+    this.portrait.putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
+  }
+
+  setStaff(index, label) {
+    const element = this.staff[index];
+    if (!element) return;
+    element.textContent = lineBreaks(label.text);
+    element.style.left = `${label.x}px`;
+    element.style.top = `${label.y}px`;
+    element.style.fontSize = `${Math.round(label.points * 96 / 72)}px`;
+    element.classList.toggle('bold', label.bold);
+    element.classList.toggle('white', label.white);
+    element.hidden = !label.visible;
+  }
+
+  setNotice(text) {
+    this.labcopy.textContent = noticeText(text);
+  }
+
+  showReadingMarks(autoOn, skipping) {
+    this.marks.auto.hidden = !autoOn;
+    this.marks.skip.hidden = !skipping;
+  }
+
+  showScreen(rgba, width, height) {
+    // A view on the module's memory: putImageData copies it before the module goes on.
+    const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, width * height * 4);
+    this.screen.putImageData(new ImageData(pixels, width, height), 0, 0);
+  }
+
+  // `due` and `at` on the game's clock; `line`: how many trace lines came before it.
+  frameShown(due, at) {
+    this.frames.push({ due, at, line: this.trace.length });
+  }
+
+  note(line) {
+    this.trace.push(line);
+  }
+
+  // The game has ended: closed by the player, or after a failure it has told.
+  ended(why) {
+    this.queue.close();
+    this.dialogs.closeAll();
+    this.setPhase('ended');
+    const notice = this.document.getElementById('notice');
+    notice.textContent = why || 'ハザマを終了しました。もう一度遊ぶには、このページを読み込み直してください。';
+    notice.hidden = false;
+  }
+}

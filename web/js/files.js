@@ -1,0 +1,79 @@
+// The game's files in the module's memory, laid out before the game starts: every name of the
+// site's index as an empty file (the pictures and music are fetched by the browser when the
+// game opens them), the few files the game reads itself with their bytes, and the player's
+// folder kept in the browser's lasting storage (IndexedDB).
+
+// Where the game looks for its files (src/web/main.cpp).
+export const ROOT = '/hazama';
+// The player's folder: $HOME/.local/share/hazama, with the module's HOME.
+export const PLAYER_FOLDER = '/home/web_user/.local/share/hazama';
+
+// The index of the site's files and the bytes of those the game reads itself.
+export async function fetchIndex() {
+  const response = await fetch('files.json');
+  if (!response.ok) throw new Error(`files.json: ${response.status} ${response.statusText}`);
+  const index = await response.json();
+  const texts = new Map();
+  await Promise.all(index.texts.map(async (name) => {
+    const text = await fetch(name);
+    if (!text.ok) throw new Error(`${name}: ${text.status} ${text.statusText}`);
+    texts.set(name, new Uint8Array(await text.arrayBuffer()));
+  }));
+  return { files: index.files, texts };
+}
+
+export function layOut(FS, { files, texts }) {
+  for (const name of files) {
+    const path = `${ROOT}/${name}`;
+    FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+    FS.writeFile(path, texts.get(name) ?? new Uint8Array(0));
+  }
+  // The game's own folder is not the player's to write in: the save dialog opens in the
+  // player's folder, as for an installed game.
+  FS.chmod(ROOT, 0o555);
+}
+
+// The player's files: read from IndexedDB before the game starts, written back after each
+// file the game writes.
+export class PlayerStorage {
+  constructor() {
+    this.FS = null;
+    this.failure = null;  // why the storage could not be read, when it could not
+  }
+
+  // Mounts the player's folder and loads it; the game waits for it (a run dependency).
+  mount(Module) {
+    const FS = Module.FS;
+    this.FS = FS;
+    FS.mkdirTree(PLAYER_FOLDER);
+    try {
+      FS.mount(FS.filesystems.IDBFS, {}, PLAYER_FOLDER);
+    } catch (error) {
+      this.failure = error;
+      return;
+    }
+    Module.addRunDependency('player-files');
+    FS.syncfs(true, (error) => {
+      if (error) this.failure = error;
+      Module.removeRunDependency('player-files');
+    });
+  }
+
+  // 0 once the files are stored; 1 when the storage is full, 2 when it is refused, 3 else.
+  sync() {
+    return new Promise((resolve) => {
+      try {
+        this.FS.syncfs(false, (error) => resolve(error ? errorKind(error) : 0));
+      } catch (error) {
+        resolve(errorKind(error));
+      }
+    });
+  }
+}
+
+function errorKind(error) {
+  const name = error?.name ?? error?.target?.error?.name ?? '';
+  if (name === 'QuotaExceededError') return 1;
+  if (name === 'SecurityError' || name === 'InvalidStateError' || name === 'NotAllowedError') return 2;
+  return 3;
+}

@@ -1,0 +1,32 @@
+// The game's texts as the window sets them: its CR LF line breaks, the dash drawn unbroken,
+// and which lines are English.
+
+// The game writes line breaks as CR LF.
+export function lineBreaks(text) {
+  return text.replaceAll('\r\n', '\n');
+}
+
+// "――" is drawn as one unbroken line: each pair of horizontal bars becomes box-drawing lines,
+// whose glyphs meet.
+export function messageText(text) {
+  const chars = Array.from(lineBreaks(text));
+  for (let i = 0; i + 1 < chars.length; i += 1) {
+    if ((chars[i] === '\u2015' || chars[i] === '\u2500') && chars[i + 1] === '\u2015') {
+      chars[i] = '\u2500';
+      chars[i + 1] = '\u2500';
+    }
+  }
+  return chars.join('');
+}
+
+// The maker's notice: half a cell more after a sign the face sets in half of one.
+export function noticeText(text) {
+  return lineBreaks(text).replace(/([\u00a9\u00ae])/g, '$1 ');
+}
+
+// English: Latin letters and no kana, ideograph, Japanese punctuation or full-width form
+// (every Japanese line has one of those).
+export function isEnglish(text) {
+  if (/[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]/.test(text)) return false;
+  return /[A-Za-z]/.test(text);
+}
