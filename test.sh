@@ -25,7 +25,7 @@ suites=$(( $(ctest --test-dir build -N | sed -n 's/^Total Tests: //p') +
             $(ctest --test-dir build-asan -N | sed -n 's/^Total Tests: //p') ))
 
 if [ -x tools/fuzz.sh ]; then
-  echo "== fuzzing the save-file loader, the staff file reader, the media command parser and the read record"
+  echo "== fuzzing the file readers (saves, slots, the read record, the catalogue, the settings, the staff file), the media command parser and a slot's replay"
   tools/fuzz.sh
   suites=$((suites + 1))
 fi

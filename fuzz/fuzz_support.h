@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 namespace hazama::fuzz {
@@ -23,6 +24,14 @@ inline void expect(bool ok, const char* what) {
 inline std::string scratch_file(const std::string& name) {
     return std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/hazama-" + name +
            "-" + std::to_string(::getpid());
+}
+
+// The scratch file `name`, the same one for every input of the run.
+inline const std::string& scratch(const std::string& name) {
+    static std::map<std::string, std::string> paths;
+    auto [at, fresh] = paths.try_emplace(name);
+    if (fresh) at->second = scratch_file(name);
+    return at->second;
 }
 
 // Writes the input to `path`.

@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    name != "..",
                "plain file name");
         expect(name.empty() || (name.front() != ' ' && name.back() != ' '), "trimmed");
+        expect(music_name_ok(name), "a name a slot's load accepts too");
         // What was accepted can be saved again and reads back the same.
         const auto again = encode_save(state->game, state->position, name, state->light, data[8]);
         expect(again.has_value(), "accepted state saves again");

@@ -1,28 +1,38 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets into build-fuzz/ and runs each for about 20 seconds
-# (HAZAMA_FUZZ_SECONDS): the save-file loader from a few valid saves, the staff file reader
-# from the game's own staff file, the media command parser from the commands the game
-# sends, the read record's loader from a few valid records. A crash leaves its input in build-fuzz/ as NAME-crash-*; turn it into a test case
-# beside the module's other tests.
+# Builds the fuzz targets into build-fuzz/ (clang's libFuzzer with AddressSanitizer and
+# UndefinedBehaviorSanitizer, fuzz/CMakeLists.txt) and runs each for HAZAMA_FUZZ_SECONDS
+# (12 by default): the save-file loader, the staff file reader, the media command parser,
+# the read record, the slot reader, the translation catalogue, the settings file and a
+# slot's replay in the virtual platform. Each starts from its seeds: those checked in under
+# fuzz/seeds/NAME/, and for the first four those written by the game's own writers. Each
+# run is bounded in time, in the time one input may take (-timeout) and in memory
+# (-rss_limit_mb, -malloc_limit_mb). A crash leaves its input in build-fuzz/ as
+# NAME-crash-*; turn it into a test case beside the module's other tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 out=build-fuzz
-flags=(-std=c++20 -g -O1 -Isrc -Wall -Wextra)
-mkdir -p "$out"
+seconds=${HAZAMA_FUZZ_SECONDS:-12}
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S fuzz -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= \
+  "${launcher[@]}" >/dev/null
+cmake --build "$out" -j "$(nproc)" >/dev/null
 
-# fuzz NAME MAX_LEN SOURCES...: builds fuzz/NAME.cpp with SOURCES and runs it on
-# build-fuzz/NAME-corpus.
+# fuzz NAME MAX_LEN: runs build-fuzz/NAME on build-fuzz/NAME-corpus, seeded from
+# fuzz/seeds/NAME when there is such a folder.
 fuzz() {
-  local name=$1 max_len=$2
-  shift 2
-  clang++ "${flags[@]}" -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    "$@" "fuzz/$name.cpp" -o "$out/$name"
+  local name=$1 max_len=$2 corpus="$out/$1-corpus"
+  mkdir -p "$corpus"
+  if [ -d "fuzz/seeds/$name" ]; then cp -f fuzz/seeds/"$name"/* "$corpus/"; fi
   echo "-- $name"
   # -timeout: an input that keeps a reader busy for seconds is a hang, and fails the run.
-  if "$out/$name" -max_total_time="${HAZAMA_FUZZ_SECONDS:-20}" -timeout=10 -max_len="$max_len" \
-    -print_final_stats=1 -artifact_prefix="$out/$name-" "$out/$name-corpus" \
-    >"$out/$name.log" 2>&1; then
+  if "$out/$name" -max_total_time="$seconds" -timeout=10 -max_len="$max_len" \
+    -rss_limit_mb=2048 -malloc_limit_mb=1024 -print_final_stats=1 \
+    -artifact_prefix="$out/$name-" "$corpus" >"$out/$name.log" 2>&1; then
     grep -E '^(Done|stat::(number_of_executed_units|new_units_added))' "$out/$name.log"
   else
     cat "$out/$name.log"
@@ -30,28 +40,19 @@ fuzz() {
   fi
 }
 
-save=(src/save/save_file.cpp src/save/save_name.cpp src/platform/player_file.cpp)
-mkdir -p "$out/load_fuzzer-corpus"
-clang++ "${flags[@]}" "${save[@]}" fuzz/make_seeds.cpp -o "$out/make_seeds"
+mkdir -p "$out/load_fuzzer-corpus" "$out/read_record_fuzzer-corpus"
 "$out/make_seeds" "$out/load_fuzzer-corpus"
-fuzz load_fuzzer 400 "${save[@]}"
+"$out/make_read_seeds" "$out/read_record_fuzzer-corpus"
+fuzz load_fuzzer 400
 
 mkdir -p "$out/staff_fuzzer-corpus"
 cp assets/staff.txt "$out/staff_fuzzer-corpus/staff.txt"
-printf '"a, b" , c\r\nrole\n\xe3\x80\x80name,\n\n' >"$out/staff_fuzzer-corpus/quoted.txt"
-fuzz staff_fuzzer 4096 src/sequences/staff_file.cpp
+fuzz staff_fuzzer 4096
 
-mkdir -p "$out/media_command_fuzzer-corpus"
-i=0
-for command in 'open "/usr/share/hazama/music/mind.mid" alias x1 notify' 'play x1' \
-  'status x1 mode' 'seek x1 to start' 'close x1' 'open "a b" alias x1'; do
-  printf '%s' "$command" >"$out/media_command_fuzzer-corpus/seed$i"
-  i=$((i + 1))
-done
-fuzz media_command_fuzzer 256 src/audio/media_command.cpp
-
-record=(src/reading/read_record.cpp src/platform/player_file.cpp)
-mkdir -p "$out/read_record_fuzzer-corpus"
-clang++ "${flags[@]}" "${record[@]}" fuzz/make_read_seeds.cpp -o "$out/make_read_seeds"
-"$out/make_read_seeds" "$out/read_record_fuzzer-corpus"
-fuzz read_record_fuzzer 1024 "${record[@]}"
+fuzz media_command_fuzzer 256
+fuzz read_record_fuzzer 1024
+fuzz slot_fuzzer 8192
+fuzz catalogue_fuzzer 4096
+fuzz settings_fuzzer 2048
+# A replay plays the story: its inputs are short command logs.
+fuzz replay_fuzzer 2048

@@ -1,6 +1,7 @@
 // The music player: the command wrapper mci_send, music(), and the loop watcher Timer1.
 #include "audio/media_device.h"
 #include "form/main_form.h"
+#include "save/save_file.h"
 
 namespace hazama {
 
@@ -35,6 +36,9 @@ void MainForm::music(std::string_view name) {
         return;
     }
     ret = static_cast<std::int16_t>(mci_send("close x1", errStr));
+    // A name that a save file could not hold (a quote would end the quoted path early and
+    // let the rest pass for words of the command) is never put into one: nothing plays.
+    if (!music_name_ok(name)) return;
     const std::string path = (root_ / "music" / (std::string(name) + ".mid")).string();
     ret = static_cast<std::int16_t>(mci_send("open \"" + path + "\" alias x1 notify", errStr));
     ret = static_cast<std::int16_t>(mci_send("play x1", errStr));

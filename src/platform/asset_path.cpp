@@ -18,15 +18,18 @@ bool same_ignoring_case(std::string_view a, std::string_view b) {
 std::vector<std::string> components(std::string_view game_path) {
     std::vector<std::string> parts;
     std::string current;
+    const auto end_part = [&] {
+        if (!current.empty() && current != "." && current != "..") parts.push_back(current);
+        current.clear();
+    };
     for (char c : game_path) {
         if (c == '\\' || c == '/') {
-            if (!current.empty()) parts.push_back(std::move(current));
-            current.clear();
+            end_part();
         } else {
             current += c;
         }
     }
-    if (!current.empty()) parts.push_back(std::move(current));
+    end_part();
     return parts;
 }
 
@@ -57,6 +60,21 @@ std::filesystem::path find_asset(const std::filesystem::path& root, std::string_
         found = next;
     }
     return found;
+}
+
+}  // namespace hazama
+
+namespace hazama {
+
+bool lies_within(const std::filesystem::path& file, const std::filesystem::path& folder) {
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(file, ec);
+    if (ec) return false;
+    const std::filesystem::path inside = std::filesystem::canonical(folder, ec);
+    if (ec) return false;
+    const auto [mismatch, rest] =
+        std::mismatch(inside.begin(), inside.end(), real.begin(), real.end());
+    return mismatch == inside.end() && rest != real.end();
 }
 
 }  // namespace hazama

@@ -2,8 +2,12 @@
 // the player's own files go.
 #include "platform/data_folder.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 #include "platform/asset_path.h"
 
@@ -40,14 +44,39 @@ std::optional<std::filesystem::path> find_data_folder(const std::filesystem::pat
     return std::nullopt;
 }
 
-std::filesystem::path default_data_folder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    // A relative XDG_DATA_HOME is to be ignored, as if it were unset.
-    if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "hazama";
+std::filesystem::path home_folder() {
     const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0')
-        return std::filesystem::path(home) / ".local" / "share" / "hazama";
+    if (home != nullptr && home[0] == '/') return home;
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_dir != nullptr && found->pw_dir[0] == '/')
+        return found->pw_dir;
     return {};
+}
+
+namespace {
+
+// $VARIABLE/hazama, else HOME/`fallback`/hazama; a relative XDG folder is to be ignored,
+// as if it were unset.
+std::filesystem::path xdg_folder(const char* variable, const std::filesystem::path& fallback) {
+    const char* xdg = std::getenv(variable);
+    if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / "hazama";
+    const std::filesystem::path home = home_folder();
+    if (home.empty()) return {};
+    return home / fallback / "hazama";
+}
+
+}  // namespace
+
+std::filesystem::path default_data_folder() {
+    return xdg_folder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");
+}
+
+std::filesystem::path settings_file_path() {
+    const std::filesystem::path folder = xdg_folder("XDG_CONFIG_HOME", ".config");
+    return folder.empty() ? folder : folder / "settings.ini";
 }
 
 }  // namespace hazama

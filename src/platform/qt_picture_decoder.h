@@ -8,8 +8,21 @@
 
 namespace hazama {
 
-// False with a reason when the file is missing or not a picture.
+// The largest picture decoded: a side of the panorama is 1280 pixels, and a player's own
+// pictures may well be larger, but one whose header asks for more than this is refused
+// before anything of its size is made.
+inline constexpr int kLargestPictureSide = 16384;
+inline constexpr int kLargestPicturePixels = 4096 * 4096;
+inline constexpr std::size_t kLargestPictureFile = std::size_t{64} << 20;
+bool picture_size_ok(int width, int height);
+
+// False with a reason when the file is missing, not a plain file, too large, not a
+// picture or a picture of more than kLargestPicturePixels.
 bool decode_picture(const std::string& path, Plane& into, std::string& error);
+
+// A picture file as an image, read and checked as decode_picture reads and checks it;
+// a null image, and why, when it is refused. For the window's own art.
+QImage decode_image(const std::string& path, std::string& error);
 
 // Qt takes the first thread that uses it for its main thread, and the image readers it loads
 // live there. A program without a QCoreApplication that decodes pictures on threads of its

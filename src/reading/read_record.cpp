@@ -3,10 +3,14 @@
 // whole or not at all.
 #include "reading/read_record.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <chrono>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -36,6 +40,31 @@ std::uint64_t get(std::string_view in, std::size_t at, int bytes) {
         value |= static_cast<std::uint64_t>(static_cast<unsigned char>(in[at + i])) << (8 * i);
     return value;
 }
+
+// Holds the record's lock file while the record is read, merged and written: two copies of
+// the game playing at once take turns, so neither writes over lines the other has just
+// added. A lock that cannot be had within a second (a file system without locks, a copy
+// that hangs) is done without: the merge still keeps what the file held when it was read.
+class RecordLock {
+  public:
+    explicit RecordLock(const std::filesystem::path& file) {
+        fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd_ < 0) return;
+        for (int tries = 0; tries < 100; ++tries) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+            if (errno != EWOULDBLOCK && errno != EINTR) return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~RecordLock() {
+        if (fd_ >= 0) ::close(fd_);  // lets go of the lock
+    }
+    RecordLock(const RecordLock&) = delete;
+    RecordLock& operator=(const RecordLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
 
 }  // namespace
 
@@ -67,18 +96,31 @@ std::optional<std::unordered_set<std::uint64_t>> ReadRecord::decode(std::string_
 void ReadRecord::load_once() {
     if (loaded_) return;
     loaded_ = true;
-    if (folder_.empty()) return;
-    std::error_code error;
-    if (!std::filesystem::exists(file(), error)) return;
-    std::ifstream in(file(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto lines = in.bad() ? std::nullopt : decode(bytes);
+    if (!folder_.empty()) take_in_file();
+}
+
+void ReadRecord::take_in_file() {
+    std::optional<std::unordered_set<std::uint64_t>> lines;
+    try {
+        lines = decode(read_player_file(file(), kLargestRecord));
+    } catch (const FileError& failure) {
+        if (failure.missing()) {
+            protected_size_ = 0;
+            return;
+        }
+        // Something that is not a plain file, or one too large or unreadable: it counts as
+        // nothing read, and is never replaced.
+        protected_size_ = UINTMAX_MAX;
+        return;
+    }
     if (!lines) {
+        std::error_code error;
         const auto size = std::filesystem::file_size(file(), error);
         protected_size_ = error ? UINTMAX_MAX : std::max<std::uintmax_t>(size, 1);
         return;
     }
-    // Lines marked before the file was read stay marked.
+    protected_size_ = 0;
+    // Lines marked before the file was read, or since, stay marked.
     lines_.insert(lines->begin(), lines->end());
 }
 
@@ -109,10 +151,14 @@ void ReadRecord::save_if_due(std::uint32_t now) {
 
 bool ReadRecord::save() {
     if (!dirty_ || folder_.empty()) return !dirty_;
-    const std::string bytes = encode(lines_);
-    if (bytes.size() < protected_size_) return false;
+    load_once();
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
+    const RecordLock lock(folder_ / kLockName);
+    // Another copy of the game sharing the folder may have written lines since: they stay.
+    take_in_file();
+    const std::string bytes = encode(lines_);
+    if (bytes.size() < protected_size_) return false;
     try {
         write_file_atomically(file(), bytes);
     } catch (const FileError& e) {

@@ -18,6 +18,10 @@ namespace hazama {
 class ReadRecord {
   public:
     static constexpr const char* kFileName = "read.dat";
+    // Held while the record is written; beside it in the same folder.
+    static constexpr const char* kLockName = "read.dat.lock";
+    // The largest record read: two million lines, a thousand times the story's.
+    static constexpr std::size_t kLargestRecord = std::size_t{16} << 20;
     static constexpr std::uint32_t kWriteInterval = 5000;  // ms between two writes
 
     // Lines hashed the same in every run and on every machine (64-bit FNV-1a of the UTF-8).
@@ -37,7 +41,8 @@ class ReadRecord {
     // Writes the record when something new was read and the last write (or the reading of
     // the file) is at least kWriteInterval ago.
     void save_if_due(std::uint32_t now);
-    // Writes whatever is new (at exit). False when the file could not be written or was
+    // Writes whatever is new (at exit), with the lines the file holds by then (another copy
+    // of the game may have added some). False when the file could not be written or was
     // kept because it could not be read and is longer than ours.
     bool save();
     // Why the last write failed, once: nothing when every write since the last question
@@ -46,6 +51,8 @@ class ReadRecord {
 
   private:
     void load_once();
+    // Adds the lines the file holds to ours; a file that cannot be used is protected.
+    void take_in_file();
     std::filesystem::path file() const { return folder_ / kFileName; }
 
     std::filesystem::path folder_;

@@ -116,7 +116,13 @@ void PicturePrefetch::decode(std::size_t place, std::unique_lock<std::mutex>& gu
     guard.unlock();
     Plane picture;
     std::string error;
-    const bool decoded = decode_(paths_[place], picture, error);
+    bool decoded = false;
+    try {
+        decoded = decode_(paths_[place], picture, error);
+    } catch (const std::exception&) {
+        // Out of memory for it, say: the replay decodes it itself, and hears why.
+        decoded = false;
+    }
     guard.lock();
     if (decoded && place >= floor_) {
         keep_for_next(place, picture);
@@ -127,14 +133,22 @@ void PicturePrefetch::decode(std::size_t place, std::unique_lock<std::mutex>& gu
 
 void PicturePrefetch::run() {
     std::unique_lock guard(lock_);
-    for (;;) {
-        changed_.wait(guard, [&] { return stop_ || ready_.size() < ahead_; });
-        if (stop_) return;
-        const std::optional<std::size_t> place = next_to_decode();
-        if (!place) return;
-        decoding_ = *place;
-        decode(*place, guard);
+    try {
+        for (;;) {
+            changed_.wait(guard, [&] { return stop_ || ready_.size() < ahead_; });
+            if (stop_) return;
+            const std::optional<std::size_t> place = next_to_decode();
+            if (!place) return;
+            decoding_ = *place;
+            decode(*place, guard);
+            decoding_.reset();
+        }
+    } catch (const std::exception&) {
+        // Nothing may leave the thread: it stops, and the replay decodes the rest itself.
+        if (!guard.owns_lock()) guard.lock();
         decoding_.reset();
+        stop_ = true;
+        changed_.notify_all();
     }
 }
 

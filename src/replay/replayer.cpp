@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <sstream>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "form/scoped_value.h"
 #include "platform/asset_path.h"
 #include "replay/checkpoint.h"
+#include "replay/slot_check.h"
 
 namespace hazama {
 namespace {
@@ -189,12 +191,29 @@ void Replayer::request(Position position) {
     }
 }
 
-void Replayer::prefetch(const std::vector<std::string>& pictures) {
+std::vector<std::string> listed_picture_paths(const std::filesystem::path& root,
+                                              const std::vector<std::string>& pictures) {
     std::vector<std::string> paths;
     paths.reserve(pictures.size());
-    for (const std::string& name : pictures)
-        paths.push_back(find_asset(form_.root(), name).string());
-    gate_.prefetch(std::move(paths));
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::canonical(find_asset(root, "gra"), ec);
+    if (ec) return paths;
+    // A picture listed again is looked up once.
+    std::unordered_map<std::string, std::optional<std::string>> seen;
+    for (const std::string& name : pictures) {
+        auto [known, fresh] = seen.try_emplace(name);
+        if (fresh && listed_picture_ok(name)) {
+            // Only a picture of the game's: a list may name anything.
+            const std::filesystem::path path = find_asset(root, name);
+            if (lies_within(path, folder)) known->second = path.string();
+        }
+        if (known->second) paths.push_back(*known->second);
+    }
+    return paths;
+}
+
+void Replayer::prefetch(const std::vector<std::string>& pictures) {
+    gate_.prefetch(listed_picture_paths(form_.root(), pictures));
 }
 
 void Replayer::restore(const Position& position) {
@@ -276,6 +295,9 @@ bool Replayer::replay(const Position& position, Position& nearest) {
 }
 
 bool Replayer::perform(const std::string& command) {
+    // Only what a save file could hold: a position is replayed only as far as it is sound.
+    std::string why;
+    if (!command_ok(command, why)) return false;
     const std::vector<std::string> w = words_of(command);
     if (w.empty()) return false;
     const auto pressable = [&](Control c) { return form_.visible(c) && form_.enabled(c); };

@@ -85,6 +85,11 @@ class Replayer {
     std::vector<Kept> checkpoints_;  // by the number of commands before them
 };
 
+// The files of the pictures a slot lists, below `root`: those whose names stay in gra/
+// and whose files, links followed, lie in it; the rest are left out.
+std::vector<std::string> listed_picture_paths(const std::filesystem::path& root,
+                                              const std::vector<std::string>& pictures);
+
 // Applies a runner `set NAME=VALUE ...` command to the form; false when a word is not one.
 bool set_values(MainForm& form, const std::string& command);
 

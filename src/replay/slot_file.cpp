@@ -1,6 +1,7 @@
 // The save slot's text (slot_file.h).
 //
-//   # hazama position 1
+//   # hazama position 2
+//   # check 5be1c0…          FNV-1a of every byte after this line: a damaged file shows
 //   # saved 2026-12-09 21:04
 //   # place 家の中
 //   # line 飛沫「ただいま」
@@ -8,22 +9,31 @@
 //   # thumbnail iVBOR…       base64, one line
 //   # pictures gra/a.jpg …   the pictures its replay loads, in order (a hint)
 //   new # 0 cbf29ce484222325  each command, with the lines shown before it and their chain
+//
+// A slot of version 1 (the first builds) has no check and is read all the same.
 #include "replay/slot_file.h"
 
 #include <charconv>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <iomanip>
 #include <sstream>
 
 #include "form/main_form.h"
 #include "platform/player_file.h"
+#include "replay/slot_check.h"
 
 namespace hazama {
 namespace {
 
 constexpr std::string_view kHeader = "# hazama position ";
+constexpr std::string_view kCheck = "# check ";
+// The first builds' slots, without a check.
+constexpr int kFirstSlotVersion = 1;
+// What a field of the slot screen may hold; the line on screen is three lines at most.
+constexpr std::size_t kLongestField = 4096;
+// The thumbnail is a PNG of at most this many pixels a side.
+constexpr std::uint32_t kLargestThumbnail = 1024;
 constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 std::string hex(std::uint64_t value) {
@@ -49,12 +59,42 @@ bool counts_of(std::string_view text, int& message, std::uint64_t& lines) {
            hex_of(text.substr(space + 1), lines);
 }
 
+std::uint64_t check_of(std::string_view bytes) {
+    std::uint64_t h = kNoLines;
+    for (unsigned char c : bytes) {
+        h ^= c;
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+// The text on one line, cut (at a character's start) to what a field may hold.
 std::string one_field(std::string_view text) {
-    std::string out(text);
+    std::string out(text.substr(0, kLongestField));
+    if (text.size() > kLongestField) {
+        while (!out.empty() && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80)
+            out.pop_back();
+        if (!out.empty() && static_cast<unsigned char>(out.back()) >= 0xC0) out.pop_back();
+    }
     for (char& c : out) {
         if (c == '\r' || c == '\n') c = ' ';
     }
     return out;
+}
+
+std::uint32_t big_endian(std::string_view bytes, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = at; i < at + 4; ++i) v = v << 8 | static_cast<unsigned char>(bytes[i]);
+    return v;
+}
+
+// A PNG whose header gives a size the slot screen can draw.
+bool thumbnail_ok(std::string_view png) {
+    constexpr std::string_view kSignature("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+    if (png.size() < 24 || png.substr(0, 16) != kSignature) return false;
+    const std::uint32_t width = big_endian(png, 16);
+    const std::uint32_t height = big_endian(png, 20);
+    return width >= 1 && height >= 1 && width <= kLargestThumbnail && height <= kLargestThumbnail;
 }
 
 std::string local_time_now() {
@@ -115,8 +155,7 @@ std::optional<std::string> base64_decode(std::string_view text) {
 std::string encode_slot(const Slot& slot) {
     const Position& p = slot.position;
     std::ostringstream out;
-    out << kHeader << kSlotVersion << '\n'
-        << "# saved " << one_field(slot.saved_at) << '\n'
+    out << "# saved " << one_field(slot.saved_at) << '\n'
         << "# place " << one_field(slot.place) << '\n'
         << "# line " << one_field(slot.line) << '\n'
         << (p.at_line ? "# at " : "# idle ") << p.message << ' ' << hex(p.lines) << '\n';
@@ -125,38 +164,61 @@ std::string encode_slot(const Slot& slot) {
     if (!slot.pictures.empty()) {
         out << "# pictures";
         for (const std::string& name : slot.pictures) {
-            if (name.find_first_of(" \r\n") == std::string::npos) out << ' ' << name;
+            if (listed_picture_ok(name) && name.find(' ') == std::string::npos) out << ' ' << name;
         }
         out << '\n';
     }
     for (const LoggedCommand& c : p.commands)
         out << c.text << " # " << c.messages_before << ' ' << hex(c.lines_before) << '\n';
-    return out.str();
+    const std::string body = out.str();
+    return std::string(kHeader) + std::to_string(kSlotVersion) + "\n" + std::string(kCheck) +
+           hex(check_of(body)) + "\n" + body;
 }
 
 std::optional<Slot> decode_slot(std::string_view text, std::string& why) {
-    std::istringstream in{std::string(text)};
-    std::string line;
-    if (!std::getline(in, line) || line.rfind(kHeader, 0) != 0) {
+    const auto line_end = [&](std::size_t from) {
+        const auto at = text.find('\n', from);
+        return at == std::string_view::npos ? text.size() : at;
+    };
+    std::size_t at = line_end(0);
+    const std::string_view header = text.substr(0, at);
+    if (!header.starts_with(kHeader)) {
         why = "not a saved position";
         return std::nullopt;
     }
     int version = 0;
-    if (!number_of(std::string_view(line).substr(kHeader.size()), version) ||
-        version != kSlotVersion) {
+    if (!number_of(header.substr(kHeader.size()), version) ||
+        (version != kSlotVersion && version != kFirstSlotVersion)) {
         why = "saved by another version of the game";
         return std::nullopt;
     }
+    at = std::min(at + 1, text.size());
+    if (version != kFirstSlotVersion) {
+        const std::size_t end = line_end(at);
+        const std::string_view check = text.substr(at, end - at);
+        std::uint64_t expected = 0;
+        at = std::min(end + 1, text.size());
+        if (!check.starts_with(kCheck) || !hex_of(check.substr(kCheck.size()), expected) ||
+            expected != check_of(text.substr(at))) {
+            why = "the file is damaged (its check does not match)";
+            return std::nullopt;
+        }
+    }
     Slot slot;
     bool counted = false;
-    while (std::getline(in, line)) {
+    for (; at < text.size(); at = line_end(at) + 1) {
+        const std::string_view line = text.substr(at, line_end(at) - at);
         if (line.empty()) continue;
-        if (line.rfind("# ", 0) == 0) {
-            const std::string_view field(line);
-            const auto space = field.find(' ', 2);
-            const std::string_view name = field.substr(2, space - 2);
+        if (line.starts_with("# ")) {
+            const auto space = line.find(' ', 2);
+            const std::string_view name = line.substr(2, space - 2);
             const std::string_view value =
-                space == std::string_view::npos ? std::string_view{} : field.substr(space + 1);
+                space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
+            if ((name == "saved" || name == "place" || name == "line") &&
+                value.size() > kLongestField) {
+                why = "a field is longer than any the game writes";
+                return std::nullopt;
+            }
             if (name == "saved") slot.saved_at = value;
             if (name == "place") slot.place = value;
             if (name == "line") slot.line = value;
@@ -167,11 +229,17 @@ std::optional<Slot> decode_slot(std::string_view text, std::string& why) {
             }
             if (name == "pictures") {
                 std::istringstream names{std::string(value)};
-                for (std::string picture; names >> picture;) slot.pictures.push_back(picture);
+                for (std::string picture; names >> picture;) {
+                    if (!listed_picture_ok(picture)) {
+                        why = "a picture it lists lies outside gra/";
+                        return std::nullopt;
+                    }
+                    slot.pictures.push_back(picture);
+                }
             }
             if (name == "thumbnail") {
                 auto png = base64_decode(value);
-                if (!png) {
+                if (!png || !thumbnail_ok(*png)) {
                     why = "its picture is damaged";
                     return std::nullopt;
                 }
@@ -179,12 +247,12 @@ std::optional<Slot> decode_slot(std::string_view text, std::string& why) {
             }
             continue;
         }
-        const auto hash = line.find(" # ");
+        // The counts come last: a music name may hold " # " itself.
+        const auto hash = line.rfind(" # ");
         LoggedCommand command;
-        if (hash == std::string::npos || hash == 0 ||
-            !counts_of(std::string_view(line).substr(hash + 3), command.messages_before,
-                       command.lines_before)) {
-            why = "a command is damaged: " + line.substr(0, 60);
+        if (hash == std::string_view::npos || hash == 0 ||
+            !counts_of(line.substr(hash + 3), command.messages_before, command.lines_before)) {
+            why = "a command is damaged: " + std::string(line.substr(0, 60));
             return std::nullopt;
         }
         command.text = line.substr(0, hash);
@@ -194,6 +262,7 @@ std::optional<Slot> decode_slot(std::string_view text, std::string& why) {
         why = "it does not say where play stood";
         return std::nullopt;
     }
+    if (!position_ok(slot.position, why)) return std::nullopt;
     return slot;
 }
 
@@ -227,24 +296,21 @@ std::filesystem::path slot_path(const std::filesystem::path& data_folder, std::s
 }
 
 void write_slot(const std::filesystem::path& path, const Slot& slot) {
+    std::string why;
+    if (!position_ok(slot.position, why))
+        throw FileError(path.string(), "no play reaches this position: " + why, EINVAL);
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     write_file_atomically(path, encode_slot(slot));
 }
 
 std::optional<Slot> read_slot(const std::filesystem::path& path, std::string& why) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        why = "no such save";
+    try {
+        return decode_slot(read_player_file(path, kLargestSlot), why);
+    } catch (const FileError& failure) {
+        why = failure.missing() ? "no such save" : "it cannot be read: " + failure.reason();
         return std::nullopt;
     }
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    if (file.bad()) {
-        why = "it cannot be read";
-        return std::nullopt;
-    }
-    return decode_slot(bytes.str(), why);
 }
 
 }  // namespace hazama

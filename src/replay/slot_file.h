@@ -15,7 +15,9 @@ namespace hazama {
 
 class MainForm;
 
-inline constexpr int kSlotVersion = 1;
+inline constexpr int kSlotVersion = 2;
+// The largest slot read: the whole story played to its end takes some 100 KB.
+inline constexpr std::size_t kLargestSlot = std::size_t{16} << 20;
 inline constexpr std::string_view kSlotExtension = ".hzs";
 
 struct Slot {
@@ -30,7 +32,9 @@ struct Slot {
 };
 
 std::string encode_slot(const Slot& slot);
-// Nothing, and why, when the text is not a slot this build reads.
+// Nothing, and why, when the text is not a slot this build reads: another version, a
+// check that does not match (the file is damaged), or a position that fails
+// position_ok (slot_check.h).
 std::optional<Slot> decode_slot(std::string_view text, std::string& why);
 
 // The position `position` of `form`, described for the slot screen, saved now.
@@ -40,9 +44,11 @@ Slot describe_slot(MainForm& form, const Position& position);
 bool slot_name_ok(std::string_view name);
 // Where slot `name` lies: saves/NAME.hzs in the player's data folder.
 std::filesystem::path slot_path(const std::filesystem::path& data_folder, std::string_view name);
-// Written whole or not at all; FileError when it cannot be.
+// Written whole or not at all; FileError when it cannot be, or when the position fails
+// position_ok (no play reaches it, and no slot keeps it).
 void write_slot(const std::filesystem::path& path, const Slot& slot);
-// Nothing, and why, when the file is missing, unreadable or damaged.
+// Nothing, and why, when the file is missing, not a plain file, too large, unreadable,
+// damaged or refused as decode_slot refuses it.
 std::optional<Slot> read_slot(const std::filesystem::path& path, std::string& why);
 
 std::string base64_encode(std::string_view bytes);

@@ -1,11 +1,7 @@
 // The save file: the XOR chain behind the header, the checks on load, and the file I/O.
 #include "save/save_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <random>
 
@@ -21,40 +17,41 @@ std::uint8_t random_byte() {
 }
 
 // A name the music command can join to the music folder without leaving it. A quote
-// would end the quoted path of the open command, and a NUL would cut it short.
-bool plain_file_name(const std::string& name) {
-    return name != "." && name != ".." &&
-           name.find_first_of(std::string("/\\\"\0", 4)) == std::string::npos;
+// would end the quoted path of the open command, and a NUL would cut it short; a control
+// character (a line break, a tab) names no piece of the game and would break a slot's
+// lines and words.
+bool plain_file_name(std::string_view name) {
+    if (name == "." || name == "..") return false;
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F || c == '/' || c == '\\' || c == '"') return false;
+    }
+    return true;
 }
 
 // The first kLongestSave bytes of the file, or all of a shorter one.
 std::vector<std::uint8_t> read_head(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw FileError(path, errno);
-    std::vector<std::uint8_t> bytes(kLongestSave);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            throw FileError(path, error);
-        }
-        if (n == 0) break;
-        done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    bytes.resize(done);
-    return bytes;
+    const std::string head = read_file_head(path, kLongestSave);
+    return std::vector<std::uint8_t>(head.begin(), head.end());
 }
 
 }  // namespace
 
+bool saved_values_ok(int game, int position, int light) {
+    return game >= 0 && game <= kLastGame && position >= 0 && position <= kLastPosition &&
+           light >= 0 && light <= kLastLight;
+}
+
+bool music_name_ok(std::string_view name) {
+    if (!name.empty() && (name.front() == ' ' || name.back() == ' ')) return false;
+    const auto bytes = name_to_bytes(name);
+    return bytes && bytes->size() <= 255 && name_from_bytes(*bytes) == name &&
+           plain_file_name(name);
+}
+
 std::optional<std::vector<std::uint8_t>> encode_save(std::uint8_t game, std::uint8_t position,
                                                      const std::string& music_file,
                                                      std::int32_t light, std::uint8_t random) {
-    if (game > 50 || position > 20 || light < 0 || light > 1) return std::nullopt;
+    if (!saved_values_ok(game, position, light)) return std::nullopt;
     const auto name = name_to_bytes(music_file);
     if (!name || name->size() > 255) return std::nullopt;
 
@@ -96,7 +93,7 @@ std::optional<SavedState> decode_save(std::span<const std::uint8_t> b) {
     const std::uint8_t l = b[12 + n];
     state.light = l ^ previous;
     if ((b[13 + n] ^ l) != random) return std::nullopt;
-    if (state.game > 50 || state.position > 20 || state.light > 1) return std::nullopt;
+    if (!saved_values_ok(state.game, state.position, state.light)) return std::nullopt;
 
     const auto first = name.find_first_not_of(' ');
     name = first == std::string::npos ? ""

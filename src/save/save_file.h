@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/player_file.h"  // FileError, which savegame and loadgame throw
@@ -29,6 +30,20 @@ struct SavedState {
     std::uint8_t light = 0;
     bool operator==(const SavedState&) const = default;
 };
+
+// The values a loaded game may hold: the checks of the save file, which every other way a
+// state comes in (a slot's load or set) passes too. The state private to one location and
+// the pending command have the ranges the story gives them.
+inline constexpr int kLastGame = 50;
+inline constexpr int kLastPosition = 20;
+inline constexpr int kLastLight = 1;
+inline constexpr int kLastX00 = 2;
+inline constexpr int kLastF00 = 3;
+bool saved_values_ok(int game, int position, int light);
+// A music name a save file can give: at most 255 single-byte characters in the Japanese
+// code page, as they read back, without spaces at either end, and a plain file name that
+// a music command can put in quotes (no quote, no separator, no NUL, not "." or "..").
+bool music_name_ok(std::string_view name);
 
 // The bytes of a save file with `random` as its random byte. Nothing when a value is out
 // of range or the music name does not become at most 255 single-byte characters.

@@ -1,10 +1,8 @@
 // The staff roll text gra/staff.txt: its list of items, and the credits picked from it.
 #include "sequences/staff_file.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "form/main_form.h"
+#include "platform/player_file.h"
 
 namespace hazama {
 namespace {
@@ -57,10 +55,12 @@ std::vector<std::string> parse_list_items(std::string_view text) {
 }
 
 std::vector<std::string> read_staff_items(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw FatalError("スタッフファイルを読み込めません: " + file.string());
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return parse_list_items(text);
+    try {
+        return parse_list_items(read_player_file(file, kLargestStaffFile));
+    } catch (const FileError& failure) {
+        throw FatalError("スタッフファイルを読み込めません: " + file.string() + " (" +
+                         failure.reason() + ")");
+    }
 }
 
 std::string credit_after(const std::vector<std::string>& items, std::string_view role) {

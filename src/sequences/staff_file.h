@@ -14,7 +14,11 @@ namespace hazama {
 // is one empty item.
 std::vector<std::string> parse_list_items(std::string_view text);
 
-// Reads every item of the staff file; FatalError when it is missing or unreadable.
+// The largest staff file read: the game's own is a few hundred bytes.
+inline constexpr std::size_t kLargestStaffFile = 1 << 20;
+
+// Reads every item of the staff file; FatalError when it is missing, unreadable, not a
+// plain file or larger than kLargestStaffFile.
 std::vector<std::string> read_staff_items(const std::filesystem::path& file);
 
 // The item after the first item equal to `role`, without its leading spaces (ideographic

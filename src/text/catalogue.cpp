@@ -2,9 +2,8 @@
 #include "text/catalogue.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+
+#include "platform/player_file.h"
 
 namespace hazama {
 namespace {
@@ -80,12 +79,13 @@ Language desktop_language() {
 
 bool Catalogue::load(const std::filesystem::path& file, std::string& error) {
     entries_.clear();
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + file.string();
+    std::string bytes;
+    try {
+        bytes = read_player_file(file, kLargestCatalogue);
+    } catch (const FileError& failure) {
+        error = "cannot read " + file.string() + ": " + failure.reason();
         return false;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!parse(bytes, error)) {
         error = file.string() + ": " + error;
         return false;
@@ -114,14 +114,26 @@ bool Catalogue::parse(std::string_view bytes, std::string& error) {
     const std::uint32_t count = *words.at(8);
     const std::uint32_t originals = *words.at(12);
     const std::uint32_t translations = *words.at(16);
+    // Every entry checked before any is kept. Texts that share their bytes would each be
+    // copied: a catalogue whose texts are longer together than the file is refused, so what
+    // it takes in memory stays within a few times its size.
+    std::uint64_t texts = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
         const auto original = words.string_at(originals + std::uint64_t{i} * 8);
         const auto translation = words.string_at(translations + std::uint64_t{i} * 8);
         if (!original || !translation) {
-            entries_.clear();
             error = "a damaged catalogue (entry " + std::to_string(i) + " lies outside it)";
             return false;
         }
+        texts += original->size() + translation->size();
+        if (texts > bytes.size()) {
+            error = "a damaged catalogue (its texts overlap)";
+            return false;
+        }
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const auto original = words.string_at(originals + std::uint64_t{i} * 8);
+        const auto translation = words.string_at(translations + std::uint64_t{i} * 8);
         // The header (empty key) and entries with contexts or plurals are no texts of ours.
         if (original->empty() || original->find('\0') != std::string_view::npos ||
             original->find('\x04') != std::string_view::npos)

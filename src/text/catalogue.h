@@ -30,10 +30,14 @@ Language desktop_language(const char* language, const char* lc_all, const char* 
                           const char* lang);
 Language desktop_language();
 
+// The largest catalogue read: the game's own holds a few hundred texts in some 100 KB.
+inline constexpr std::size_t kLargestCatalogue = std::size_t{16} << 20;
+
 class Catalogue {
   public:
     // Reads a catalogue in msgfmt's format. False (and an empty catalogue) when the file is
-    // missing, too short or not a catalogue; `error` then says why.
+    // missing, not a plain file, larger than kLargestCatalogue, too short or not a
+    // catalogue; `error` then says why.
     bool load(const std::filesystem::path& file, std::string& error);
     // Reads one from bytes already in memory.
     bool parse(std::string_view bytes, std::string& error);

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "file_answer.h"
+#include "modal_watch.h"
 #include "window_fixture.h"
 
 namespace hazama {
@@ -191,6 +192,19 @@ TEST_F(DialogTest, FileDialogAndMessageBox) {
     EXPECT_EQ(text, QStringLiteral("書き込みエラー"));
     EXPECT_EQ(title, QStringLiteral("ハザマ"));
     EXPECT_EQ(detail, QStringLiteral("No space left on device\n/home/reader/slot.hzm"));
+}
+
+TEST_F(DialogTest, AMessageBoxLeftUnansweredIsNamedAndClosed) {
+    QStringList unanswered;
+    const ModalWatch watch(std::chrono::milliseconds(200),
+                           [&](const QString& dialog) { unanswered << dialog; });
+    // Nothing answers it: the watch closes it, and the call returns.
+    platform->message_box("書き込みエラー", "");
+    ASSERT_EQ(unanswered.size(), 1);
+    EXPECT_TRUE(unanswered[0].contains(QStringLiteral("QMessageBox")))
+        << unanswered[0].toStdString();
+    EXPECT_TRUE(unanswered[0].endsWith(QStringLiteral(": 書き込みエラー")));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

@@ -80,6 +80,49 @@ TEST(Catalogue, ReadsEitherByteOrderAndRefusesWhatIsNoCatalogue) {
     EXPECT_FALSE(c.load("/nonexistent/hazama.mo", error));
 }
 
+// A catalogue's header and one table entry for each of `entries` (length, offset), both
+// tables pointing at the same entries, followed by `tail`.
+std::string crafted_catalogue(std::uint32_t count,
+                              const std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries,
+                              const std::string& tail) {
+    std::string out;
+    auto word = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
+    };
+    for (std::uint32_t v : {0x950412deu, 0u, count, 28u, 28u, 0u, 0u}) word(v);
+    for (const auto& [length, offset] : entries) {
+        word(length);
+        word(offset);
+    }
+    return out + tail;
+}
+
+TEST(Catalogue, OffsetsAndCountsPastItsEndAreRefusedAndItsMemoryStaysWithinItsSize) {
+    Catalogue c;
+    std::string error;
+    // Offset and length that wrap around in 32 bits: the end they give lies past the file
+    // however it is counted.
+    for (const auto& [length, offset] : std::vector<std::pair<std::uint32_t, std::uint32_t>>{
+             {0x20, 0xFFFFFFF0u}, {0xFFFFFFFFu, 0x24}, {0x10, 0xFFFFFFFFu}}) {
+        const std::string bytes = crafted_catalogue(1, {{length, offset}}, std::string(64, 'x'));
+        EXPECT_NO_THROW(EXPECT_FALSE(c.parse(bytes, error))) << length << " at " << offset;
+        EXPECT_NE(error.find("lies outside"), std::string::npos) << error;
+        EXPECT_EQ(c.size(), 0u);
+    }
+    // A count far past what the tables hold.
+    EXPECT_FALSE(c.parse(crafted_catalogue(0xFFFFFFFFu, {{1, 36}}, "ab"), error));
+    // Many entries sharing one long text: each would be a copy of it. Refused, rather than
+    // some thousands of times the file's size in memory.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> shared;
+    const std::uint32_t count = 4000;
+    const std::uint32_t text_at = 28 + 8 * count;
+    for (std::uint32_t i = 0; i < count; ++i) shared.push_back({50000 - i, text_at + i});
+    const std::string many = crafted_catalogue(count, shared, std::string(50000, 'y'));
+    EXPECT_FALSE(c.parse(many, error));
+    EXPECT_NE(error.find("overlap"), std::string::npos) << error;
+    EXPECT_EQ(c.size(), 0u);
+}
+
 TEST(Catalogue, DesktopLanguageIsEnglishOnlyWhereItNamesEnglish) {
     EXPECT_EQ(desktop_language(nullptr, nullptr, nullptr, "en_GB.UTF-8"), Language::en);
     EXPECT_EQ(desktop_language(nullptr, nullptr, nullptr, "en"), Language::en);

@@ -50,6 +50,17 @@ std::string error_text(std::uint32_t code) {
     return text;
 }
 
+TEST(Music, ANameNoSaveFileCouldHoldNeverReachesACommand) {
+    for (const char* name : {"a\" alias x1.mid", "../mind", "mind/..", "曲"}) {
+        MusicFixture f;
+        f.form.music("mind");
+        f.device.clear();
+        f.form.music(name);
+        EXPECT_EQ(f.sent(), Commands{"close x1"}) << name;
+        EXPECT_FALSE(f.device.is_playing()) << name;
+    }
+}
+
 TEST(Music, StartsAPieceOnceAndKeepsItWhenNamedAgain) {
     MusicFixture f;
     f.form.music("mind");

@@ -84,5 +84,23 @@ TEST(PicturePrefetch, APictureListedAgainIsKeptForItsNextPlaceAsFarAsTheBudgetGo
     }
 }
 
+TEST(PicturePrefetch, ADecodeThatThrowsIsLeftToTheReplayAndStopsNothing) {
+    for (const char* throwing : {"huge", "b"}) {
+        PicturePrefetch ahead(
+            {"a", "huge", "b", "c"},
+            [&](const std::string& path, Plane& into, std::string& error) {
+                // A header that asks for more memory than there is.
+                if (path == throwing) throw std::bad_alloc();
+                return fake_decode(path, into, error);
+            },
+            2);
+        Plane p;
+        EXPECT_TRUE(ahead.take("a", p));
+        EXPECT_FALSE(ahead.take(throwing, p)) << "the replay decodes it itself";
+        EXPECT_TRUE(ahead.take("c", p));
+        EXPECT_EQ(p.row(0)[0], pixel_of("c"));
+    }
+}
+
 }  // namespace
 }  // namespace hazama

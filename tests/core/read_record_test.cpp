@@ -2,6 +2,9 @@
 // survives files it cannot use.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -94,6 +97,42 @@ TEST(ReadRecord, DamagedFilesCountAsEmptyAndAreNotReplacedByAShorterRecord) {
         EXPECT_TRUE(record.save());
         EXPECT_EQ(ReadRecord(folder.path()).size(), 81u);
     }
+}
+
+TEST(ReadRecord, TwoCopiesOfTheGameSharingOneFolderKeepEachOthersLines) {
+    ScratchFolder folder("record-shared");
+    // Both started with nothing read; one reads 619 lines and writes, then the other, which
+    // read only 14 meanwhile, quits.
+    ReadRecord first(folder.path());
+    ReadRecord second(folder.path());
+    EXPECT_EQ(second.size(), 0u);
+    for (int i = 0; i < 619; ++i) first.mark("一 " + std::to_string(i), 0);
+    ASSERT_TRUE(first.save());
+    for (int i = 0; i < 14; ++i) second.mark("二 " + std::to_string(i), 0);
+    ASSERT_TRUE(second.save());
+    EXPECT_EQ(ReadRecord(folder.path()).size(), 633u);
+    EXPECT_EQ(second.size(), 633u) << "the other's lines count as read here too";
+
+    // Two processes writing at once, each after every few lines: none is lost.
+    std::vector<pid_t> copies;
+    for (int copy = 0; copy < 2; ++copy) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ReadRecord record(folder.path());
+            for (int i = 0; i < 200; ++i) {
+                record.mark(std::to_string(copy) + " 行 " + std::to_string(i), 0);
+                if (i % 5 == 4 && !record.save()) ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        copies.push_back(pid);
+    }
+    for (const pid_t pid : copies) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(ReadRecord(folder.path()).size(), 633u + 400u);
 }
 
 TEST(ReadRecord, AFolderThatCannotBeWrittenLeavesTheRecordInMemory) {

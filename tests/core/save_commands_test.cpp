@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "core/form_fixture.h"
+#include "platform/file_calls.h"
 #include "save/save_file.h"
 
 namespace hazama {
@@ -101,16 +102,27 @@ TEST(SaveCommands, ASaveThatCannotBeWrittenIsTold) {
     f.playing(7, 3, 1, "mind");
     std::ofstream(f.path("plain")) << "a file, not a folder";
     ASSERT_EQ(savegame(f.path("old.hzm"), 2, 1, "0", 0), 0);
-    fs::create_directory(f.path("old.hzm.new"));  // the new file cannot be created beside it
+    // The disk is full: the new file cannot be written beside the old one.
+    struct DiskFull : FileCalls {
+        ssize_t write(int, const void*, std::size_t) override {
+            errno = ENOSPC;
+            return -1;
+        }
+    } full;
     f.notes.clear();
 
     // The box keeps the game's words; below them, and in the trace, why and which file.
     const std::pair<std::string, int> failures[] = {{f.path("plain/slot.hzm"), ENOTDIR},
                                                     {f.path("no/such/folder/slot.hzm"), ENOENT},
-                                                    {f.path("old.hzm"), EEXIST}};
+                                                    {f.path("old.hzm"), ENOSPC}};
     for (const auto& [file, error] : failures) {
         f.notes.clear();
-        f.save(file);
+        if (error == ENOSPC) {
+            const UsingFileCalls filling(full);
+            f.save(file);
+        } else {
+            f.save(file);
+        }
         const std::string reason = std::strerror(error);
         EXPECT_EQ(f.notes, (Lines{"msgbox 書き込みエラー", "file-error " + file + ": " + reason}))
             << "nothing but the message box";

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <set>
 
+#include "platform/file_calls.h"
 #include "save/save_file.h"
 
 namespace hazama {
@@ -195,7 +196,8 @@ TEST(SaveFile, NamesThatAreNotPlainFileNames) {
     };
     using namespace std::string_literals;
     for (const std::string& name :
-         {"../mind"s, "a/b"s, "/etc/passwd"s, "..\\x"s, "."s, ".."s, " .. "s, "a\"b"s, "mi\0d"s}) {
+         {"../mind"s, "a/b"s, "/etc/passwd"s, "..\\x"s, "."s, ".."s, " .. "s, "a\"b"s, "mi\0d"s,
+          "a\nb"s, "a\rb"s, "a\tb"s, "a\x7f"s, "\x1b[2J"s}) {
         EXPECT_FALSE(with_name(name)) << name;
     }
     // A lone lead byte of a two-byte character is no character at all.
@@ -230,11 +232,18 @@ TEST(SaveFile, ReplacingAnOldFile) {
     EXPECT_EQ(load(path), (SavedState{2, 1, "0", 0}));
     EXPECT_FALSE(fs::exists(path + ".new"));
 
-    // A save that cannot be written leaves the old file whole.
-    fs::create_directory(path + ".new");
-    EXPECT_THROW(savegame(path, 5, 5, "mind", 0), FileError);
+    // A save that cannot be written (the disk is full) leaves the old file whole.
+    struct DiskFull : FileCalls {
+        ssize_t write(int, const void*, std::size_t) override {
+            errno = ENOSPC;
+            return -1;
+        }
+    } full;
+    {
+        const UsingFileCalls filling(full);
+        EXPECT_THROW(savegame(path, 5, 5, "mind", 0), FileError);
+    }
     EXPECT_EQ(load(path), (SavedState{2, 1, "0", 0}));
-    fs::remove(path + ".new");
     EXPECT_THROW(savegame(tmp / "no/such/folder.hzm", 5, 5, "mind", 0), FileError);
 
     // Something that is not a plain file is never replaced.

@@ -5,7 +5,11 @@ Started by tools/soak.sh. Sends left and right clicks anywhere in the window (ne
 quit button), the command buttons, Space, Enter and other keys (the history's and F2, F3
 among them), the wheel, Ctrl held and released, F11, the save and load dialogs opened and
 cancelled, answers to the move chooser, and to the right-click menu an entry chosen or the
-menu dismissed, all drawn from one seed. Every few seconds it covers part of the window and checks
+menu dismissed; and what players do with the positions and choices: quick save and load
+(F5, F9), the slot screen (F6, F7: its arrows, pages, Enter, Delete and the questions they
+ask answered either way), going back a line (Ctrl+Z, the wheel tilted), the history's
+return to a line, the settings dialog worked with the keyboard, and the language switched
+from the menu; all drawn from one seed. Every few seconds it covers part of the window and checks
 that the game paints it again. At the end it closes the window through the window manager
 protocol, in half the runs while a file dialog is open, and times the close: from the
 request to the end of main (the window destroyed), and to the end of the process, which
@@ -30,6 +34,14 @@ COMMAND_BUTTONS = [(529, 257, 97, 41), (529, 305, 97, 41), (529, 355, 97, 41),
                    (529, 103, 97, 17), (530, 128, 97, 17), (529, 153, 97, 17)]
 SAVE_BUTTON, LOAD_BUTTON = COMMAND_BUTTONS[3], COMMAND_BUTTONS[4]
 CHOOSER_SIZE = (308, 201)
+SLOT_SCREEN_SIZE = (632, 404)
+# The dialogs' titles in either language.
+SLOT_TITLES = {"セーブ", "ロード", "Save", "Load"}
+SETTINGS_TITLES = {"設定", "Settings"}
+BOX_TITLES = {"ハザマ", "Hazama"}
+CHOOSER_TITLES = {"移動", "Move"}
+SLOT_KEYS = ["Left", "Right", "Up", "Down", "Prior", "Next", "Return", "Delete", "Escape"]
+SETTINGS_KEYS = ["Tab", "Tab", "Left", "Right", "Up", "Down", "space", "Escape"]
 OTHER_KEYS = ["a", "z", "q", "1", "Escape", "Tab", "BackSpace", "Left", "Up", "Down",
               "Right", "Home", "End", "Prior", "Page_Down", "F1", "F2", "F3", "F5", "Shift_L",
               "Super_L"]
@@ -86,8 +98,19 @@ class Driver:
         self.right_clicks = 0
         self.window_hidden = None
         self.window_destroyed = None
+        self.slot_screens = 0
+        self.settings = 0
+        self.questions = 0
+        self.positions = 0
 
     # ---------------------------------------------------------------- windows
+
+    def title(self, window):
+        name = window.get_full_property(self.d.intern_atom("_NET_WM_NAME"), 0)
+        if name is None or not name.value:
+            return ""
+        value = name.value
+        return value.decode("utf-8", "replace") if isinstance(value, bytes) else str(value)
 
     def top_windows(self):
         """The game's mapped top-level windows: (window, x, y, width, height, popup); a popup
@@ -125,11 +148,19 @@ class Driver:
         return at.x, at.y
 
     def dialog(self, game):
-        """The first window of the game's besides its main one: (x, y, width, height, popup)."""
+        """The first window of the game's besides its main one: (x, y, width, height, popup,
+        title, window). A question asked over the slot screen comes before it."""
+        found = None
         for w, x, y, width, height, popup in self.top_windows():
             if w.id != game.window.id:
-                return x, y, width, height, popup
-        return None
+                try:
+                    title = self.title(w)
+                except error.BadWindow:
+                    continue
+                box = (x, y, width, height, popup, title, w)
+                if found is None or title in BOX_TITLES:
+                    found = box
+        return found
 
     def cancel(self):
         """Escape for a dialog, with Ctrl let go first: Ctrl+Escape cancels nothing, and a
@@ -155,6 +186,45 @@ class Driver:
         self.ctrl = down
         self.inputs += 1
 
+    def chord(self, name):
+        """`name` with Ctrl held, let go at once (before a held Ctrl starts skipping)."""
+        was = self.ctrl
+        self.set_ctrl(True)
+        self.key(name)
+        self.set_ctrl(was)
+
+    def position_input(self, ox, oy):
+        """What players do with positions and choices, one of them."""
+        self.positions += 1
+        r = self.rng.random()
+        if r < 0.2:
+            self.key(self.rng.choice(["F5", "F9"]))
+        elif r < 0.35:
+            self.key(self.rng.choice(["F6", "F7"]))
+        elif r < 0.5:
+            self.chord("z")
+        elif r < 0.6:
+            self.click(*self.anywhere(ox, oy), button=6)  # the wheel tilted left
+        elif r < 0.75:
+            # The history, a line in it chosen, and back to it.
+            self.click(*self.anywhere(ox, oy), button=4)
+            for _ in range(self.rng.randrange(1, 4)):
+                self.key("Up")
+            self.key("Return")
+        elif r < 0.88:
+            # The menu's language entry (言語 / Language, &L), then one of the two.
+            self.click(*self.anywhere(ox, oy), button=3)
+            time.sleep(0.1)
+            self.key("l")
+            time.sleep(0.05)
+            self.key(self.rng.choice(["Up", "Down"]))
+            self.key("Return")
+        else:
+            # The settings (&S) from the menu; the dialog is then worked by answer_dialog.
+            self.click(*self.anywhere(ox, oy), button=3)
+            time.sleep(0.1)
+            self.key("s")
+
     def click(self, x, y, button=1):
         xtest.fake_input(self.d, X.MotionNotify, x=x, y=y)
         xtest.fake_input(self.d, X.ButtonPress, button)
@@ -175,8 +245,18 @@ class Driver:
 
     def answer_dialog(self, box, game):
         """A chooser gets one of its buttons; the menu a click on an entry (or a submenu, or a
-        greyed one), Escape, or a click beside it; any other dialog is cancelled with Escape."""
-        x, y, width, height, popup = box
+        greyed one), Escape, or a click beside it; the slot screen and the settings their
+        keys; a question either answer; any other dialog (a file dialog) is cancelled with
+        Escape, so that no save file is written by chance."""
+        x, y, width, height, popup, title, window = box
+        if not popup:
+            # Keys go to the dialog: without a window manager, nothing else gives it the
+            # focus.
+            try:
+                window.set_input_focus(X.RevertToPointerRoot, X.CurrentTime)
+                self.d.sync()
+            except error.BadWindow:
+                return
         if popup:
             self.menus += 1
             r = self.rng.random()
@@ -186,9 +266,24 @@ class Driver:
                 self.cancel()
             else:
                 self.click(*self.anywhere(*self.origin(game)))
-        elif (width, height) == CHOOSER_SIZE:
+        elif title in CHOOSER_TITLES:
+            # Drawn at the window's factor.
+            f = width / CHOOSER_SIZE[0]
             i = self.rng.randrange(4)
-            self.click(*self.point_in((7, 36 + 40 * i, 289, 33), x, y))
+            self.click(*self.point_in((int(7 * f), int((36 + 40 * i) * f), int(289 * f),
+                                       int(33 * f)), x, y))
+        elif title in SLOT_TITLES:
+            self.slot_screens += 1
+            self.set_ctrl(False)
+            self.key(self.rng.choice(SLOT_KEYS))
+        elif title in SETTINGS_TITLES:
+            self.settings += 1
+            self.set_ctrl(False)
+            self.key(self.rng.choice(SETTINGS_KEYS))
+        elif title in BOX_TITLES:
+            self.questions += 1
+            self.set_ctrl(False)
+            self.key("Return" if self.rng.random() < 0.6 else "Escape")
         else:
             self.cancel()
 
@@ -218,8 +313,10 @@ class Driver:
             self.click(*self.anywhere(ox, oy), button=self.rng.choice([4, 5]))
         elif r < 0.90:
             self.set_ctrl(not self.ctrl)
-        elif r < 0.93:
+        elif r < 0.91:
             self.key("F11")
+        elif r < 0.97:
+            self.position_input(ox, oy)
         else:
             # Open the save or the load dialog and cancel it once it is up.
             self.click(*self.point_in(self.rng.choice([SAVE_BUTTON, LOAD_BUTTON]), ox, oy))
@@ -377,9 +474,11 @@ def main():
                          " inside the menu" if driver.closed_in_menu else "",
                          (driver.window_hidden or close_s) * 1000, exit_s * 1000)
         print("soak: passed, seed %d, %d inputs, %d runs, %d right clicks, %d menus answered,"
-              " %d repaint checks (slowest %.0f ms), %s"
-              % (args.seed, driver.inputs, runs, driver.right_clicks, driver.menus, driver.probes,
-                 driver.slowest_repaint * 1000, closed))
+              " %d position or choice inputs, %d keys in the slot screen, %d in the settings,"
+              " %d questions answered, %d repaint checks (slowest %.0f ms), %s"
+              % (args.seed, driver.inputs, runs, driver.right_clicks, driver.menus,
+                 driver.positions, driver.slot_screens, driver.settings, driver.questions,
+                 driver.probes, driver.slowest_repaint * 1000, closed))
         return 0
     except Failure as failure:
         print("soak: FAILED with seed %d after %d runs: %s" % (args.seed, runs, failure))

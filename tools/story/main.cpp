@@ -16,12 +16,14 @@ int main(int argc, char** argv) {
             options.snapshots = argv[++i];
         } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
             options.data = argv[++i];
+        } else if (std::strcmp(argv[i], "--settings") == 0 && i + 1 < argc) {
+            options.settings = argv[++i];
         } else if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc &&
                    hazama::language_named(argv[i + 1])) {
             options.language = *hazama::language_named(argv[++i]);
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
             std::cerr << "usage: hazama-story [--assets DIR] [--snapshots DIR] [--data DIR] "
-                         "[--lang en|ja] [SCRIPT]\n";
+                         "[--lang en|ja] [--settings FILE] [SCRIPT]\n";
             return 2;
         } else {
             script_path = argv[i];

@@ -12,6 +12,7 @@
 #include "form/main_form.h"
 #include "form/scoped_value.h"
 #include "platform/qt_picture_decoder.h"
+#include "platform/settings_file.h"
 #include "platform/virtual_platform.h"
 #include "replay/replay_gate.h"
 #include "replay/replayer.h"
@@ -148,6 +149,7 @@ class Runner {
             reading_command(w);
         } else if (verb == "lang") {
             form_.set_language(*language_named(w[1]));
+            remember_choices();
         } else if (verb == "snapshot") {
             snapshot(path_of(line));
         } else if (verb == "quit") {
@@ -288,6 +290,25 @@ class Runner {
             form_.set_ctrl(w[1] == "down");
         }
         platform_.reading_ms = form_.reading().auto_on() ? VirtualPlatform::kNeverReads : 0;
+        remember_choices();
+    }
+
+    // The choices the reader's commands made, written as the window writes its settings.
+    void remember_choices() {
+        if (options_.settings.empty()) return;
+        const Reading& r = form_.reading();
+        const char* speeds[] = {"slow", "normal", "fast"};
+        const char* text_speeds[] = {"instant", "slow", "normal", "fast"};
+        const SettingValues values{{"auto_advance", r.auto_on() ? "true" : "false"},
+                                   {"auto_speed", speeds[static_cast<int>(r.auto_speed())]},
+                                   {"skip_mode", r.skip_mode() == SkipMode::all ? "all" : "read"},
+                                   {"text_speed", text_speeds[static_cast<int>(r.text_speed())]},
+                                   {"language", language_code(form_.language())}};
+        try {
+            write_settings_file(options_.settings, values);
+        } catch (const FileError& failure) {
+            form_.note_file_error(failure);
+        }
     }
 
     void snapshot(const std::string& path) {

@@ -15,6 +15,9 @@ struct RunnerOptions {
     std::filesystem::path snapshots;   // where relative snapshot paths are written
     std::filesystem::path data;        // the read record's folder; empty: a fresh temporary one
     Language language = Language::ja;  // the language the story is told in
+    // Where the reader's choices are written whenever one changes, as the window keeps
+    // them; empty: nowhere.
+    std::filesystem::path settings;
 };
 
 // Runs the commands read from `script`, writing the trace to `out` and complaints to `err`.
