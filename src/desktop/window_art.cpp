@@ -7,6 +7,7 @@
 
 #include "desktop/app_setup.h"
 #include "platform/asset_path.h"
+#include "platform/qt_picture_decoder.h"
 
 namespace hazama {
 namespace {
@@ -132,6 +133,13 @@ QPixmap placeholder(WindowArt art, int width, int height) {
     return pixmap;
 }
 
+// A window picture read through the guarded reader (a pipe or a huge header in its place is
+// refused); null when it cannot be read.
+QPixmap guarded_pixmap(const std::string& path) {
+    std::string error;
+    return QPixmap::fromImage(decode_image(path, error));
+}
+
 }  // namespace
 
 QString window_file(WindowArt art) {
@@ -149,7 +157,7 @@ QPixmap large_window_picture(const std::filesystem::path& root, WindowArt art) {
     const QFileInfo picture(QString::fromStdString(own.string()));
     if (!large.isFile() || !picture.isFile() || large.lastModified() < picture.lastModified())
         return {};
-    QPixmap pixmap(large.filePath());
+    const QPixmap pixmap = guarded_pixmap(large.filePath().toStdString());
     if (pixmap.size() != QSize(i.width, i.height) * kLargeArt) return {};
     return pixmap;
 }
@@ -161,7 +169,7 @@ QPixmap english_window_picture(const std::filesystem::path& root, WindowArt art,
         large ? QStringLiteral("gra/window/large/") + stem + QStringLiteral("_en.png")
               : QStringLiteral("gra/window/") + stem + QStringLiteral("_en.gif");
     const std::filesystem::path path = find_asset(root, name.toStdString());
-    QPixmap pixmap(QString::fromStdString(path.string()));
+    const QPixmap pixmap = guarded_pixmap(path.string());
     if (!pixmap.isNull() && pixmap.size() == QSize(i.width, i.height) * (large ? kLargeArt : 1))
         return pixmap;
     return large ? large_window_picture(root, art) : window_picture(root, art);
@@ -170,7 +178,8 @@ QPixmap english_window_picture(const std::filesystem::path& root, WindowArt art,
 QImage decode_window_art(const std::filesystem::path& root, WindowArt art) {
     const std::filesystem::path path =
         find_asset(root, std::string("gra/window/") + info(art).file);
-    return QImage(QString::fromStdString(path.string()));
+    std::string error;
+    return decode_image(path.string(), error);
 }
 
 QPixmap window_picture(QImage decoded, WindowArt art) {

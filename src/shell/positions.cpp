@@ -27,6 +27,7 @@ bool PositionKeeper::at_title() const {
 }
 
 void PositionKeeper::quick_save() {
+    if (!has_place()) return;
     if (!replayer_.can_take() || at_title()) {
         tell(to_translate("ここではセーブできません"));
         return;
@@ -35,6 +36,7 @@ void PositionKeeper::quick_save() {
 }
 
 void PositionKeeper::quick_load() {
+    if (!has_place()) return;
     if (at_title()) return continue_newest();
     load(slot_path(data_folder_, kQuickSlot));
 }
@@ -111,6 +113,12 @@ bool PositionKeeper::write(const std::string& name, const Position& position, bo
         if (!quietly) {
             face_.warn(form_.translated("セーブできませんでした"),
                        failure.reason() + "\n" + failure.path());
+        } else if (failure.reason() != autosave_failure_) {
+            // The automatic slot is written at every arrival: a failure is told once, and
+            // again only when its reason changes.
+            autosave_failure_ = failure.reason();
+            notice_ = form_.translated("自動セーブできませんでした") + ": " + failure.reason();
+            face_.notice(notice_);
         }
         return false;
     }
@@ -140,7 +148,7 @@ std::optional<Slot> PositionKeeper::readable(const std::filesystem::path& path) 
 }
 
 void PositionKeeper::open_slots(bool saving) {
-    if (data_folder_.empty()) return;
+    if (!has_place()) return;
     if (!replayer_.can_take() || (saving && at_title())) {
         tell(saving ? to_translate("ここではセーブできません")
                     : to_translate("ここではロードできません"));
@@ -166,6 +174,12 @@ void PositionKeeper::open_slots(bool saving) {
 
 void PositionKeeper::restore(const Position& position) {
     face_.run_script([this, position] { replayer_.request(position); });
+}
+
+bool PositionKeeper::has_place() {
+    if (!data_folder_.empty()) return true;
+    tell(to_translate("セーブデータの置き場所がありません"));
+    return false;
 }
 
 void PositionKeeper::tell(const char* japanese) {

@@ -47,7 +47,8 @@ class PositionKeeper {
     // position cannot be taken.
     std::vector<int> lines_back(const std::deque<HistoryEntry>& entries) const;
     // The automatic slot: the position now, or the nearest one that can be restored while
-    // an animation runs. Failures go to standard error only.
+    // an animation runs. A failure goes to standard error, and is told over the scene once
+    // for each reason.
     void autosave();
     bool at_title() const;
     // The newest slot of the saves folder, if there is one.
@@ -64,6 +65,8 @@ class PositionKeeper {
     std::optional<Slot> readable(const std::filesystem::path& path);
     void restore(const Position& position);
     void tell(const char* japanese);
+    // Whether there is a folder for the slots; when not (no home at all), the player is told.
+    bool has_place();
 
     Face& face_;
     MainForm& form_;
@@ -71,6 +74,7 @@ class PositionKeeper {
     MediaDevice& media_;
     std::filesystem::path data_folder_;
     std::string notice_;
+    std::string autosave_failure_;  // the reason last told
     int slot_page_ = 1;  // the slot screen opens where it was left
 };
 

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/data_folder.h"  // settings_file_path
+#include "platform/settings_file.h"
 #include "reading/reading.h"  // AutoSpeed, SkipMode, TextSpeed
 #include "text/catalogue.h"
 
@@ -52,27 +54,24 @@ struct Settings {
 
     bool operator==(const Settings&) const = default;
 
-    // The choices as the settings file holds them: an ini text ("[General]" and one
-    // "name=value" line a choice). The file's format is the one the desktop has always
-    // written, so a file of an earlier build reads the same.
-    std::string to_text() const;
-    // The choices in an ini text. A value that is missing or makes no sense gives that
-    // value's default; a line that is not "name=value" is passed over.
-    static Settings from_text(std::string_view text);
+    // The choices as the settings file holds them (platform/settings_file.h: "[General]"
+    // and one "name=value" line a choice, the layout the desktop has always written, so a
+    // file of an earlier build reads the same).
+    SettingValues values() const;
+    std::string to_text() const { return encode_settings(values()); }
+    // The choices in those values. A value that is missing or makes no sense gives that
+    // value's default.
+    static Settings from_values(const SettingValues& values);
+    static Settings from_text(std::string_view text) { return from_values(parse_settings(text)); }
 
-    // The choices in the file at `file`. A file that is missing or cannot be read (a
-    // folder, a special file, one far too large) gives the defaults. Nothing is reported:
-    // remembered choices are a convenience.
+    // The choices in the file at `file` (settings_file_path(), for the player). A file
+    // that is missing or cannot be read (a folder, a special file, one far too large) gives
+    // the defaults. Nothing is reported: remembered choices are a convenience.
     static Settings load(const SettingsFile& file);
     // Writes every choice through the one atomic write (the file is never half written,
     // and nothing is left beside it); creates the folder. False when it could not.
     bool save(const SettingsFile& file) const;
 };
-
-// $XDG_CONFIG_HOME/hazama/settings.ini, or $HOME/.config/hazama/settings.ini when that
-// variable is unset, empty or not an absolute path; empty when neither names a folder
-// (no HOME either): then nothing is kept.
-std::filesystem::path settings_file_path();
 
 // The language the game starts in: `forced` (hazama --lang) over the player's remembered
 // choice over the desktop's language.

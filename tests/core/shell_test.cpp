@@ -49,18 +49,6 @@ TEST(SessionSettings, TheFileReadsAsEarlierBuildsWroteItAndRefusesWhatIsNoFile) 
     EXPECT_EQ(Settings::load(folder.path() / "huge.ini"), Settings{});
 }
 
-TEST(SessionSettings, WithoutAHomeNothingIsKept) {
-    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    ::unsetenv("XDG_CONFIG_HOME");
-    ::unsetenv("HOME");
-    EXPECT_EQ(settings_file_path(), std::filesystem::path());
-    ::setenv("HOME", "/home/player", 1);
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);
-    EXPECT_EQ(settings_file_path(), "/home/player/.config/hazama/settings.ini");
-    ::unsetenv("XDG_CONFIG_HOME");
-    ::setenv("HOME", home.c_str(), 1);
-}
-
 TEST(SessionInput, EachKeyDoesWhatTheGamePromises) {
     const InputContext playing;
     const auto press = [](Key key, char32_t text = 0) {
