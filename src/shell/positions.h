@@ -75,7 +75,7 @@ class PositionKeeper {
     std::filesystem::path data_folder_;
     std::string notice_;
     std::string autosave_failure_;  // the reason last told
-    int slot_page_ = 1;  // the slot screen opens where it was left
+    int slot_page_ = 1;             // the slot screen opens where it was left
 };
 
 }  // namespace hazama
