@@ -428,7 +428,7 @@ def main():
     env = dict(os.environ, DISPLAY=xdisplay, QT_QPA_PLATFORM="xcb", HOME=home.name,
                XDG_CONFIG_HOME=home.name + "/config", XDG_DATA_HOME=home.name + "/data",
                XDG_CACHE_HOME=home.name + "/cache", XDG_RUNTIME_DIR=home.name,
-               ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:exitcode=23",
+               ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:exitcode=23:fast_unwind_on_malloc=0",
                LSAN_OPTIONS="suppressions=%s:print_suppressions=0" % args.suppressions,
                UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1")
     env.pop("SESSION_MANAGER", None)
