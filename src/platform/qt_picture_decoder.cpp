@@ -43,6 +43,19 @@ bool size_refused(QImageReader& reader, const QSize& size, std::string& error) {
     return true;
 }
 
+// The reader's whole picture, or null with the reason; one larger than any of the game's
+// (a format that told no size before decoding) is refused too.
+QImage read_checked(QImageReader& reader, std::string& error) {
+    QImage image = reader.read();
+    if (image.isNull()) {
+        error = reader.errorString().toStdString();
+    } else if (!picture_size_ok(image.width(), image.height())) {
+        error = "画像が大きすぎます";
+        image = {};
+    }
+    return image;
+}
+
 }  // namespace
 
 QImage decode_image(const std::string& path, std::string& error) {
@@ -52,14 +65,7 @@ QImage decode_image(const std::string& path, std::string& error) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     if (size_refused(reader, reader.size(), error)) return {};
-    QImage image = reader.read();
-    if (image.isNull()) {
-        error = reader.errorString().toStdString();
-    } else if (!picture_size_ok(image.width(), image.height())) {
-        error = "画像が大きすぎます";
-        image = {};
-    }
-    return image;
+    return read_checked(reader, error);
 }
 
 bool decode_picture(const std::string& path, Plane& into, std::string& error) {
@@ -83,15 +89,8 @@ bool decode_picture(const std::string& path, Plane& into, std::string& error) {
         buffer.seek(0);
         reader.setDevice(&buffer);
     }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        error = reader.errorString().toStdString();
-        return false;
-    }
-    if (!picture_size_ok(image.width(), image.height())) {
-        error = "画像が大きすぎます";
-        return false;
-    }
+    QImage image = read_checked(reader, error);
+    if (image.isNull()) return false;
     image = image.convertToFormat(QImage::Format_RGB32);
     const int width = image.width();
     const int height = image.height();
