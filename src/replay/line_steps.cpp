@@ -37,8 +37,8 @@ bool LineSteps::on_the_way() const {
     const auto& theirs = ahead_->commands;
     return here.commands.size() <= theirs.size() &&
            std::equal(here.commands.begin(), here.commands.end(), theirs.begin()) &&
-           (here.message < ahead_->message || (here.message == ahead_->message && here.at_line &&
-                                               !ahead_->at_line));
+           (here.message < ahead_->message ||
+            (here.message == ahead_->message && here.at_line && !ahead_->at_line));
 }
 
 std::optional<Position> LineSteps::forward() const {

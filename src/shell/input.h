@@ -113,8 +113,8 @@ enum class Press : std::uint8_t { down, double_click, up };
 Do decide_button(Button button, Press press, const InputContext& context);
 
 // The wheel: turned up it opens or scrolls the history; down it scrolls it and closes it
-// past its end, or, closed, steps forward again after going back; tilted to the left (a notch at a time) it goes a line back while the history
-// is closed.
+// past its end, or, closed, steps forward again after going back; tilted to the left (a notch at a
+// time) it goes a line back while the history is closed.
 class Wheel {
   public:
     // One notch, as the desktop counts a wheel's turn.

@@ -10,7 +10,8 @@ namespace {
 // The lines "replay to message K" says, in order.
 std::vector<int> replayed(const Played& played) {
     std::vector<int> out;
-    for (const auto& line : played.of("replay to message")) out.push_back(std::stoi(line.substr(18)));
+    for (const auto& line : played.of("replay to message"))
+        out.push_back(std::stoi(line.substr(18)));
     return out;
 }
 
@@ -38,8 +39,8 @@ TEST(LineSteps, ALoadMadeWithTheLoadButtonIsAWall) {
     const std::string script = "new\nlook\nsave " + file + "\nmove 1\nload " + file + "\ntalk\n";
     const Played first = play(script);
     ASSERT_EQ(first.status, 0) << first.errors;
-    const std::size_t since = first.after("load " + file).of("message").size() +
-                              first.after("talk").of("message").size();
+    const std::size_t since =
+        first.after("load " + file).of("message").size() + first.after("talk").of("message").size();
     ASSERT_GT(since, 0u);
     std::string steps;
     for (std::size_t i = 0; i <= since + 2; ++i) steps += "step back\n";
