@@ -96,6 +96,14 @@ void PositionKeeper::autosave() {
     write(kAutoSlot, position, true);
 }
 
+void PositionKeeper::back_to_title() {
+    if (at_title() || !replayer_.can_take()) return;
+    if (!face_.ask(form_.translated(to_translate("タイトルへ戻りますか？")), false)) return;
+    autosave();
+    // The form made anew, with nothing to replay: the title as the program starts it.
+    restore(Position{});
+}
+
 std::optional<std::filesystem::path> PositionKeeper::newest() const {
     std::error_code ec;
     std::optional<std::filesystem::path> found;

@@ -58,6 +58,9 @@ class PositionKeeper {
     // an animation runs. A failure goes to standard error, and is told over the scene once
     // for each reason.
     void autosave();
+    // Back to the title screen once the player says so, the place left kept in the
+    // automatic slot first (続きから and F9 come back to it).
+    void back_to_title();
     bool at_title() const;
     // The newest slot of the saves folder, if there is one.
     std::optional<std::filesystem::path> newest() const;

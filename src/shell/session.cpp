@@ -165,6 +165,9 @@ void Session::choose(MenuItem item, int value, bool checked) {
         case MenuItem::settings:
             open_settings();
             break;
+        case MenuItem::back_to_title:
+            positions_->back_to_title();
+            break;
     }
     choices_->remember();
 }
