@@ -22,7 +22,9 @@ QWidget* over(QWidget& window) {
 }  // namespace
 
 DesktopFace::DesktopFace(MainWindow& window, QtPlatform& platform)
-    : window_(window), platform_(platform), notice_(&window) {}
+    : window_(window), platform_(platform), notice_(&window) {
+    platform_.set_teller([this](const std::string& text) { notice(text); });
+}
 
 bool DesktopFace::fullscreen() const {
     return window_.fullscreen();

@@ -66,6 +66,8 @@ Key key_named(int qt_key) {
             return Key::menu;
         case Qt::Key_C:
             return Key::c;
+        case Qt::Key_Y:
+            return Key::y;
         case Qt::Key_Z:
             return Key::z;
         case Qt::Key_Insert:
@@ -284,7 +286,10 @@ void InputRouter::wheel(const QWheelEvent& event) {
             if (!history.scroll_by(step)) window_.close_history();
             break;
         case Wheel::Turn::go_back:
-            session_.go_back(1);
+            session_.step_back();
+            break;
+        case Wheel::Turn::go_forward:
+            session_.step_forward();
             break;
         case Wheel::Turn::none:
             break;

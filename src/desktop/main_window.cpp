@@ -138,6 +138,15 @@ void MainWindow::build_controls() {
     labcopy_->setTextFormat(Qt::PlainText);
     set_text_colour(labcopy_, Qt::black);
     clickable(labcopy_, &MainForm::labcopy_Click);
+
+    continue_hint_ = new QLabel(this);
+    continue_hint_->setObjectName(QStringLiteral("continue_hint"));
+    scaling_.place(continue_hint_, QRect(520, 102, 106, 14));
+    scaling_.set_font(continue_hint_, gothic(kNoticePoints));
+    continue_hint_->setAlignment(Qt::AlignCenter);
+    set_text_colour(continue_hint_, QColor(96, 72, 48));
+    clickable(continue_hint_, &MainForm::labcopy_Click);
+    continue_hint_->hide();
 }
 
 void MainWindow::build_buttons() {

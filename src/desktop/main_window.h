@@ -41,6 +41,7 @@ struct WindowHooks {
     std::function<void()> history_closed;      // the history panel was closed
     std::function<void()> close;               // the player closes the window
     std::function<void()> fullscreen_changed;  // the window manager asked for it
+    std::function<bool()> has_save;            // a slot to continue from exists
 };
 
 class MainWindow : public QWidget {
@@ -49,7 +50,12 @@ class MainWindow : public QWidget {
     explicit MainWindow(std::filesystem::path root);
     ~MainWindow() override;
 
-    void set_hooks(WindowHooks hooks) { hooks_ = std::move(hooks); }
+    void set_hooks(WindowHooks hooks) {
+        hooks_ = std::move(hooks);
+        show_continue_hint();
+    }
+    // The hint under the notice shown while the title is up and a save exists.
+    void show_continue_hint();
 
     // ---- what the core shows ----
     void set_visible(Control control, bool visible);
@@ -161,6 +167,8 @@ class MainWindow : public QWidget {
     ScreenView* screen_ = nullptr;
     MessageLine* labmain_ = nullptr;
     NoticeLabel* labcopy_ = nullptr;
+    // Under the notice at the title, while a save exists: how to continue from it.
+    QLabel* continue_hint_ = nullptr;
     QLabel* piclogo_ = nullptr;
     std::array<QLabel*, kStaffLabels> labstaff_{};
     QLabel* auto_mark_ = nullptr;

@@ -6,6 +6,7 @@
 #include "desktop/app_setup.h"
 #include "desktop/history_panel.h"
 #include "desktop/main_window.h"
+#include "desktop/ui_text.h"
 #include "desktop/message_line.h"
 #include "desktop/screen_view.h"
 #include "platform/qt_picture_decoder.h"
@@ -27,6 +28,14 @@ bool MainWindow::hidden_with_text(Control control) {
 void MainWindow::set_visible(Control control, bool visible) {
     wanted_visible_[static_cast<int>(control)] = visible;
     this->control(control)->setVisible(visible && !(text_hidden_ && hidden_with_text(control)));
+    if (control == Control::comstart) show_continue_hint();
+}
+
+void MainWindow::show_continue_hint() {
+    if (continue_hint_ == nullptr) return;
+    continue_hint_->setText(ui("F9・右クリックで続きから"));
+    continue_hint_->setVisible(!control(Control::comstart)->isHidden() && hooks_.has_save &&
+                               hooks_.has_save());
 }
 
 void MainWindow::set_enabled(Control control, bool enabled) {

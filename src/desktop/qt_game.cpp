@@ -30,7 +30,8 @@ QtGame::QtGame(const std::filesystem::path& root, Options options)
                                session_->choices().remember();
                                platform_.close_game();
                            },
-                       .fullscreen_changed = [this] { session_->choices().remember(); }});
+                       .fullscreen_changed = [this] { session_->choices().remember(); },
+                       .has_save = [this] { return session_->positions().newest().has_value(); }});
     input_ = std::make_unique<InputRouter>(window_, platform_, *session_);
     close_request_ =
         std::make_unique<CloseRequestFilter>(&window_, [this] { platform_.close_game(); });

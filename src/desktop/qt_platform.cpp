@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -133,6 +134,10 @@ void QtPlatform::copy_text(const std::string& text) {
     QGuiApplication::clipboard()->setText(MainWindow::display_text(text));
 }
 
+void QtPlatform::tell(const std::string& text) {
+    if (teller_) teller_(text);
+}
+
 void QtPlatform::set_face(const Plane* portrait) {
     window_.set_face(portrait);
 }
@@ -185,6 +190,8 @@ std::optional<std::string> QtPlatform::ask_file(const FileRequest& request) {
     QString folder = QString::fromStdString(request.initial_dir);
     // The game ends its folder with a backslash, which names no folder here.
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('\\'))) folder.chop(1);
+    // Once a file has been chosen, the dialog opens where it lies.
+    if (!last_folder_.isEmpty() && QFileInfo(last_folder_).isDir()) folder = last_folder_;
 
     QFileDialog dialog(&window_, QString::fromStdString(request.title), folder,
                        qt_filter(request.filter));
@@ -196,7 +203,9 @@ std::optional<std::string> QtPlatform::ask_file(const FileRequest& request) {
     dialog.setDefaultSuffix(QString::fromStdString(request.default_extension));
     const bool answered = exec_modal(dialog) && dialog.result() == QDialog::Accepted;
     if (!answered || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    const QString chosen = dialog.selectedFiles().first();
+    last_folder_ = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
 }
 
 void QtPlatform::message_box(const std::string& text, const std::string& detail) {

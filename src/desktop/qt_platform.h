@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QString>
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -33,6 +34,8 @@ class QtPlatform : public Platform {
     void run_script(const std::function<void()>& script);
     // The script that ends the game when the player closes the window (the form's unload).
     void set_unload(std::function<void()> unload) { unload_ = std::move(unload); }
+    // Where the notices the core tells are shown (the face's notice over the scene).
+    void set_teller(std::function<void(const std::string&)> teller) { teller_ = std::move(teller); }
     // The player closes the window: the game ends, whatever it was waiting for.
     void close_game();
     // Shows `dialog` modally, drawn at the window's factor and closed when the game ends;
@@ -61,6 +64,7 @@ class QtPlatform : public Platform {
     void reveal_message(const std::string& text, std::size_t shown) override;
     void hide_text(bool hidden) override;
     void copy_text(const std::string& text) override;
+    void tell(const std::string& text) override;
     void set_face(const Plane* portrait) override;
     void set_staff(int index, const StaffLabel& label) override;
     void set_notice(const std::string& text) override;
@@ -92,6 +96,9 @@ class QtPlatform : public Platform {
     bool closing_ = false;
     int exit_status_ = 0;
     std::function<void()> unload_;
+    std::function<void(const std::string&)> teller_;
+    // The folder of the file last saved or loaded with the file dialog: it opens there next.
+    QString last_folder_;
 
     std::array<QTimer*, 2> timers_{};
     std::array<std::function<void()>, 2> ticks_;

@@ -23,6 +23,9 @@ void MainForm::set_up_title() {
     enabled_[static_cast<int>(Control::comend)] = true;
     enabled_[static_cast<int>(Control::picmain0)] = true;
     enabled_[static_cast<int>(Control::picface)] = true;
+    // The waiting indicator is never greyed: a restored position shows it as it stands.
+    enabled_[static_cast<int>(Control::imamou0)] = true;
+    enabled_[static_cast<int>(Control::imamou1)] = true;
     picmain = {};
     for (int i = 1; i < 6; ++i) picmain[i].resize(35, 41);
 }

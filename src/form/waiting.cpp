@@ -5,6 +5,7 @@
 
 #include "form/main_form.h"
 #include "form/scoped_value.h"
+#include "reading/plain_text.h"
 
 namespace hazama {
 
@@ -29,7 +30,8 @@ void MainForm::message(std::string_view text) {
     const std::uint32_t now = platform_.now_ms();
     reading_.shown(text, now);
     note_record_failure();
-    if (reading_.copy_lines() && !reading_.would_skip(now)) platform_.copy_text(message_line_);
+    if (reading_.copy_lines() && !reading_.would_skip(now))
+        platform_.copy_text(plain_text(message_line_));
     if (letter_by_letter) reveal();
     messtop();
 }

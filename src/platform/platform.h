@@ -126,6 +126,8 @@ class Platform {
     virtual void hide_text(bool hidden) { (void)hidden; }
     // Puts a line on the desktop's clipboard (as the message line shows it).
     virtual void copy_text(const std::string& text) { (void)text; }
+    // A short notice over the scene that goes by itself ("セーブしました"); the trace has none.
+    virtual void tell(const std::string& text) { (void)text; }
     virtual void set_face(const Plane* portrait) = 0;  // nullptr: keep the box's picture
     virtual void set_staff(int index, const StaffLabel& label) = 0;
     virtual void set_notice(const std::string& text) = 0;  // labcopy, the maker's notice

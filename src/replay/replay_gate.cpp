@@ -86,6 +86,10 @@ void ReplayGate::hide_text(bool hidden) {
     if (!replaying_) live_.hide_text(hidden);
 }
 
+void ReplayGate::tell(const std::string& text) {
+    if (!replaying_) live_.tell(text);
+}
+
 void ReplayGate::copy_text(const std::string& text) {
     if (!replaying_) live_.copy_text(text);
 }

@@ -65,6 +65,7 @@ class ReplayGate : public Platform {
     void reveal_message(const std::string& text, std::size_t shown) override;
     void hide_text(bool hidden) override;
     void copy_text(const std::string& text) override;
+    void tell(const std::string& text) override;
     void set_face(const Plane* portrait) override;
     void set_staff(int index, const StaffLabel& label) override;
     void set_notice(const std::string& text) override;

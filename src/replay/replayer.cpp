@@ -256,6 +256,7 @@ bool Replayer::replay(const Position& position, Position& nearest) {
         verified = from->form->log.commands().size();
     } else {
         form_.reset();
+        gate_.set_shown({});  // nothing shown yet, as in a program just started
     }
     // A line asked for by going back carries no chain of its own (0): its commands'
     // starts are checked all the same.

@@ -63,6 +63,8 @@ void MainForm::comsave_Click() {
     try {
         if (savegame(*path, game, position, MusicFile, light) == 1) {
             refusal(*this, to_translate("書き込みエラー"));
+        } else {
+            platform_.tell(translated(to_translate("セーブしました")));
         }
     } catch (const FileError& failure) {
         // Not created, written or renamed into place: the player must not believe the game

@@ -83,12 +83,14 @@ Do decide_key(const KeyInput& input, const InputContext& context) {
     if (input.key == Key::f11 || (input.key == Key::enter && input.alt)) {
         return input.press && !input.auto_repeat ? Do::fullscreen : Do::swallow;
     }
-    // Ctrl+C (or Ctrl+Insert) copies the line, Ctrl+Z goes back one; either is a chord, not
-    // Ctrl held.
-    if (input.ctrl && (input.key == Key::c || input.key == Key::insert || input.key == Key::z)) {
+    // Ctrl+C (or Ctrl+Insert) copies the line, Ctrl+Z goes back one and Ctrl+Y forward
+    // again; each is a chord, not Ctrl held.
+    if (input.ctrl && (input.key == Key::c || input.key == Key::insert || input.key == Key::z ||
+                       input.key == Key::y)) {
         if (!input.press) return Do::swallow;
         if (input.auto_repeat) return Do::chord;
-        return input.key == Key::z ? Do::go_back : Do::copy_line;
+        if (input.key == Key::z) return Do::go_back;
+        return input.key == Key::y ? Do::go_forward : Do::copy_line;
     }
     const bool space = input.key == Key::space;
     const bool enter = input.key == Key::enter;
@@ -139,6 +141,7 @@ Wheel::Turn Wheel::turn(int up, int left, const InputContext& context) {
     }
     if (up > 0) return context.history_open ? Turn::scroll_up : Turn::open_history;
     if (up < 0 && context.history_open) return Turn::scroll_down;
+    if (up < 0 && context.ahead) return Turn::go_forward;
     return Turn::none;
 }
 

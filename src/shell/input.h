@@ -33,6 +33,7 @@ enum class Key : std::uint8_t {
     f11,
     menu,
     c,
+    y,
     z,
     insert,
     control,
@@ -58,6 +59,7 @@ struct InputContext {
     bool history_open = false;    // the history panel over the scene
     bool history_allowed = true;  // a line waits or nothing runs (MainForm::history_allowed)
     bool history_chosen = false;  // a line of the open history is chosen to go back to
+    bool ahead = false;           // after going back, a line already seen lies ahead
 };
 
 enum class Do : std::uint8_t {
@@ -73,6 +75,7 @@ enum class Do : std::uint8_t {
     chord,       // MainForm::ctrl_chord alone (a chord's key held down)
     copy_line,   // MainForm::ctrl_chord, then copy the line
     go_back,     // MainForm::ctrl_chord, then a line back
+    go_forward,  // MainForm::ctrl_chord, then a line forward again after going back
     open_history,
     open_menu,  // at a place of the face's choosing (the key has no pointer)
     toggle_auto,
@@ -110,8 +113,8 @@ enum class Press : std::uint8_t { down, double_click, up };
 Do decide_button(Button button, Press press, const InputContext& context);
 
 // The wheel: turned up it opens or scrolls the history; down it scrolls it and closes it
-// past its end; tilted to the left (a notch at a time) it goes a line back while the history
-// is closed.
+// past its end, or, closed, steps forward again after going back; tilted to the left (a notch at a
+// time) it goes a line back while the history is closed.
 class Wheel {
   public:
     // One notch, as the desktop counts a wheel's turn.
@@ -122,7 +125,8 @@ class Wheel {
         open_history,
         scroll_up,
         scroll_down,
-        go_back
+        go_back,
+        go_forward
     };
     // A turn `up` upwards (positive) and `left` leftwards (positive), in the same units.
     Turn turn(int up, int left, const InputContext& context);

@@ -19,7 +19,8 @@ constexpr MenuEntry kEntries[] = {
     {MenuItem::language, "言語 / Language (&L)", false, true, true, false},
     {MenuItem::save, to_translate("セーブ(&E)…\tF6")},
     {MenuItem::load, to_translate("ロード(&O)…\tF7")},
-    {MenuItem::settings, to_translate("設定(&S)…")},
+    {MenuItem::settings, to_translate("設定(&S)…"), false, true},
+    {MenuItem::back_to_title, to_translate("タイトルへ戻る(&T)…")},
 };
 constexpr MenuChoice kSpeeds[] = {
     {static_cast<int>(AutoSpeed::slow), SettingsWords::kAutoSpeeds[0], true},
@@ -68,6 +69,8 @@ bool MenuState::enabled(MenuItem item) const {
             return has_line;
         case MenuItem::save:
             return !at_title;
+        case MenuItem::back_to_title:
+            return !at_title && history_allowed;
         default:
             return true;
     }

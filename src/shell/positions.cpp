@@ -18,7 +18,8 @@ PositionKeeper::PositionKeeper(Face& face, MainForm& form, Replayer& replayer, M
       form_(form),
       replayer_(replayer),
       media_(media),
-      data_folder_(std::move(data_folder)) {}
+      data_folder_(std::move(data_folder)),
+      steps_(replayer) {}
 
 PositionKeeper::~PositionKeeper() = default;
 
@@ -50,8 +51,17 @@ void PositionKeeper::continue_newest() {
 }
 
 void PositionKeeper::go_back(int lines) {
-    if (!replayer_.can_take() || (lines == 0 && form_.line_waiting())) return;
-    if (const auto position = replayer_.back(lines)) restore(*position);
+    if (const auto position = steps_.back(lines)) restore(*position);
+}
+
+void PositionKeeper::step_back() {
+    if (const auto position = steps_.back()) restore(*position);
+}
+
+bool PositionKeeper::step_forward() {
+    const auto position = steps_.forward();
+    if (position) restore(*position);
+    return position.has_value();
 }
 
 std::vector<int> PositionKeeper::lines_back(const std::deque<HistoryEntry>& entries) const {
@@ -61,7 +71,7 @@ std::vector<int> PositionKeeper::lines_back(const std::deque<HistoryEntry>& entr
     // belongs to the story the player left.
     int lines = 0;
     for (std::size_t i = entries.size(); i-- > 0;) {
-        if (entries[i].divider || form_.messages_shown() - lines < 1) break;
+        if (entries[i].divider || form_.messages_shown() - lines < steps_.first_line()) break;
         back[i] = lines++;
     }
     return back;
@@ -84,6 +94,14 @@ void PositionKeeper::autosave() {
     // still hold the last run's place.
     if (position.commands.empty()) return;
     write(kAutoSlot, position, true);
+}
+
+void PositionKeeper::back_to_title() {
+    if (at_title() || !replayer_.can_take()) return;
+    if (!face_.ask(form_.translated(to_translate("タイトルへ戻りますか？")), false)) return;
+    autosave();
+    // The form made anew, with nothing to replay: the title as the program starts it.
+    restore(Position{});
 }
 
 std::optional<std::filesystem::path> PositionKeeper::newest() const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "replay/command_log.h"
+#include "replay/line_steps.h"
 
 namespace hazama {
 
@@ -38,10 +39,17 @@ class PositionKeeper {
     void continue_newest();
     // The slot screen, to save in a slot (when a position can be taken) or to load one.
     void open_slots(bool saving);
-    // Back `lines` lines from the line shown last (0: that line, waiting again), as Ctrl+Z
-    // does for one and the history for any; the history is cut back there by the replay,
-    // the read record is not.
+    // Back `lines` lines from the line shown last (0: that line, waiting again), as the
+    // history does; the history is cut back there by the replay, the read record is not.
+    // Never to a line before a game loaded with the load button.
     void go_back(int lines);
+    // A line back as Ctrl+Z does it: from a prompt to the line shown last, from a waiting
+    // line to the one before.
+    void step_back();
+    // After going back, the next line already seen (Ctrl+Y, the wheel turned down); false
+    // when none lies ahead.
+    bool step_forward();
+    bool can_step_forward() const { return steps_.forward().has_value(); }
     // For each entry of the history: how many lines back it is, or -1 where the game cannot
     // go back to it: a line before a loaded game (the divider), or none at all while a
     // position cannot be taken.
@@ -50,6 +58,9 @@ class PositionKeeper {
     // an animation runs. A failure goes to standard error, and is told over the scene once
     // for each reason.
     void autosave();
+    // Back to the title screen once the player says so, the place left kept in the
+    // automatic slot first (続きから and F9 come back to it).
+    void back_to_title();
     bool at_title() const;
     // The newest slot of the saves folder, if there is one.
     std::optional<std::filesystem::path> newest() const;
@@ -73,6 +84,7 @@ class PositionKeeper {
     Replayer& replayer_;
     MediaDevice& media_;
     std::filesystem::path data_folder_;
+    LineSteps steps_;
     std::string notice_;
     std::string autosave_failure_;  // the reason last told
     int slot_page_ = 1;             // the slot screen opens where it was left

@@ -40,7 +40,8 @@ InputContext Session::context(bool history_open, bool history_chosen) const {
     return {.text_hidden = form_->reading().text_hidden(),
             .history_open = history_open,
             .history_allowed = form_->history_allowed(),
-            .history_chosen = history_chosen};
+            .history_chosen = history_chosen,
+            .ahead = positions_->can_step_forward()};
 }
 
 bool Session::perform(Do action, const KeyInput* key) {
@@ -82,7 +83,11 @@ bool Session::perform(Do action, const KeyInput* key) {
             return true;
         case Do::go_back:
             form.ctrl_chord();
-            positions_->go_back(1);
+            positions_->step_back();
+            return true;
+        case Do::go_forward:
+            form.ctrl_chord();
+            positions_->step_forward();
             return true;
         case Do::toggle_auto:
             form.set_auto(!form.reading().auto_on());
@@ -159,6 +164,9 @@ void Session::choose(MenuItem item, int value, bool checked) {
             break;
         case MenuItem::settings:
             open_settings();
+            break;
+        case MenuItem::back_to_title:
+            positions_->back_to_title();
             break;
     }
     choices_->remember();

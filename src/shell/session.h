@@ -74,6 +74,9 @@ class Session {
     std::vector<int> history_lines_back() const;
     // Back to a line of the history, `lines` back from the newest.
     void go_back(int lines) { positions_->go_back(lines); }
+    // A line back, or forward again, as Ctrl+Z and Ctrl+Y do (PositionKeeper).
+    void step_back() { positions_->step_back(); }
+    void step_forward() { positions_->step_forward(); }
 
   private:
     Face& face_;

@@ -182,3 +182,21 @@ TEST(SessionEnglishLayout, SpeechHangsAfterTheNameAndLongWordsAreCut) {
 
 }  // namespace
 }  // namespace hazama
+
+namespace hazama {
+namespace {
+
+TEST(SessionInput, ForwardAgainTakesCtrlYAndTheWheelDownOnlyWithALineAhead) {
+    const InputContext ahead{.ahead = true};
+    EXPECT_EQ(decide_key({.key = Key::y, .ctrl = true, .text = U'\x19'}, ahead), Do::go_forward);
+    EXPECT_EQ(decide_key({.key = Key::y, .ctrl = true, .text = U'\x19'}, {}), Do::go_forward);
+    EXPECT_EQ(decide_key({.key = Key::y, .text = U'y'}, ahead), Do::release);
+    Wheel wheel;
+    EXPECT_EQ(wheel.turn(-Wheel::kNotch, 0, ahead), Wheel::Turn::go_forward);
+    EXPECT_EQ(wheel.turn(-Wheel::kNotch, 0, {}), Wheel::Turn::none);
+    EXPECT_EQ(wheel.turn(-Wheel::kNotch, 0, {.history_open = true, .ahead = true}),
+              Wheel::Turn::scroll_down);
+}
+
+}  // namespace
+}  // namespace hazama

@@ -79,6 +79,9 @@ void check_command(const std::vector<std::string>& w) {
         arity(2);
         if (!to_number(w[1], n) || n < 1 || n > 1000000)
             throw BadLine{"back takes a count of lines"};
+    } else if (verb == "step") {
+        arity(2);
+        if (w[1] != "back" && w[1] != "forward") throw BadLine{"step takes 'back' or 'forward'"};
     } else if (verb == "slot") {
         arity(3);
         if (w[1] != "save" && w[1] != "load") throw BadLine{"slot takes 'save' or 'load'"};

@@ -14,6 +14,7 @@
 #include "platform/qt_picture_decoder.h"
 #include "platform/settings_file.h"
 #include "platform/virtual_platform.h"
+#include "replay/line_steps.h"
 #include "replay/replay_gate.h"
 #include "replay/replayer.h"
 #include "replay/slot_file.h"
@@ -189,6 +190,13 @@ class Runner {
             } else {
                 out_ << "refused back\n";
             }
+        } else if (verb == "step") {
+            // The player's going back and forward again (Ctrl+Z and Ctrl+Y).
+            if (const auto position = w[1] == "back" ? steps_.back() : steps_.forward()) {
+                restore(*position);
+            } else {
+                out_ << "refused step " << w[1] << '\n';
+            }
         } else if (verb == "quicksave" || (verb == "slot" && w[1] == "save")) {
             save_slot(verb == "slot" ? w[2] : "quick");
         } else if (verb == "quickload" || verb == "slot") {
@@ -334,6 +342,7 @@ class Runner {
     ReplayGate gate_;
     MainForm form_;
     Replayer replayer_;
+    LineSteps steps_{replayer_};
     int number_ = 0;
     bool holding_ = false;  // the next line that waits is a restored one: hold there
     int holds_ = 0;         // holds now running, one inside another
