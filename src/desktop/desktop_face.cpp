@@ -77,10 +77,12 @@ void DesktopFace::show_slots(SlotPages& pages) {
     platform_.exec_modal(screen);
 }
 
-void DesktopFace::show_settings(const Settings& current,
-                                const std::function<void(const Settings&)>& choose) {
-    SettingsDialog dialog(&window_, current, choose);
+bool DesktopFace::show_settings(const Settings& current,
+                                const std::function<void(const Settings&)>& choose,
+                                bool title_offered) {
+    SettingsDialog dialog(&window_, current, choose, title_offered);
     platform_.exec_modal(dialog);
+    return dialog.to_title();
 }
 
 std::string DesktopFace::thumbnail_png(const Plane& screen) {

@@ -26,8 +26,8 @@ class DesktopFace : public Face {
     void warn(const std::string& text, const std::string& detail) override;
     bool ask(const std::string& question, bool yes_first) override;
     void show_slots(SlotPages& pages) override;
-    void show_settings(const Settings& current,
-                       const std::function<void(const Settings&)>& choose) override;
+    bool show_settings(const Settings& current, const std::function<void(const Settings&)>& choose,
+                       bool title_offered) override;
     std::string thumbnail_png(const Plane& screen) override;
     void run_script(const std::function<void()>& script) override;
 

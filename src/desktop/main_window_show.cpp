@@ -6,9 +6,9 @@
 #include "desktop/app_setup.h"
 #include "desktop/history_panel.h"
 #include "desktop/main_window.h"
-#include "desktop/ui_text.h"
 #include "desktop/message_line.h"
 #include "desktop/screen_view.h"
+#include "desktop/ui_text.h"
 #include "platform/qt_picture_decoder.h"
 
 namespace hazama {

@@ -22,7 +22,7 @@ QString volume_text(int percent) {
 }  // namespace
 
 SettingsDialog::SettingsDialog(QWidget* parent, const Settings& current,
-                               std::function<void(const Settings&)> choose)
+                               std::function<void(const Settings&)> choose, bool title_offered)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       settings_(current),
@@ -71,6 +71,14 @@ SettingsDialog::SettingsDialog(QWidget* parent, const Settings& current,
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     close_ = buttons->button(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    if (title_offered) {
+        title_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+        title_->setObjectName(QStringLiteral("back_to_title"));
+        connect(title_, &QPushButton::clicked, this, [this] {
+            to_title_ = true;
+            accept();
+        });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form_);
@@ -110,6 +118,7 @@ void SettingsDialog::retranslate() {
     both_->setText(ui(W::kHistoryBoth));
     help_->setText(ui(W::kHelp));
     close_->setText(ui(W::kClose));
+    if (title_ != nullptr) title_->setText(ui(W::kBackToTitle));
 }
 
 void SettingsDialog::changed() {

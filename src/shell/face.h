@@ -44,9 +44,11 @@ class Face {
     // load).
     virtual void show_slots(SlotPages& pages) = 0;
     // The settings screen showing `current`; `choose` gets the whole of the choices after
-    // every change, and applies them at once.
-    virtual void show_settings(const Settings& current,
-                               const std::function<void(const Settings&)>& choose) = 0;
+    // every change, and applies them at once. While `title_offered`, the screen also offers
+    // going back to the title; returns whether the player chose it.
+    virtual bool show_settings(const Settings& current,
+                               const std::function<void(const Settings&)>& choose,
+                               bool title_offered) = 0;
 
     // The scene, small (half its size), as PNG bytes for a slot card; empty when it cannot.
     virtual std::string thumbnail_png(const Plane& screen) = 0;

@@ -20,7 +20,6 @@ constexpr MenuEntry kEntries[] = {
     {MenuItem::save, to_translate("セーブ(&E)…\tF6")},
     {MenuItem::load, to_translate("ロード(&O)…\tF7")},
     {MenuItem::settings, to_translate("設定(&S)…"), false, true},
-    {MenuItem::back_to_title, to_translate("タイトルへ戻る(&T)…")},
 };
 constexpr MenuChoice kSpeeds[] = {
     {static_cast<int>(AutoSpeed::slow), SettingsWords::kAutoSpeeds[0], true},

@@ -25,7 +25,7 @@ enum class MenuItem : std::uint8_t {
     save,
     load,
     settings,
-    back_to_title,  // asks first; the automatic slot keeps the place left
+    back_to_title,  // asks first; the automatic slot keeps the place left (on the settings screen)
 };
 
 struct MenuEntry {

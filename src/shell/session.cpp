@@ -175,9 +175,11 @@ void Session::choose(MenuItem item, int value, bool checked) {
 void Session::open_settings() {
     // Auto and skip wait while the settings are open, as for the menu.
     form_->set_menu_open(true);
-    face_.show_settings(choices_->now(),
-                        [this](const Settings& chosen) { choices_->choose(chosen); });
+    const bool to_title = face_.show_settings(
+        choices_->now(), [this](const Settings& chosen) { choices_->choose(chosen); },
+        menu_state().enabled(MenuItem::back_to_title));
     form_->set_menu_open(false);
+    if (to_title) positions_->back_to_title();
 }
 
 const std::deque<HistoryEntry>& Session::history_entries() const {

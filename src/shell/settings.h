@@ -107,6 +107,7 @@ struct SettingsWords {
         "スキップは移動先を選ぶときに止まります。Ctrl+C でいまの行をコピー、"
         "中ボタンで文字を隠します。Esc で閉じます。");
     static constexpr const char* kClose = to_translate("閉じる");
+    static constexpr const char* kBackToTitle = to_translate("タイトルへ戻る(&B)…");
 };
 
 // The place of `value` among `steps`; 0 when it is none of them.

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "desktop/settings.h"
@@ -137,6 +139,41 @@ TEST_F(SettingsScreenTest, AtALargerSizeTheWholeWindowIsScaledAndClicksLandWhere
     EXPECT_EQ(window->size(), QSize(634, 463));
     for (const auto& [name, rect] : design)
         EXPECT_EQ(control(name.toLatin1().constData())->geometry(), rect) << name.toStdString();
+}
+
+TEST_F(SettingsScreenTest, DuringAGameItLeavesForTheTitleOnlyAfterAsking) {
+    const auto title_button = [](QDialog& d) {
+        return d.findChild<QPushButton*>(QStringLiteral("back_to_title"));
+    };
+    bool offered_at_title = true;
+    with_settings([&](QDialog& d) {
+        offered_at_title = title_button(d) != nullptr;
+        d.reject();
+    });
+    EXPECT_FALSE(offered_at_title);
+
+    enter_play();
+    QStringList asked;
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible()) return;
+            answerer.stop();
+            asked << box->text();
+            box->button(answer)->click();
+        });
+        answerer.start(5);
+        with_settings([&](QDialog& d) {
+            ASSERT_NE(title_button(d), nullptr);
+            EXPECT_EQ(title_button(d)->text(), QStringLiteral("タイトルへ戻る(&B)…"));
+            title_button(d)->click();
+        });
+        if (answer == QMessageBox::No) EXPECT_FALSE(shown("comstart"));
+    }
+    EXPECT_EQ(asked, QStringList(2, QStringLiteral("タイトルへ戻りますか？")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown("comstart"); }, 3000));
+    EXPECT_FALSE(shown("comlook"));
 }
 
 TEST(SettingsFile, TheNewChoicesSurviveAndFallBackOneByOneWhenDamaged) {
