@@ -3,6 +3,7 @@
 import { Face } from './face.js';
 import { fetchIndex, layOut, PlayerStorage } from './files.js';
 import { listen } from './input.js';
+import { Music } from './music.js';
 import { fitStage } from './scale.js';
 
 function tell(text) {
@@ -27,7 +28,12 @@ async function start() {
   });
   fitStage(window, document.getElementById('stage'));
   listen(document, face.queue);
-  if (face.collectsTrace) window.hazama = face;
+  const music = new Music(document, { still: virtualClock, tap: face.collectsTrace });
+  music.listen(document);
+  if (face.collectsTrace) {
+    window.hazama = face;
+    face.music = music;
+  }
   let index;
   try {
     index = await fetchIndex();
@@ -39,6 +45,7 @@ async function start() {
     const { default: createHazama } = await import('../hazama.js');
     await createHazama({
       face,
+      music,
       preRun: [(Module) => {
         layOut(Module.FS, index);
         storage.mount(Module);
