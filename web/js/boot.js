@@ -26,6 +26,10 @@ async function start() {
     collectsTrace: virtualClock || options.has('trace'),
     storage,
   });
+  // Every file kept for playing offline; not in the tests' mode, whose runs start afresh.
+  if ('serviceWorker' in navigator && !virtualClock) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
   fitStage(window, document.getElementById('stage'));
   listen(document, face.queue);
   const music = new Music(document, { still: virtualClock, tap: face.collectsTrace });
