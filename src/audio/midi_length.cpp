@@ -74,7 +74,10 @@ bool read_track(std::string_view bytes, std::int64_t& last_tick,
             } else {
                 track.skip(*size);
             }
-            if (type == 0x2F) break;  // end of track
+            if (type == 0x2F) {  // end of track: its tick counts, as the player's does
+                last_tick = std::max(last_tick, tick);
+                break;
+            }
         } else if (status == 0xF0 || status == 0xF7) {
             const auto size = track.quantity();
             if (!size || !track.has(*size)) return false;

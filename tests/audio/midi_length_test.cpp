@@ -30,7 +30,7 @@ std::string midi_file(int format, std::initializer_list<std::string> tracks) {
 const std::string kEnd("\x00\xFF\x2F\x00", 4);
 
 TEST(MidiLength, TempoChangesAndRunningStatusAcrossTracks) {
-    // Track 1: 120 bpm, then 60 bpm from tick 960 (two beats: 1 s), to tick 1920 (1 s more).
+    // Track 1: 120 bpm for two beats (1 s), then 60 bpm from tick 960 to 1920 (two beats: 2 s).
     const std::string tempo = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +
                               std::string("\x87\x40\xFF\x51\x03\x0F\x42\x40", 8) +
                               std::string("\x87\x40\xFF\x2F\x00", 5);
@@ -40,7 +40,7 @@ TEST(MidiLength, TempoChangesAndRunningStatusAcrossTracks) {
     const auto length = midi_length(midi_file(1, {tempo, notes}));
     ASSERT_TRUE(length);
     EXPECT_EQ(length->ticks, 1920);
-    EXPECT_NEAR(length->ms, 2000.0, 1e-6);
+    EXPECT_NEAR(length->ms, 3000.0, 1e-6);
 
     const auto short_one = midi_length(midi_file(0, {notes}));
     ASSERT_TRUE(short_one);
@@ -63,7 +63,8 @@ TEST(MidiLength, RefusesWhatIsNotAWholeMidiFile) {
 }
 
 // The game's own pieces, against the lengths the loudness check measures by rendering them
-// through FluidSynth (hazama-loudness, TimGM6mb): within a render block of 64 frames.
+// through FluidSynth (hazama-loudness, TimGM6mb), which notices the end between its render
+// blocks and prints a tenth of a second.
 TEST(MidiLength, TheGamesPieces) {
     const char* assets = std::getenv("HAZAMA_ASSETS");
     if (assets == nullptr) GTEST_SKIP() << "HAZAMA_ASSETS is not set";
@@ -75,7 +76,7 @@ TEST(MidiLength, TheGamesPieces) {
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         const auto length = midi_length(bytes);
         ASSERT_TRUE(length) << name;
-        EXPECT_NEAR(length->ms / 1000.0, seconds, 0.06) << name;
+        EXPECT_NEAR(length->ms / 1000.0, seconds, 0.1) << name;
     }
 }
 
