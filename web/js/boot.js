@@ -20,16 +20,16 @@ async function start() {
   const options = new URLSearchParams(location.search);
   // The tests' mode: the clock is virtual, as on the story runner, and the trace is kept.
   const virtualClock = options.get('clock') === 'virtual';
+  // The index and the module are fetched side by side.
+  const indexed = fetchIndex();
+  const loaded = import('../hazama.js');
+  loaded.catch(() => {});
   const storage = new PlayerStorage();
   const face = new Face(document, {
     virtualClock,
     collectsTrace: virtualClock || options.has('trace'),
     storage,
   });
-  // Every file kept for playing offline; not in the tests' mode, whose runs start afresh.
-  if ('serviceWorker' in navigator && !virtualClock) {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
-  }
   fitStage(window, document.getElementById('stage'));
   listen(document, face.queue);
   const music = new Music(document, { still: virtualClock, tap: face.collectsTrace });
@@ -40,17 +40,18 @@ async function start() {
   }
   let index;
   try {
-    index = await fetchIndex();
+    index = await indexed;
   } catch (error) {
     tell(`ゲームのファイルを読み込めません: ${error.message}`);
     return;
   }
   try {
-    const { default: createHazama } = await import('../hazama.js');
+    const { default: createHazama } = await loaded;
     await createHazama({
       face,
       music,
       preRun: [(Module) => {
+        if (face.collectsTrace) face.module = Module;  // the measurements read its memory
         layOut(Module.FS, index);
         storage.mount(Module);
       }],
@@ -58,6 +59,12 @@ async function start() {
     });
   } catch (error) {
     tell(`ゲームを始められません: ${error?.message ?? error}`);
+    return;
+  }
+  // Every file kept for playing offline once the title is up, so that keeping them does not
+  // slow the first visit; not in the tests' mode, whose runs start afresh.
+  if ('serviceWorker' in navigator && !virtualClock) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 }
 

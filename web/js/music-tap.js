@@ -11,6 +11,8 @@ class Tap extends AudioWorkletProcessor {
     this.seconds = [];  // each whole second's sum of squares over both sides
     this.port.onmessage = () => this.port.postMessage({
       rate: sampleRate, first: this.first, frames: this.frames, squares: this.squares, seconds: this.seconds,
+      // The synthesizer's WebAssembly memory: libfluidsynth shares this worklet's scope.
+      synthMemory: AudioWorkletGlobalScope.wasmModule?.HEAPU8?.length ?? 0,
     });
   }
 
