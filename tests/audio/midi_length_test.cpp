@@ -51,7 +51,8 @@ TEST(MidiLength, TempoChangesAndRunningStatusAcrossTracks) {
 TEST(MidiLength, RefusesWhatIsNotAWholeMidiFile) {
     EXPECT_FALSE(midi_length(""));
     EXPECT_FALSE(midi_length("this is not a MIDI file"));
-    const std::string whole = midi_file(0, {std::string("\x00\x90\x3C\x60\x83\x60\x3C\x00", 8) + kEnd});
+    const std::string whole =
+        midi_file(0, {std::string("\x00\x90\x3C\x60\x83\x60\x3C\x00", 8) + kEnd});
     ASSERT_TRUE(midi_length(whole));
     for (std::size_t cut : {whole.size() - 1, whole.size() - 6, std::size_t{20}}) {
         EXPECT_FALSE(midi_length(whole.substr(0, cut))) << cut;
