@@ -3,8 +3,8 @@
 #include "platform/data_folder.h"
 #include "replay/replay_gate.h"
 #include "replay/replayer.h"
-#include "web/silent_media_device.h"
 #include "web/web_dispatch.h"
+#include "web/web_media_device.h"
 #include "web/web_platform.h"
 #include "web/web_storage.h"
 
@@ -17,7 +17,7 @@ constexpr char kRoot[] = "/hazama";
 
 int main() {
     using namespace hazama;
-    SilentMediaDevice device;
+    WebMediaDevice device(kRoot);
     WebPlatform platform(device, kRoot);
     ReplayGate gate(platform);
     MainForm form(gate, kRoot);

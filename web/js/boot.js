@@ -3,6 +3,7 @@
 import { Face } from './face.js';
 import { fetchIndex, layOut, PlayerStorage } from './files.js';
 import { listen } from './input.js';
+import { Music } from './music.js';
 import { fitStage } from './scale.js';
 
 function tell(text) {
@@ -19,6 +20,10 @@ async function start() {
   const options = new URLSearchParams(location.search);
   // The tests' mode: the clock is virtual, as on the story runner, and the trace is kept.
   const virtualClock = options.get('clock') === 'virtual';
+  // The index and the module are fetched side by side.
+  const indexed = fetchIndex();
+  const loaded = import('../hazama.js');
+  loaded.catch(() => {});
   const storage = new PlayerStorage();
   const face = new Face(document, {
     virtualClock,
@@ -27,19 +32,26 @@ async function start() {
   });
   fitStage(window, document.getElementById('stage'));
   listen(document, face.queue);
-  if (face.collectsTrace) window.hazama = face;
+  const music = new Music(document, { still: virtualClock, tap: face.collectsTrace });
+  music.listen(document);
+  if (face.collectsTrace) {
+    window.hazama = face;
+    face.music = music;
+  }
   let index;
   try {
-    index = await fetchIndex();
+    index = await indexed;
   } catch (error) {
     tell(`ゲームのファイルを読み込めません: ${error.message}`);
     return;
   }
   try {
-    const { default: createHazama } = await import('../hazama.js');
+    const { default: createHazama } = await loaded;
     await createHazama({
       face,
+      music,
       preRun: [(Module) => {
+        if (face.collectsTrace) face.module = Module;  // the measurements read its memory
         layOut(Module.FS, index);
         storage.mount(Module);
       }],
@@ -47,6 +59,12 @@ async function start() {
     });
   } catch (error) {
     tell(`ゲームを始められません: ${error?.message ?? error}`);
+    return;
+  }
+  // Every file kept for playing offline once the title is up, so that keeping them does not
+  // slow the first visit; not in the tests' mode, whose runs start afresh.
+  if ('serviceWorker' in navigator && !virtualClock) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 }
 
