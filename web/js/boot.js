@@ -19,7 +19,9 @@ async function start() {
   const options = new URLSearchParams(location.search);
   // The tests' mode: the clock is virtual, as on the story runner, and the trace is kept.
   const virtualClock = options.get('clock') === 'virtual';
-  const storage = new PlayerStorage();
+  // Storage refused (a private window) or full: the game plays on, and says so once.
+  const storage = new PlayerStorage(() => face.toast(
+    'ブラウザの保存領域を使えません。このまま遊べますが、セーブは残りません。', 8000));
   const face = new Face(document, {
     virtualClock,
     collectsTrace: virtualClock || options.has('trace'),
@@ -42,6 +44,8 @@ async function start() {
       preRun: [(Module) => {
         layOut(Module.FS, index);
         storage.mount(Module);
+        // The tests' fixed seed for the save files' random byte, as the runner takes it.
+        if (options.has('seed')) Module.ENV.HAZAMA_SAVE_SEED = options.get('seed');
       }],
       printErr: (text) => console.error(text),
     });

@@ -14,7 +14,11 @@ export class Dialogs {
     this.fileSave = false;
     this.wireChooser();
     this.wireFile();
+    this.questionBox = byId('question-box');
     byId('message-ok').addEventListener('click', () => this.answer(this.messageBox, 'ok'));
+    byId('question-yes').addEventListener('click', () => this.answer(this.questionBox, 'yes'));
+    byId('question-no').addEventListener('click', () => this.answer(this.questionBox, 'no'));
+    this.onEscape(this.questionBox, 'no');
     // Escape: 移動をやめる in the chooser, cancel in the file dialog, OK in the message box.
     this.onEscape(this.chooserBox, 'chosen 3');
     this.onEscape(this.fileBox, 'file-cancel');
@@ -107,8 +111,16 @@ export class Dialogs {
     byId('message-ok').focus();
   }
 
+  // The session's question, yes or no; `yesFirst`: yes has the focus.
+  question(text, yesFirst) {
+    const byId = (id) => this.document.getElementById(id);
+    byId('question-text').textContent = text;
+    this.questionBox.showModal();
+    byId(yesFirst ? 'question-yes' : 'question-no').focus();
+  }
+
   closeAll() {
-    for (const box of [this.chooserBox, this.fileBox, this.messageBox]) {
+    for (const box of [this.chooserBox, this.fileBox, this.messageBox, this.questionBox]) {
       if (box.open) box.close();
     }
   }
