@@ -21,7 +21,7 @@ export class Face {
     this.storage = storage;
     this.queue = new ActionQueue();
     const byId = (id) => document.getElementById(id);
-    this.dialogs = new Dialogs(document, this.queue);
+    this.dialogs = new Dialogs(document, this.queue, storage);
     this.pictures = new Pictures(this);
     this.screens = new Screens(document, this.queue);
     this.thumbnailBytes = null;
@@ -51,6 +51,7 @@ export class Face {
   setPhase(phase) {
     if (this.phase === 'ended') phase = 'ended';
     if (phase === 'line') this.speak();
+    if (phase === 'idle' || phase === 'line') this.dialogs.uploaded = null;
     if (this.phase !== phase) {
       this.phase = phase;
       this.document.body.dataset.phase = phase;
@@ -63,7 +64,8 @@ export class Face {
   // For the tests' driver: resolves with the phase once the game waits for the player (or has
   // ended) and no action is left in the queue.
   settled() {
-    const steady = ['idle', 'line', 'chooser', 'file', 'message', 'ended'];
+    const steady = ['idle', 'line', 'chooser', 'file', 'message', 'question', 'slots', 'settings',
+      'ended'];
     return new Promise((resolve) => {
       const check = (phase) => {
         if (steady.includes(phase) && this.queue.items.length === 0) resolve(phase);

@@ -39,6 +39,7 @@ export class PlayerStorage {
   // `refused` is told when the lasting storage cannot be had.
   constructor(refused = () => {}) {
     this.FS = null;
+    this.folder = PLAYER_FOLDER;
     this.failure = null;  // why the storage could not be read, when it could not
     this.refused = refused;
   }
