@@ -18,7 +18,7 @@ constexpr char kRoot[] = "/hazama";
 // The language the page asks for (?lang=en), if it asks for one.
 EM_JS(int, hz_forced_language, (), {
     const lang = new URLSearchParams(location.search).get('lang');
-    return lang == = 'en' ? 1 : lang == = 'ja' ? 0 : -1;
+    return lang == 'en' ? 1 : lang == 'ja' ? 0 : -1;
 });
 
 }  // namespace
