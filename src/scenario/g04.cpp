@@ -55,7 +55,7 @@ void MainForm::g04() {
             } else if (game == 27) {
                 quarrel_and_run();
             } else if (game == 29) {
-                message("飛沫の母「……おかえり。ごはん、冷めちゃったわよ。」");
+                message("飛沫の母「……おかえり。夕ごはん、できてるわよ。」");
                 face("k01_sib2");
                 message("飛沫「ただいま。」");
                 face("k01_sib0");
