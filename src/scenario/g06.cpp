@@ -31,7 +31,7 @@ void MainForm::g06() {
                 picture(1, "h04_s-dc.jpg");
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「すみませーん。あれ、鳴らない？」");
+                message("飛沫「あれ、呼び鈴が鳴らない。すみませーん！」");
                 face(0);
                 message("扉に手をかけて、そっと横に引いてみた。");
                 picture(1, "h04_s-do.jpg");
