@@ -49,7 +49,7 @@ void MainForm::last_farewell() {
     message("電線だけが、まだ揺れている。");
     picture(1, "i09_star.jpg");
     fade(1000, 0);
-    message("たばこ屋のシャッターの下りる音で、顔を上げた。");
+    message("どこかの店のシャッターが下りる音で、顔を上げた。");
     message(
         "流れ星を探しかけて、やめた。\r\n"
         "原稿を抱えて、たばこ屋の角を曲がった。");

@@ -25,7 +25,7 @@ void MainForm::the_fathers_figurine() {
         "あの人のうさぎや竜の目と、そっくりだ。");
     face("k01_sib1");
     message("飛沫「頭のとこだけ、つるつるになってる。」");
-    message("飛沫「あの建物も、このお父さんと建てたんだよね。」");
+    message("飛沫「あの建物も、この人と建てたんだよね。」");
     face("k01_sib3");
     message("飛沫「お母さん、懐中電灯ある？」");
     face(0);

@@ -73,7 +73,7 @@ void MainForm::february_comes() {
     light = 0;
     picture(1, "h04_s-ie.jpg");
     fade(1000, 0);
-    message("三学期が始まっても、学校帰りの行き先は変わらない。");
+    message("毎日、蓮美の「一緒に帰ろ」を断って、あの家へ向かう。");
     message(
         "でも、あの日から、ふたりのあいだは\r\n"
         "座卓ひとつ分のまま、何ひとつ変わらない。");

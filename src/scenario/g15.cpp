@@ -27,7 +27,7 @@ void MainForm::g15() {
         "その竜も炎の中で崩れ落ちて、\r\n"
         "何もかもが、すっかり灰になった。");
     music(0);
-    message("火の粉がひとつ、星のあいだに上っていって、消えた。");
+    message("火の粉がひとつ、暗い空へ上っていって、消えた。");
 
     // The night sky over the house: a window of the great night picture, no moon in it yet.
     picture(5, "i15_see2.jpg");
@@ -51,7 +51,7 @@ void MainForm::g15() {
     message(
         "指先には、刃でつけた小さな傷が、\r\n"
         "まだいくつも残っている。");
-    message("中指のペンだこに、インクのあとが残っている。");
+    message("中指のペンだこには、インクがしみている。");
     message(
         "最後のページのうさぎは、女の子と並んだ後ろ姿のまま、\r\n"
         "流れ星を見上げている。");
