@@ -90,7 +90,7 @@ void MainForm::rumour_of_the_house() {
     face(0);
     message("蓮美「描いてよ。ハヤトくんが笑うとこ、見たい。」");
     message(
-        "蓮美「じゃ、あたしは帰って勉強するから。\r\n"
+        "蓮美「ねえ、帰ろってば。聞いてる？　先行くよ。\r\n"
         "　　　また明日ね、飛沫！」");
     face("k01_sib0");
     message("飛沫「うん、また明日。」");

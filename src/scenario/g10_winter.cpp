@@ -18,7 +18,7 @@ void MainForm::december_and_january() {
     picture(1, "i07_comk.jpg");
     fade(1000, 0);
     message(
-        "夜は自分の机で、うさぎの話を描く。\r\n"
+        "夜は自分の机で、新しい丸ペンでうさぎの話を描く。\r\n"
         "トーンの夜空をカッターで削って、星を光らせる。");
     face("k01_sib0");
     message("飛沫「二十四ページのうち、二十ページ。もうすぐだ。」");
