@@ -1,6 +1,9 @@
 // The dialogs over the window at the window's factor, when they open and whenever the
 // factor changes while they are open.
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QTimer>
 #include <QVariant>
 
 #include "desktop/app_setup.h"
@@ -55,7 +58,17 @@ void MainWindow::scale_dialog(QWidget* dialog) const {
     } else if (own_size) {
         dialog->resize(fit.map(QRect(QPoint(), size)).size().boundedTo(this->size()));
     } else if (dialog->isVisible()) {
-        dialog->adjustSize();
+        // A list box forgets its smallest size on a change of style only, not of font.
+        for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
+            QEvent restyled(QEvent::StyleChange);
+            QCoreApplication::sendEvent(box, &restyled);
+        }
+        // Once the layouts have measured the new fonts (at their next event), the dialog
+        // takes the size they ask for, larger or smaller, and stays centred.
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->adjustSize();
+            centre_on_window(dialog);
+        });
     }
     if (dialog->isVisible()) centre_on_window(dialog);
 }

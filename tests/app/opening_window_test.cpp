@@ -21,6 +21,8 @@ struct PositionsWindowOpening : ::testing::Test {
         const char* assets = std::getenv("HAZAMA_ASSETS");
         game = std::make_unique<QtGame>(assets ? assets : "/nonexistent",
                                         QtGame::Options{.media = &media, .data = data.path()});
+        // The read record kept between the two games, as the program keeps it.
+        game->form().reading().set_data_folder(data.path());
         game->form().Form_Load();
         game->window().show();
         game->window().activateWindow();

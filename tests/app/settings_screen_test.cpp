@@ -158,6 +158,7 @@ TEST_F(SettingsScreenTest, OpenedLargerItFollowsTheWindowBackToItsOwnSizeAndStay
         large = d.size();
         d.findChild<QComboBox*>(QStringLiteral("window_size"))->setCurrentIndex(0);  // 1×
         EXPECT_EQ(window->size(), QSize(634, 463));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d.size() == design; }, 2000));
         back = d.size();
         back_points = QFontInfo(d.font()).pointSizeF();
         off_centre = d.frameGeometry().center() - window->frameGeometry().center();

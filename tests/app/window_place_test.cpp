@@ -87,8 +87,8 @@ TEST_F(WindowPlace, TheChooserAndTheSlotScreenAreDialogsOfTheGameWindow) {
     QTemporaryDir data;
     SlotPages pages(SlotPages::Mode::load, data.path().toStdString(), form->translator(), {}, 0);
     GoPosition chooser(window, {"一", "二", "三"});
-    SlotScreen slots(window, pages);
-    for (QDialog* dialog : {static_cast<QDialog*>(&chooser), static_cast<QDialog*>(&slots)}) {
+    SlotScreen slot_screen(window, pages);
+    for (QDialog* dialog : {static_cast<QDialog*>(&chooser), static_cast<QDialog*>(&slot_screen)}) {
         const QString name = dialog->metaObject()->className();
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));

@@ -21,6 +21,9 @@ struct SeenOpening : FormFixture<> {
     std::function<void(int)> at_frame;  // called with each frame's number, from 1
 
     SeenOpening() : FormFixture("seen-opening") {
+        folder.write("gra/staff.txt",
+                     "\"ハザマ\"\n\"原作・プログラム\"\n\"一\"\n\"脚本\"\n\"二\"\n"
+                     "\"キャラクターデザイン\"\n\"三\"\n\"音楽\"\n\"四\"\n");
         platform.decoder = testing::panorama_decoder(0x777777);
         platform.on_note = [this](const std::string& line) { notes.push_back(line); };
         platform.on_refresh = [this] {
