@@ -11,6 +11,7 @@ namespace hazama {
 namespace {
 
 // The columns of Qt's file model.
+constexpr int kSizeColumn = 1;
 constexpr int kTypeColumn = 2;
 constexpr int kDateColumn = 3;
 
@@ -19,13 +20,18 @@ constexpr int kDateColumn = 3;
 QVariant FileDialogWords::data(const QModelIndex& index, int role) const {
     const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
     const bool words =
-        role == Qt::DisplayRole && (index.column() == kTypeColumn || index.column() == kDateColumn);
+        role == Qt::DisplayRole && index.column() >= kSizeColumn && index.column() <= kDateColumn;
     if (files == nullptr || !words) return QIdentityProxyModel::data(index, role);
     const QFileInfo file = files->fileInfo(mapToSource(index));
-    if (index.column() == kDateColumn) {
-        const QLocale locale = ui_english() ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                            : QLocale(QLocale::Japanese, QLocale::Japan);
+    const QLocale locale = ui_english() ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                        : QLocale(QLocale::Japanese, QLocale::Japan);
+    if (index.column() == kDateColumn)
         return locale.toString(file.lastModified(), QLocale::ShortFormat);
+    if (index.column() == kSizeColumn) {
+        if (file.isDir()) return QString();
+        // Bytes in words; from a kilobyte on, the units every language writes alike.
+        if (file.size() < 1024) return ui("%1 バイト").arg(file.size());
+        return locale.formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat);
     }
     if (file.isDir()) return ui("フォルダー");
     const QString suffix = file.suffix().toUpper();

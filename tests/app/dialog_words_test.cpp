@@ -14,7 +14,7 @@ namespace hazama {
 namespace {
 
 struct DialogWords : WindowTest {
-    // The type and date columns of `name` in the file dialog opened on a folder holding a
+    // The size, type and date columns of `name` in the file dialog opened on a folder holding a
     // folder "sub" and a file "a.hzm".
     QStringList listed(const QString& name) {
         QTemporaryDir folder;
@@ -31,7 +31,7 @@ struct DialogWords : WindowTest {
             const QModelIndex root = view->rootIndex();
             for (int row = 0; row < model->rowCount(root); ++row) {
                 if (model->index(row, 0, root).data().toString() != name) continue;
-                for (const int column : {2, 3})
+                for (const int column : {1, 2, 3})
                     seen << model->index(row, column, root).data().toString();
             }
             if (seen.isEmpty()) return;  // still being read
@@ -53,19 +53,21 @@ struct DialogWords : WindowTest {
 
 TEST_F(DialogWords, TheFileListSpeaksTheGamesLanguage) {
     const QStringList folder = listed(QStringLiteral("sub"));
-    ASSERT_EQ(folder.size(), 2);
-    EXPECT_EQ(folder[0], QStringLiteral("フォルダー"));
+    ASSERT_EQ(folder.size(), 3);
+    EXPECT_EQ(folder[1], QStringLiteral("フォルダー"));
     // The Japanese short date: year first, with slashes.
     EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} ")).match(folder[1]).hasMatch())
-        << folder[1].toStdString();
+        QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} ")).match(folder[2]).hasMatch())
+        << folder[2].toStdString();
     const QStringList file = listed(QStringLiteral("a.hzm"));
-    ASSERT_EQ(file.size(), 2);
-    EXPECT_EQ(file[0], QStringLiteral("HZM ファイル"));
+    ASSERT_EQ(file.size(), 3);
+    EXPECT_EQ(file[0], QStringLiteral("0 バイト"));
+    EXPECT_EQ(file[1], QStringLiteral("HZM ファイル"));
 
     game->choices().set_language(Language::en);
-    EXPECT_EQ(listed(QStringLiteral("sub")).value(0), QStringLiteral("Folder"));
-    EXPECT_EQ(listed(QStringLiteral("a.hzm")).value(0), QStringLiteral("HZM file"));
+    EXPECT_EQ(listed(QStringLiteral("sub")).value(1), QStringLiteral("Folder"));
+    EXPECT_EQ(listed(QStringLiteral("a.hzm")).mid(0, 2),
+              QStringList({QStringLiteral("0 bytes"), QStringLiteral("HZM file")}));
 }
 
 TEST_F(DialogWords, TheEmptyHistorySaysSoInTheFaceOfItsLanguage) {
