@@ -2,6 +2,7 @@
 #include "save/save_file.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 
@@ -10,9 +11,20 @@
 namespace hazama {
 namespace {
 
+// The generator's seed: HAZAMA_SAVE_SEED when set (so that two builds, or a build and the
+// story runner, write the same bytes at the same point, for their tests), else a random one.
+std::uint32_t save_seed() {
+    if (const char* seed = std::getenv("HAZAMA_SAVE_SEED"); seed != nullptr && *seed != '\0') {
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(seed, &end, 10);
+        if (*end == '\0') return static_cast<std::uint32_t>(value);
+    }
+    return std::random_device{}();
+}
+
 // A fresh random byte for every save, from a generator seeded once per run.
 std::uint8_t random_byte() {
-    static std::mt19937 generator{std::random_device{}()};
+    static std::mt19937 generator{save_seed()};
     return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(generator));
 }
 

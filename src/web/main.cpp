@@ -1,9 +1,11 @@
-// The web edition: the game's core on the browser's platform, driven by the page's actions.
+// The web edition: the game's session on the browser's platform, driven by the page's actions.
+#include <emscripten.h>
+
 #include "form/main_form.h"
 #include "platform/data_folder.h"
-#include "replay/replay_gate.h"
-#include "replay/replayer.h"
-#include "web/web_dispatch.h"
+#include "shell/session.h"
+#include "web/web_face.h"
+#include "web/web_input.h"
 #include "web/web_media_device.h"
 #include "web/web_platform.h"
 #include "web/web_storage.h"
@@ -13,25 +15,41 @@ namespace {
 // Where the page lays out the game's files in the module's memory (web/js/files.js).
 constexpr char kRoot[] = "/hazama";
 
+// The language the page asks for (?lang=en), if it asks for one.
+EM_JS(int, hz_forced_language, (), {
+    const lang = new URLSearchParams(location.search).get('lang');
+    return lang == 'en' ? 1 : lang == 'ja' ? 0 : -1;
+});
+
 }  // namespace
 
 int main() {
     using namespace hazama;
     WebMediaDevice device(kRoot);
     WebPlatform platform(device, kRoot);
-    ReplayGate gate(platform);
-    MainForm form(gate, kRoot);
-    Replayer replayer(form, gate);
+    WebFace face(platform);
     keep_player_files_in_storage();
-    // $HOME/.local/share/hazama: the page keeps it in the browser's storage (web/js/files.js).
-    form.reading().set_data_folder(default_data_folder());
-    platform.set_unload([&form] { form.Form_Unload(); });
-    platform.set_dispatcher(
-        [&form, &replayer](const WebAction& action) { dispatch_to_form(form, replayer, action); });
+    // $HOME/.local/share/hazama: the page keeps it in the browser's storage (web/js/files.js),
+    // the remembered choices with the slots.
+    const std::filesystem::path data = default_data_folder();
+    Session session(platform, device, face, {.root = kRoot, .data = data});
+    MainForm& form = session.form();
+    face.set_translate([&form](const char* japanese) { return form.translated(japanese); });
+    form.reading().set_data_folder(data);
+    WebInput input(platform, session, face);
+    platform.set_unload([&session] { session.unload(); });
+    platform.set_dispatcher([&input](const WebAction& action) { input.handle(action); });
+    const int forced = hz_forced_language();
     // The page starts empty; the form knows the title screen's controls.
-    platform.run_script([&form] {
+    platform.run_script([&] {
         form.show_as_it_stands();
         form.Form_Load();
+        // The browser's own language is not asked: the game is Japanese unless chosen.
+        session.choices().use_settings(
+            data / "settings.ini",
+            forced < 0 ? std::nullopt : std::optional(forced == 1 ? Language::en : Language::ja),
+            Language::ja);
+        face.set_language(form.language());
     });
     // Every action and timer runs through run_script, which keeps its exceptions; this is the
     // last line before JavaScript, which must never see one.

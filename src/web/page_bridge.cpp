@@ -59,7 +59,37 @@ EM_ASYNC_JS(int, hz_decode_picture, (const char* url), {
 EM_JS(int, hz_picture_width, (), { return Module.face.pictures.width; });
 EM_JS(int, hz_picture_height, (), { return Module.face.pictures.height; });
 EM_JS(void, hz_take_picture, (unsigned char* out), { Module.face.pictures.take(HEAPU8, out); });
-EM_ASYNC_JS(int, hz_sync_storage, (), { return await Module.face.storage.sync(); });
+EM_JS(void, hz_set_words, (const char* json), { Module.face.setWords(JSON.parse(UTF8ToString(json))); });
+EM_JS(void, hz_toast, (const char* text), { Module.face.toast(UTF8ToString(text)); });
+EM_JS(void, hz_open_question, (const char* text, int yes_first), {
+    Module.face.dialogs.question(UTF8ToString(text), !!yes_first);
+});
+EM_JS(void, hz_show_slots, (const char* json), {
+    Module.face.screens.slots(JSON.parse(UTF8ToString(json)));
+});
+EM_JS(void, hz_show_settings, (const char* json), {
+    Module.face.screens.settings(JSON.parse(UTF8ToString(json)));
+});
+EM_JS(void, hz_show_menu, (const char* json), {
+    Module.face.screens.menu(JSON.parse(UTF8ToString(json)));
+});
+EM_JS(void, hz_show_history, (const char* json), {
+    Module.face.screens.history(JSON.parse(UTF8ToString(json)));
+});
+EM_JS(void, hz_history_do, (const char* what), { Module.face.screens.historyDo(UTF8ToString(what)); });
+EM_JS(void, hz_close_history, (), { Module.face.screens.closeHistory(); });
+EM_JS(int, hz_fullscreen, (), { return Module.face.fullscreen() ? 1 : 0; });
+EM_JS(void, hz_set_fullscreen, (int on), { Module.face.setFullscreen(!!on); });
+EM_ASYNC_JS(int, hz_thumbnail, (const unsigned char* rgba, int w, int h), {
+    return await Module.face.thumbnail(HEAPU8.slice(rgba, rgba + w * h * 4), w, h);
+});
+EM_JS(void, hz_take_thumbnail, (unsigned char* out), {
+    HEAPU8.set(Module.face.thumbnailBytes, out);
+    Module.face.thumbnailBytes = null;
+});
+EM_ASYNC_JS(int, hz_sync_storage, (const char* path), {
+    return await Module.face.storage.sync(UTF8ToString(path));
+});
 // The text the last failed request left: why a picture could not be had.
 EM_JS(int, hz_reason_length, (), { return lengthBytesUTF8(Module.face.reason) + 1; });
 EM_JS(void, hz_take_reason, (char* out, int size), { stringToUTF8(Module.face.reason, out, size); });
@@ -183,8 +213,60 @@ void take_picture(std::uint8_t* rgba) {
     hz_take_picture(rgba);
 }
 
-int sync_storage() {
-    switch (hz_sync_storage()) {
+void set_words(const std::string& json) {
+    hz_set_words(json.c_str());
+}
+
+void toast(const std::string& text) {
+    hz_toast(text.c_str());
+}
+
+void open_question(const std::string& text, bool yes_first) {
+    hz_open_question(text.c_str(), yes_first);
+}
+
+void show_slots(const std::string& json) {
+    hz_show_slots(json.c_str());
+}
+
+void show_settings(const std::string& json) {
+    hz_show_settings(json.c_str());
+}
+
+void show_menu(const std::string& json) {
+    hz_show_menu(json.c_str());
+}
+
+void show_history(const std::string& json) {
+    hz_show_history(json.c_str());
+}
+
+void history_do(const char* what) {
+    hz_history_do(what);
+}
+
+void close_history() {
+    hz_close_history();
+}
+
+bool fullscreen() {
+    return hz_fullscreen() != 0;
+}
+
+void set_fullscreen(bool on) {
+    hz_set_fullscreen(on);
+}
+
+std::string thumbnail_png(const std::uint8_t* rgba, int width, int height) {
+    const int length = hz_thumbnail(rgba, width, height);
+    if (length <= 0) return {};
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    hz_take_thumbnail(reinterpret_cast<unsigned char*>(bytes.data()));
+    return bytes;
+}
+
+int sync_storage(const std::string& path) {
+    switch (hz_sync_storage(path.c_str())) {
         case 0:
             return 0;
         case 1:

@@ -50,6 +50,19 @@ void open_file_dialog(bool save, const std::string& title, const std::string& na
 void open_message_box(const std::string& text, const std::string& detail);
 void close_dialogs();
 
+// ---- the session's screens (web_face.h), each drawn from the JSON given ----
+void set_words(const std::string& json);  // the page's own words in the language in force
+void toast(const std::string& text);      // a notice over the scene that goes by itself
+void open_question(const std::string& text, bool yes_first);
+void show_slots(const std::string& json);  // opens the slot screen, or redraws it
+void show_settings(const std::string& json);
+void show_menu(const std::string& json);
+void show_history(const std::string& json);
+void history_do(const char* what);  // a key over the open history: "previous", "end"...
+void close_history();
+bool fullscreen();
+void set_fullscreen(bool on);
+
 // ---- the browser's services ----
 // Fetches and decodes the picture at `url` (relative to the page); its size, or nothing with
 // the reason in `error`. take_picture then copies its RGBA pixels out.
@@ -59,8 +72,11 @@ struct Decoded {
 };
 std::optional<Decoded> decode_picture(const std::string& url, std::string& error);
 void take_picture(std::uint8_t* rgba);
-// Copies the player's files to the browser's lasting storage: 0, or the error number of why
-// it could not (ENOSPC when the storage is full, EACCES when it is refused, else EIO).
-int sync_storage();
+// Copies the player's file at `path` to the browser's lasting storage (or takes it out there
+// when it is gone): 0, or the error number of why it could not (ENOSPC when the storage is
+// full, EACCES when it is refused, else EIO).
+int sync_storage(const std::string& path);
+// The scene at half size, as PNG bytes; empty when the browser cannot make one.
+std::string thumbnail_png(const std::uint8_t* rgba, int width, int height);
 
 }  // namespace hazama::page

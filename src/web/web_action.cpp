@@ -11,7 +11,8 @@ WebAction parse_action(std::string_view text) {
 
 bool answers_dialog(const WebAction& action) {
     return action.kind == "chosen" || action.kind == "file" || action.kind == "file-cancel" ||
-           action.kind == "ok";
+           action.kind == "ok" || action.kind == "yes" || action.kind == "no" ||
+           action.kind == "slot" || action.kind == "setting";
 }
 
 }  // namespace hazama

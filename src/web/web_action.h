@@ -8,7 +8,8 @@
 namespace hazama {
 
 // One action as the page wrote it: "KIND ARGUMENT", such as "command look", "click labmain",
-// "key 32", "chosen 2", "file name.hzm", "file-cancel", "ok", "close".
+// "key down space - 32", "chosen 2", "file name.hzm", "file-cancel", "ok", "yes", "no",
+// "slot pick 3", "setting volume 75", "menu 4 75 0", "close".
 struct WebAction {
     std::string kind;
     std::string argument;  // empty when the kind takes none

@@ -47,6 +47,10 @@ void WebPlatform::copy_text(const std::string& text) {
     page::copy_text(text);
 }
 
+void WebPlatform::tell(const std::string& text) {
+    page::toast(text);
+}
+
 void WebPlatform::set_face(const Plane* portrait) {
     if (portrait == nullptr || portrait->empty()) return;
     std::vector<std::uint8_t> rgba;

@@ -20,8 +20,8 @@ class WebPlatform : public Platform {
     // are fetched from the same names relative to the page.
     WebPlatform(MediaDevice& media, std::string root);
 
-    // What the game does with the player's actions, set by main; called inside the waits, one
-    // action at a time, never from the page's own event handlers.
+    // What the game does with the player's actions (web_input.h), set by main; called inside
+    // the waits, one action at a time, never from the page's own event handlers.
     void set_dispatcher(std::function<void(const WebAction&)> dispatch) {
         dispatch_ = std::move(dispatch);
     }
@@ -34,6 +34,9 @@ class WebPlatform : public Platform {
     void run_script(const std::function<void()>& script);
     // Ends the game after `text` (a failure) was shown.
     void fail(const std::string& text);
+    // Waits for the answer of a dialog the page has opened (the game's own or the session's
+    // screens); nothing when the game closed meanwhile.
+    std::optional<WebAction> run_dialog(const char* phase);
 
     // ---- Platform ----
     std::uint32_t now_ms() override;
@@ -52,6 +55,7 @@ class WebPlatform : public Platform {
     void set_message(const std::string& text) override;
     void hide_text(bool hidden) override;
     void copy_text(const std::string& text) override;
+    void tell(const std::string& text) override;
     void set_face(const Plane* portrait) override;
     void set_staff(int index, const StaffLabel& label) override;
     void set_notice(const std::string& text) override;
@@ -81,9 +85,6 @@ class WebPlatform : public Platform {
     void go_real_time();
     // The real clock to the fraction of a millisecond.
     double precise_now() const;
-    // Shows a dialog the page has opened and waits for its answer; nothing when the game
-    // closed meanwhile.
-    std::optional<WebAction> run_dialog(const char* phase);
 
     MediaDevice& media_;
     std::string root_;

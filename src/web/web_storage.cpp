@@ -8,7 +8,8 @@ namespace hazama {
 
 void keep_player_files_in_storage() {
     on_file_written([](const std::filesystem::path& path) {
-        if (const int error = page::sync_storage()) throw FileError(path.string(), error);
+        if (const int error = page::sync_storage(path.string()))
+            throw FileError(path.string(), error);
     });
 }
 

@@ -24,7 +24,9 @@ async function start() {
   const indexed = fetchIndex();
   const loaded = import('../hazama.js');
   loaded.catch(() => {});
-  const storage = new PlayerStorage();
+  // Storage refused (a private window) or full: the game plays on, and says so once.
+  const storage = new PlayerStorage(() => face.toast(
+    'ブラウザの保存領域を使えません。このまま遊べますが、セーブは残りません。', 8000));
   const face = new Face(document, {
     virtualClock,
     collectsTrace: virtualClock || options.has('trace'),
@@ -54,6 +56,8 @@ async function start() {
         if (face.collectsTrace) face.module = Module;  // the measurements read its memory
         layOut(Module.FS, index);
         storage.mount(Module);
+        // The tests' fixed seed for the save files' random byte, as the runner takes it.
+        if (options.has('seed')) Module.ENV.HAZAMA_SAVE_SEED = options.get('seed');
       }],
       printErr: (text) => console.error(text),
     });

@@ -3,9 +3,11 @@
 // game directly.
 
 export class Dialogs {
-  constructor(document, queue) {
+  // `storage`: the player's files (files.js), for carrying a save to and from the browser.
+  constructor(document, queue, storage = null) {
     this.document = document;
     this.queue = queue;
+    this.storage = storage;
     const byId = (id) => document.getElementById(id);
     this.chooserBox = byId('chooser');
     this.fileBox = byId('file-dialog');
@@ -14,7 +16,11 @@ export class Dialogs {
     this.fileSave = false;
     this.wireChooser();
     this.wireFile();
+    this.questionBox = byId('question-box');
     byId('message-ok').addEventListener('click', () => this.answer(this.messageBox, 'ok'));
+    byId('question-yes').addEventListener('click', () => this.answer(this.questionBox, 'yes'));
+    byId('question-no').addEventListener('click', () => this.answer(this.questionBox, 'no'));
+    this.onEscape(this.questionBox, 'no');
     // Escape: 移動をやめる in the chooser, cancel in the file dialog, OK in the message box.
     this.onEscape(this.chooserBox, 'chosen 3');
     this.onEscape(this.fileBox, 'file-cancel');
@@ -37,6 +43,8 @@ export class Dialogs {
     byId('file-cancel').addEventListener('click', () => this.answer(this.fileBox, 'file-cancel'));
     this.fileBox.querySelector('.close').addEventListener('click',
       () => this.answer(this.fileBox, 'file-cancel'));
+    byId('file-download').addEventListener('click', () => this.download());
+    byId('file-upload').addEventListener('change', (event) => this.upload(event.target));
     this.fileBox.querySelector('form').addEventListener('submit', (event) => {
       event.preventDefault();
       this.submitFile();
@@ -65,6 +73,7 @@ export class Dialogs {
 
   file(save, title, names) {
     const byId = (id) => this.document.getElementById(id);
+    this.uploaded = null;
     this.fileSave = save;
     this.fileNames = names;
     byId('file-title').textContent = title;
@@ -75,6 +84,41 @@ export class Dialogs {
     byId('file-name').value = '';
     this.fileBox.showModal();
     byId('file-name').focus();
+  }
+
+  // The chosen save, as the same bytes, to the player's own folder (to carry to the desktop).
+  download() {
+    const name = this.document.getElementById('file-list').value;
+    if (!name || !this.storage?.FS) return;
+    const bytes = this.storage.FS.readFile(`${this.storage.folder}/${name}`);
+    const link = this.document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+  }
+
+  // A save from the player's own folder: kept beside the others; in the load dialog it is
+  // loaded at once (a file that is no save gets the game's own 読み込みエラー).
+  async upload(input) {
+    const file = input.files?.[0];
+    input.value = '';
+    if (!file || !this.storage?.FS) return;
+    // Only the name's last part, in the player's folder; the game checks the rest.
+    const name = file.name.split(/[/\\]/).pop().replace(/^\.+/, '') || 'upload.hzm';
+    const path = `${this.storage.folder}/${name}`;
+    this.storage.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+    await this.storage.sync(path);
+    if (!this.fileSave) {
+      // Should the game refuse it, its message box says which file it was.
+      this.uploaded = name;
+      this.answer(this.fileBox, `file ${name}`);
+      return;
+    }
+    if (!this.fileNames.includes(name)) {
+      this.fileNames.push(name);
+      this.document.getElementById('file-list').append(new Option(name, name));
+    }
   }
 
   // Saving over a file asks first, as the desktop's dialog does.
@@ -101,14 +145,24 @@ export class Dialogs {
 
   message(text, detail) {
     const byId = (id) => this.document.getElementById(id);
+    if (this.uploaded && detail === '') detail = `${this.uploaded}: ハザマのセーブデータとして読めません。`;
+    this.uploaded = null;
     byId('message-text').textContent = text;
     byId('message-detail').textContent = detail;
     this.messageBox.showModal();
     byId('message-ok').focus();
   }
 
+  // The session's question, yes or no; `yesFirst`: yes has the focus.
+  question(text, yesFirst) {
+    const byId = (id) => this.document.getElementById(id);
+    byId('question-text').textContent = text;
+    this.questionBox.showModal();
+    byId(yesFirst ? 'question-yes' : 'question-no').focus();
+  }
+
   closeAll() {
-    for (const box of [this.chooserBox, this.fileBox, this.messageBox]) {
+    for (const box of [this.chooserBox, this.fileBox, this.messageBox, this.questionBox]) {
       if (box.open) box.close();
     }
   }

@@ -3,6 +3,7 @@
 import { ActionQueue } from './queue.js';
 import { Dialogs } from './dialogs.js';
 import { Pictures } from './pictures.js';
+import { Screens } from './screens.js';
 import { isEnglish, lineBreaks, messageText, noticeText } from './text.js';
 
 // The controls in the order of the core's Control enumeration (src/platform/platform.h).
@@ -19,13 +20,18 @@ export class Face {
     this.collectsTrace = collectsTrace;
     this.storage = storage;
     this.queue = new ActionQueue();
-    this.dialogs = new Dialogs(document, this.queue);
+    const byId = (id) => document.getElementById(id);
+    this.dialogs = new Dialogs(document, this.queue, storage);
     this.pictures = new Pictures(this);
+    this.screens = new Screens(document, this.queue);
+    this.thumbnailBytes = null;
+    this.spoken = byId('spoken');
+    this.toastBox = byId('toast');
+    this.bar = byId('quick-bar');
     this.reason = '';
     this.trace = [];
     this.frames = [];  // with the trace in real time: each scene put on the canvas
     this.phaseWatchers = [];
-    const byId = (id) => document.getElementById(id);
     this.controls = CONTROLS.map(byId);
     this.wanted = CONTROLS.map(() => false);
     this.textHidden = false;
@@ -44,6 +50,8 @@ export class Face {
   // ---- what the game waits for ----
   setPhase(phase) {
     if (this.phase === 'ended') phase = 'ended';
+    if (phase === 'line') this.speak();
+    if (phase === 'idle' || phase === 'line') this.dialogs.uploaded = null;
     if (this.phase !== phase) {
       this.phase = phase;
       this.document.body.dataset.phase = phase;
@@ -56,7 +64,8 @@ export class Face {
   // For the tests' driver: resolves with the phase once the game waits for the player (or has
   // ended) and no action is left in the queue.
   settled() {
-    const steady = ['idle', 'line', 'chooser', 'file', 'message', 'ended'];
+    const steady = ['idle', 'line', 'chooser', 'file', 'message', 'question', 'slots', 'settings',
+      'ended'];
     return new Promise((resolve) => {
       const check = (phase) => {
         if (steady.includes(phase) && this.queue.items.length === 0) resolve(phase);
@@ -103,7 +112,21 @@ export class Face {
   setMessage(text) {
     const shown = messageText(text);
     this.labmain.classList.toggle('english', isEnglish(shown));
-    if (this.labmain.textContent !== shown) this.labmain.textContent = shown;
+    if (this.labmain.textContent !== shown) {
+      this.labmain.textContent = shown;
+    }
+  }
+
+  // Each line that waits for the reader goes once to the live region, whole (letter by
+  // letter it is told when it is complete), for a screen reader.
+  speak() {
+    const text = lineBreaks(this.labmain.textContent);
+    if (text === '' || text === this.lastSpoken) return;
+    this.lastSpoken = text;
+    const line = this.document.createElement('p');
+    line.textContent = text;
+    this.spoken.append(line);
+    while (this.spoken.childElementCount > 20) this.spoken.firstElementChild.remove();
   }
 
   hideText(hidden) {
@@ -141,6 +164,67 @@ export class Face {
   showReadingMarks(autoOn, skipping) {
     this.marks.auto.hidden = !autoOn;
     this.marks.skip.hidden = !skipping;
+    this.bar.querySelector('[data-bar="auto"]').setAttribute('aria-pressed', String(autoOn));
+    this.bar.querySelector('[data-bar="skip"]').setAttribute('aria-pressed', String(skipping));
+  }
+
+  // The page's own words in the language in force: the buttons' captions and the marks.
+  setWords(words) {
+    for (const [control, caption] of Object.entries(words.buttons)) {
+      const button = this.controls[Number(control)];
+      const plain = caption.replace(/\(&(.)\)/, '($1)');
+      if (button.classList.contains('face')) {
+        button.setAttribute('aria-label', plain);
+      } else {
+        const key = caption.match(/&(.)/)?.[1];
+        button.replaceChildren(...plain.split(key ?? '\u0000').flatMap((part, i) => {
+          if (i === 0) return [part];
+          const u = this.document.createElement('u');
+          u.textContent = key;
+          return [u, part];
+        }));
+      }
+    }
+    this.marks.auto.textContent = words.auto;
+    this.marks.skip.textContent = words.skip;
+    this.document.documentElement.lang = /[\u3040-\u30ff]/.test(words.auto) ? 'ja' : 'en';
+  }
+
+  // A notice over the scene that goes by itself.
+  toast(text, ms = 2500) {
+    this.toastBox.textContent = text;
+    this.toastBox.hidden = false;
+    this.toasts = (this.toasts ?? []).concat(text);  // for the tests
+    clearTimeout(this.toastTimer);
+    this.toastTimer = setTimeout(() => { this.toastBox.hidden = true; }, ms);
+  }
+
+  fullscreen() {
+    return this.document.fullscreenElement != null;
+  }
+
+  setFullscreen(on) {
+    const d = this.document;
+    const done = on ? d.documentElement.requestFullscreen?.() : d.fullscreenElement && d.exitFullscreen();
+    Promise.resolve(done).catch(() => {});
+  }
+
+  // The scene at half its size, smoothed, as PNG bytes (kept for the module to take); their
+  // length, or 0 when the browser cannot make one.
+  async thumbnail(rgba, width, height) {
+    try {
+      const whole = new OffscreenCanvas(width, height);
+      whole.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
+      const half = new OffscreenCanvas(width / 2, height / 2);
+      const context = half.getContext('2d');
+      context.imageSmoothingQuality = 'high';
+      context.drawImage(whole, 0, 0, width / 2, height / 2);
+      const blob = await half.convertToBlob({ type: 'image/png' });
+      this.thumbnailBytes = new Uint8Array(await blob.arrayBuffer());
+      return this.thumbnailBytes.length;
+    } catch {
+      return 0;
+    }
   }
 
   showScreen(rgba, width, height) {
@@ -162,6 +246,7 @@ export class Face {
   ended(why) {
     this.queue.close();
     this.dialogs.closeAll();
+    this.screens.closeAll();
     this.setPhase('ended');
     const notice = this.document.getElementById('notice');
     notice.textContent = why || 'ハザマを終了しました。もう一度遊ぶには、このページを読み込み直してください。';

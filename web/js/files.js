@@ -36,9 +36,17 @@ export function layOut(FS, { files, texts }) {
 // The player's files: read from IndexedDB before the game starts, written back after each
 // file the game writes.
 export class PlayerStorage {
-  constructor() {
+  // `refused` is told when the lasting storage cannot be had.
+  constructor(refused = () => {}) {
     this.FS = null;
+    this.folder = PLAYER_FOLDER;
     this.failure = null;  // why the storage could not be read, when it could not
+    this.refused = refused;
+  }
+
+  fail(error) {
+    if (!this.failure) this.refused(error);
+    this.failure = error;
   }
 
   // Mounts the player's folder and loads it; the game waits for it (a run dependency).
@@ -49,23 +57,64 @@ export class PlayerStorage {
     try {
       FS.mount(FS.filesystems.IDBFS, {}, PLAYER_FOLDER);
     } catch (error) {
-      this.failure = error;
+      this.fail(error);
       return;
     }
     Module.addRunDependency('player-files');
-    FS.syncfs(true, (error) => {
-      if (error) this.failure = error;
+    try {
+      FS.syncfs(true, (error) => {
+        if (error) this.fail(error);
+        Module.removeRunDependency('player-files');
+      });
+    } catch (error) {
+      this.fail(error);
       Module.removeRunDependency('player-files');
-    });
+    }
   }
 
-  // 0 once the files are stored; 1 when the storage is full, 2 when it is refused, 3 else.
-  sync() {
+  // Copies the file at `path` (and the folders above it) to the lasting storage, or takes it
+  // out there when it is gone: 0 once stored; 1 when the storage is full, 2 when it is
+  // refused, 3 else. Only that file is written: another tab of the game keeps its own slots
+  // (copying the whole folder back would take out every file this tab has not seen).
+  sync(path) {
     return new Promise((resolve) => {
+      const fail = (error) => resolve(errorKind(error));
+      if (this.failure) {
+        fail(this.failure);
+        return;
+      }
       try {
-        this.FS.syncfs(false, (error) => resolve(error ? errorKind(error) : 0));
+        const { IDBFS } = this.FS.filesystems;
+        IDBFS.getDB(PLAYER_FOLDER, (error, db) => {
+          if (error) {
+            fail(error);
+            return;
+          }
+          const transaction = db.transaction(['FILE_DATA'], 'readwrite');
+          const store = transaction.objectStore('FILE_DATA');
+          transaction.onerror = (event) => {
+            event.preventDefault();
+            fail(transaction.error);
+          };
+          transaction.onabort = () => fail(transaction.error);
+          transaction.oncomplete = () => resolve(0);
+          const paths = [];
+          for (let p = path; p.startsWith(`${PLAYER_FOLDER}/`); p = p.slice(0, p.lastIndexOf('/'))) {
+            paths.unshift(p);
+          }
+          for (const p of paths) {
+            if (!this.FS.analyzePath(p).exists) {
+              store.delete(p);
+              continue;
+            }
+            IDBFS.loadLocalEntry(p, (failed, entry) => {
+              if (failed) fail(failed);
+              else IDBFS.storeRemoteEntry(store, p, entry, () => {});
+            });
+          }
+        });
       } catch (error) {
-        resolve(errorKind(error));
+        fail(error);
       }
     });
   }
