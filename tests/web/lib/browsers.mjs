@@ -1,6 +1,6 @@
 // Debian's Chromium and Firefox ESR, headless, driven by puppeteer-core (no browser of its
 // own is downloaded), each with an empty profile of its own.
-import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -15,23 +15,12 @@ const CHROMIUM_ARGS = [
   '--disable-background-timer-throttling', '--disable-renderer-backgrounding',
 ];
 
-// Headless Firefox has no sound server here: it plays through ALSA into a null device of the
-// profile's own, so that its audio context runs and the page's tap hears the music.
-const FIREFOX_PREFS = { 'media.cubeb.backend': 'alsa', 'media.autoplay.default': 0 };
-
-function firefoxEnv(profile) {
-  const alsa = join(profile, 'alsa-null.conf');
-  writeFileSync(alsa, 'pcm.!default { type null }\n');
-  return { ...process.env, ALSA_CONFIG_PATH: alsa };
-}
-
 export async function launch(name = browserName) {
   const profile = mkdtempSync(join(tmpdir(), `hazama-${name}-`));
   const browser = name === 'firefox'
     ? await puppeteer.launch({
       browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
-      userDataDir: profile, extraPrefsFirefox: FIREFOX_PREFS,
-      env: firefoxEnv(profile),
+      userDataDir: profile,
     })
     : await puppeteer.launch({
       executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
