@@ -28,6 +28,10 @@ int english_line_step(const QFont& font) {
     return static_cast<int>(std::lround(QFontInfo(font).pixelSize() * kEnglishLineStepEm));
 }
 
+bool is_english(const QString& text) {
+    return is_english(view(text));
+}
+
 qsizetype speaker_prefix(const QString& text) {
     return static_cast<qsizetype>(speaker_prefix(view(text)));
 }

@@ -18,6 +18,9 @@ QFont english_message_font(const QFont& gothic);
 // The room a line of the message line takes, at the size of `font`.
 int english_line_step(const QFont& font);
 
+// A line of Latin letters without a Japanese character (shell/english_layout.h).
+bool is_english(const QString& text);
+
 // The length of "Name: " when `text` is speech ("Name: “…”", the whole message), else 0.
 qsizetype speaker_prefix(const QString& text);
 

@@ -25,20 +25,6 @@ void draw_as_label(QLabel& label, const QString& drawn) {
                                 drawn, label.foregroundRole());
 }
 
-// English: Latin letters and no kana, ideograph, Japanese punctuation or full-width form
-// (every Japanese line has one of those).
-bool is_english(const QString& text) {
-    bool latin = false;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) ||
-            (u >= 0xff00 && u <= 0xffef))
-            return false;
-        latin |= (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
-    }
-    return latin;
-}
-
 }  // namespace
 
 QString joined_dashes(QString text) {

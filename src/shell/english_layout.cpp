@@ -25,6 +25,17 @@ bool space_or_mark(char16_t c) {
 
 }  // namespace
 
+bool is_english(std::u16string_view text) {
+    bool latin = false;
+    for (const char16_t u : text) {
+        if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) ||
+            (u >= 0xff00 && u <= 0xffef))
+            return false;
+        latin |= (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
+    }
+    return latin;
+}
+
 std::size_t speaker_prefix(std::u16string_view text) {
     // The name: one to three words without spaces, colons or quotes, one space between.
     std::size_t i = 0;

@@ -21,6 +21,10 @@ inline constexpr double kEnglishScale = 18.0 / 19.0;
 // pixels at the face's 18 pixels.
 inline constexpr double kEnglishLineStepEm = 21.0 / 18.0;
 
+// English: Latin letters and no kana, ideograph, Japanese punctuation or full-width form
+// (every Japanese line has one of those). Such a line is laid out by the rules below.
+bool is_english(std::u16string_view text);
+
 // The width of a text in pixels, as the face draws it.
 using MeasureText = std::function<int(std::u16string_view text)>;
 

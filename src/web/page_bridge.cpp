@@ -22,6 +22,13 @@ EM_JS(void, hz_set_phase, (const char* phase), { Module.face.setPhase(UTF8ToStri
 EM_JS(void, hz_set_visible, (int control, int on), { Module.face.setVisible(control, !!on); });
 EM_JS(void, hz_set_enabled, (int control, int on), { Module.face.setEnabled(control, !!on); });
 EM_JS(void, hz_set_message, (const char* text), { Module.face.setMessage(UTF8ToString(text)); });
+EM_JS(void, hz_set_english, (const char* json), {
+    Module.face.setEnglish(JSON.parse(UTF8ToString(json)));
+});
+EM_JS(int, hz_measure_english, (const char16_t* text, int length, int pixels), {
+    const units = HEAPU16.subarray(text >> 1, (text >> 1) + length);
+    return Module.face.measureEnglish(String.fromCharCode.apply(null, units), pixels);
+});
 EM_JS(void, hz_hide_text, (int hidden), { Module.face.hideText(!!hidden); });
 EM_JS(void, hz_copy_text, (const char* text), { Module.face.copyText(UTF8ToString(text)); });
 EM_JS(void, hz_show_face, (const unsigned char* rgba, int w, int h), {
@@ -142,6 +149,14 @@ void set_enabled(int control, bool enabled) {
 
 void set_message(const std::string& text) {
     hz_set_message(text.c_str());
+}
+
+void set_english(const std::string& json) {
+    hz_set_english(json.c_str());
+}
+
+int measure_english(std::u16string_view text, int pixels) {
+    return hz_measure_english(text.data(), static_cast<int>(text.size()), pixels);
 }
 
 void hide_text(bool hidden) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace hazama::page {
 
@@ -29,6 +30,10 @@ void set_phase(const char* phase);
 void set_visible(int control, bool visible);
 void set_enabled(int control, bool enabled);
 void set_message(const std::string& text);
+// An English message's lines as english_lines.h lays them out (its JSON).
+void set_english(const std::string& json);
+// The width in pixels of `text` in the page's English face at `pixels`, as it draws it.
+int measure_english(std::u16string_view text, int pixels);
 void hide_text(bool hidden);
 void copy_text(const std::string& text);
 void show_face(const std::uint8_t* rgba, int width, int height);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "graphics/plane.h"
+#include "web/english_lines.h"
 #include "web/page_bridge.h"
 #include "web/web_files.h"
 
@@ -36,7 +37,18 @@ void WebPlatform::set_enabled(Control control, bool enabled) {
 }
 
 void WebPlatform::set_message(const std::string& text) {
-    page::set_message(text);
+    reveal_message(text, text.size());
+}
+
+void WebPlatform::reveal_message(const std::string& text, std::size_t shown) {
+    const std::optional<std::string> english = english_lines_json(
+        text, shown,
+        [](std::u16string_view part) { return page::measure_english(part, english_pixels()); });
+    if (english) {
+        page::set_english(*english);
+    } else {
+        page::set_message(text.substr(0, shown));
+    }
 }
 
 void WebPlatform::hide_text(bool hidden) {

@@ -1,14 +1,16 @@
 // Measures the web edition in headless Chromium over localhost and prints each figure beside
 // its goal: what is transferred before the title (gzip) and how soon it is drawn, cold and
 // from the service worker; the whole site on the wire; a dissolve's frames on time; the
-// wake-ups while a line waits, without and with music; the tab's memory while music plays.
+// wake-ups while a line waits, without and with music; the tab's memory while music plays;
+// continuing from a slot of the walkthrough's last line, the page just loaded.
 // The desktop's figures of the same run come from tools/measure/measure.py (web.sh runs both).
 //   node --no-experimental-fetch tools/measure/web.mjs [SITE]     (default build-web/site)
 import { readFileSync, statSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launch } from '../../tests/web/lib/browsers.mjs';
-import { Driver } from '../../tests/web/lib/driver.mjs';
+import { Driver, settle } from '../../tests/web/lib/driver.mjs';
+import { scriptCommands } from '../../tests/web/lib/runner.mjs';
 import { serve } from '../web/serve.mjs';
 
 const site = resolve(process.argv[2] ?? 'build-web/site');
@@ -136,6 +138,47 @@ async function waitingAndMemory(browser, url) {
   await page.close();
 }
 
+// The walkthrough played on the virtual clock to its last line (all but its quit), saved there
+// in a slot; then, each run, the page loaded afresh and continued from the title (F9): the
+// time from the key to the frame after the line is on screen, and from the navigation.
+async function continueFromSlot(browser, url) {
+  const walkthrough = scriptCommands(resolve('tests/story/walkthrough.txt'));
+  const page = await browser.newPage();
+  await page.setViewport({ width: 800, height: 600 });
+  await page.goto(`${url}?clock=virtual`);
+  await page.waitForFunction(() => window.hazama?.phase === 'idle', { timeout: 60000 });
+  const driver = new Driver(page);
+  for (const command of walkthrough.filter((c) => c !== 'quit')) await driver.perform(command);
+  const line = await page.$eval('#labmain', (label) => label.textContent);
+  await page.keyboard.press('F6');
+  await settle(page);
+  await page.click('#slot-cards .slot-card');
+  await settle(page);
+  await page.click('#slot-close');
+  await settle(page);
+  const fromKey = [];
+  const fromNavigation = [];
+  for (let run = 0; run < RUNS; ++run) {
+    await page.goto(`${url}?trace`);
+    await page.waitForFunction(() => window.hazama?.phase === 'idle', { timeout: 60000 });
+    const pressed = await page.evaluate(() => performance.now());
+    await page.keyboard.press('F9');
+    const shown = await page.evaluate((wanted) => new Promise((done) => {
+      const check = () => {
+        if (document.getElementById('labmain').textContent === wanted) done(performance.now());
+        else requestAnimationFrame(check);
+      };
+      check();
+    }), line);
+    fromKey.push(shown - pressed);
+    fromNavigation.push(shown);
+  }
+  report('continue from a slot of the last line: within 500 ms', `${median(fromKey).toFixed(0)} ms median`,
+    median(fromKey) <= 500, `from F9 at the fresh title (${fromKey.map((t) => t.toFixed(0)).join(', ')}); ` +
+    `${median(fromNavigation).toFixed(0)} ms from the navigation`);
+  await page.close();
+}
+
 const { server, url } = await serve(site, 0);
 try {
   console.log(`web edition, headless Chromium over localhost (${url})`);
@@ -145,6 +188,7 @@ try {
   try {
     await dissolve(browser, url);
     await waitingAndMemory(browser, url);
+    await continueFromSlot(browser, url);
   } finally {
     await browser.close();
   }

@@ -1,6 +1,6 @@
 // Starts the web edition: checks what the browser must offer, loads the game's file index,
 // lays out the module's files and starts the module with the page's face.
-import { Face } from './face.js';
+import { ENGLISH_FACE, Face } from './face.js';
 import { fetchIndex, layOut, PlayerStorage } from './files.js';
 import { listen } from './input.js';
 import { Music } from './music.js';
@@ -24,6 +24,8 @@ async function start() {
   const indexed = fetchIndex();
   const loaded = import('../hazama.js');
   loaded.catch(() => {});
+  // The module measures English lines with the Latin face as it goes, so it is there first.
+  const latin = document.fonts.load(`18px ${ENGLISH_FACE}`).catch(() => {});
   // Storage refused (a private window) or full: the game plays on, and says so once.
   const storage = new PlayerStorage(() => face.toast(
     'ブラウザの保存領域を使えません。このまま遊べますが、セーブは残りません。', 8000));
@@ -49,6 +51,7 @@ async function start() {
   }
   try {
     const { default: createHazama } = await loaded;
+    await latin;
     await createHazama({
       face,
       music,

@@ -4,7 +4,7 @@ import { ActionQueue } from './queue.js';
 import { Dialogs } from './dialogs.js';
 import { Pictures } from './pictures.js';
 import { Screens } from './screens.js';
-import { isEnglish, lineBreaks, messageText, noticeText } from './text.js';
+import { lineBreaks, messageText, noticeText } from './text.js';
 
 // The controls in the order of the core's Control enumeration (src/platform/platform.h).
 const CONTROLS = ['comsave', 'comload', 'comstart', 'comend', 'commove', 'comtalk', 'comlook',
@@ -12,6 +12,8 @@ const CONTROLS = ['comsave', 'comload', 'comstart', 'comend', 'commove', 'comtal
 // The controls that go with the text when it is hidden to see the picture.
 const WITH_TEXT = new Set(['picface', 'imamou0', 'imamou1']);
 const STAFF_LABELS = 11;
+// The message line's English face, as the page's style names it.
+export const ENGLISH_FACE = '"Hazama Latin", sans-serif';
 
 export class Face {
   constructor(document, { virtualClock = false, collectsTrace = false, storage }) {
@@ -113,10 +115,44 @@ export class Face {
 
   setMessage(text) {
     const shown = messageText(text);
-    this.labmain.classList.toggle('english', isEnglish(shown));
+    if (this.englishShown !== undefined) {
+      this.englishShown = undefined;
+      this.labmain.classList.remove('english');
+      this.labmain.style.removeProperty('font-size');
+      this.labmain.style.removeProperty('line-height');
+      this.labmain.textContent = '';
+    }
     if (this.labmain.textContent !== shown) {
       this.labmain.textContent = shown;
     }
+  }
+
+  // An English message as the module laid it out: each line on its own, those after the
+  // first indented (after the speaker's name), with the spaces broken at between them unseen.
+  setEnglish(layout) {
+    const key = JSON.stringify(layout);
+    if (this.englishShown === key) return;
+    this.englishShown = key;
+    const label = this.labmain;
+    label.classList.add('english');
+    label.style.fontSize = `${layout.size}px`;
+    label.style.lineHeight = `${layout.step}px`;
+    label.replaceChildren(...layout.lines.flatMap((text, k) => {
+      const line = this.document.createElement('span');
+      line.className = 'line';
+      line.textContent = text;
+      if (k === 0) return [line];
+      line.style.paddingLeft = `${layout.indent}px`;
+      return [layout.breaks[k - 1], line];
+    }));
+  }
+
+  // The width of `text` in the English face at `pixels`, as the message line draws it.
+  measureEnglish(text, pixels) {
+    this.measurer ??= this.document.createElement('canvas').getContext('2d');
+    const font = `${pixels}px ${ENGLISH_FACE}`;
+    if (this.measurer.font !== font) this.measurer.font = font;
+    return Math.round(this.measurer.measureText(text).width);
   }
 
   // Each line that waits for the reader goes once to the live region, whole (letter by

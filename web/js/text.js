@@ -1,5 +1,4 @@
-// The game's texts as the window sets them: its CR LF line breaks, the dash drawn unbroken,
-// and which lines are English.
+// The game's texts as the window sets them: its CR LF line breaks and the dash drawn unbroken.
 
 // The game writes line breaks as CR LF.
 export function lineBreaks(text) {
@@ -22,11 +21,4 @@ export function messageText(text) {
 // The maker's notice: half a cell more after a sign the face sets in half of one.
 export function noticeText(text) {
   return lineBreaks(text).replace(/([\u00a9\u00ae])/g, '$1 ');
-}
-
-// English: Latin letters and no kana, ideograph, Japanese punctuation or full-width form
-// (every Japanese line has one of those).
-export function isEnglish(text) {
-  if (/[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]/.test(text)) return false;
-  return /[A-Za-z]/.test(text);
 }

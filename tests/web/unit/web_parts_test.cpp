@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "web/english_lines.h"
 #include "web/web_action.h"
 #include "web/web_files.h"
 #include "web/web_timers.h"
@@ -115,6 +116,26 @@ void virtual_timers() {
     CHECK(count == 3 && late == 0x10);
 }
 
+// English laid out for the page: the byte counts of letter-by-letter text become UTF-16
+// units, and each line and break is cut to what shows.
+void english_lines() {
+    const MeasureText ten = [](std::u16string_view text) {
+        return 10 * static_cast<int>(text.size());
+    };
+    CHECK(!english_lines_json("\xE3\x81\x82 a", 4, ten));  // Japanese is the page's to wrap
+    // 51 units to a line of 513 px; the speech hangs 50 px in, after "Mom: ".
+    const std::string speech =
+        "Mom: \xE2\x80\x9C" + std::string(40, 'a') + " " + std::string(20, 'b') + " c\xE2\x80\x9D";
+    const std::string head = R"({"size":18,"step":21,"indent":50,"lines":[)";
+    const std::string first = "\"Mom: \xE2\x80\x9C" + std::string(40, 'a') + "\"";
+    CHECK(english_lines_json(speech, speech.size(), ten) ==
+          head + first + ",\"" + std::string(20, 'b') + " c\xE2\x80\x9D\"],\"breaks\":[\" \"]}");
+    // Shown up to the first b (the quote is 3 bytes but one unit): one letter on line two.
+    CHECK(english_lines_json(speech, 8 + 40 + 2, ten) ==
+          head + first + ",\"b\"],\"breaks\":[\" \"]}");
+    CHECK(english_lines_json(speech, 8 + 40, ten) == head + first + R"(],"breaks":[]})");
+}
+
 }  // namespace
 
 int main() {
@@ -123,6 +144,7 @@ int main() {
     file_names();
     real_time_timers();
     virtual_timers();
+    english_lines();
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }
