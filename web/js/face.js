@@ -210,17 +210,19 @@ export class Face {
   setWords(words) {
     for (const [control, caption] of Object.entries(words.buttons)) {
       const button = this.controls[Number(control)];
-      const plain = caption.replace(/\(&(.)\)/, '($1)');
+      // "セーブ(&S)" and "&Save" alike: the marked letter underlined, the mark itself not shown.
+      const plain = caption.replace(/\(&(.)\)/, '($1)').replace(/&(.)/, '$1');
       if (button.classList.contains('face')) {
         button.setAttribute('aria-label', plain);
       } else {
-        const key = caption.match(/&(.)/)?.[1];
-        button.replaceChildren(...plain.split(key ?? '\u0000').flatMap((part, i) => {
-          if (i === 0) return [part];
+        const marked = caption.replace(/\(&(.)\)/, '(&$1)').search(/&./);
+        if (marked < 0) {
+          button.replaceChildren(plain);
+        } else {
           const u = this.document.createElement('u');
-          u.textContent = key;
-          return [u, part];
-        }));
+          u.textContent = plain[marked];
+          button.replaceChildren(plain.slice(0, marked), u, plain.slice(marked + 1));
+        }
       }
     }
     this.marks.auto.textContent = words.auto;
