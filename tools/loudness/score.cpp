@@ -76,8 +76,20 @@ std::vector<Section> sections(const Take& take) {
     };
     std::vector<Owner> marks;
     for (int c = 0; c < kChannels; ++c) {
-        for (const Mark& m : take.channels[c].marks) {
-            if (m.control == kTuneMark) marks.push_back({m.frame, c, m.value});
+        const ChannelUse& use = take.channels[c];
+        for (const Mark& m : use.marks) {
+            if (m.control != kTuneMark) continue;
+            // abc2midi writes a command that follows rests where the rests begin: a channel
+            // takes the tune with its next note (or one it began a moment before).
+            std::size_t at = m.frame;
+            if (m.value != 0) {
+                const auto next = std::find_if(use.events.begin(), use.events.end(),
+                                               [&m](const NoteEvent& e) {
+                                                   return e.velocity > 0 && e.frame + kSameMoment > m.frame;
+                                               });
+                if (next != use.events.end()) at = next->frame;
+            }
+            marks.push_back({at, c, m.value});
         }
     }
     std::stable_sort(marks.begin(), marks.end(),
