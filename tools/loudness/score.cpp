@@ -83,10 +83,10 @@ std::vector<Section> sections(const Take& take) {
             // takes the tune with its next note (or one it began a moment before).
             std::size_t at = m.frame;
             if (m.value != 0) {
-                const auto next = std::find_if(use.events.begin(), use.events.end(),
-                                               [&m](const NoteEvent& e) {
-                                                   return e.velocity > 0 && e.frame + kSameMoment > m.frame;
-                                               });
+                const auto next =
+                    std::find_if(use.events.begin(), use.events.end(), [&m](const NoteEvent& e) {
+                        return e.velocity > 0 && e.frame + kSameMoment > m.frame;
+                    });
                 if (next != use.events.end()) at = next->frame;
             }
             marks.push_back({at, c, m.value});
