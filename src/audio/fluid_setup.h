@@ -11,8 +11,8 @@
 namespace hazama {
 
 // The synthesizer's output gain at full volume (FluidSynth's own default). At this gain
-// the pieces play at about -29.5 dB RMS with FluidR3 and -31.5 dB with TimGM6mb, and peak
-// below -9 dBFS.
+// the pieces play at about -33 dB RMS with FluidR3 and -35 dB with TimGM6mb, and peak
+// below -12 dBFS.
 constexpr double kFullGain = 0.2;
 
 // The SoundFonts of `folder` the game may play with, the one it prefers first: FluidR3

@@ -17,6 +17,7 @@
 
 #include "audio/fluid_setup.h"
 #include "measures.h"
+#include "score.h"
 #include "take.h"
 
 namespace fs = std::filesystem;
@@ -40,6 +41,27 @@ constexpr double kChimeTail = -50.0;
 // A melodic track that plays more than a handful of notes plays more than a handful of
 // velocities, or shapes its expression.
 constexpr std::size_t kHandful = 5;
+// Wherever it plays, the tune stands this far above the sum of the other tracks, K-weighted
+// and in its own band, and the SoundFonts agree on that within the second bound.
+constexpr double kTuneMargin = 3.0;
+constexpr double kFontsAgree = 6.0;
+// A wind, voice or bowed tune rests (for this long at least) within this many seconds.
+constexpr double kRest = 0.2;
+constexpr double kLongestLine = 12.0;
+
+// How the tune stands over the rest in one section.
+struct Margin {
+    Section section;
+    double from_s = 0, to_s = 0;  // from the loop's start
+    double k_db = 0;              // K-weighted
+    double band_db = 0;           // in the tune's own band
+};
+
+// A channel's longest line without a rest.
+struct Line {
+    int channel = 0;
+    double seconds = 0;
+};
 
 struct Level {
     std::string name;
@@ -51,7 +73,47 @@ struct Level {
     Seam seam;
     double tail_db = -INFINITY;  // the chime: its peak in the last 100 ms of the pause
     std::vector<int> flat;       // melodic channels (1-based) played without nuance
+    std::vector<Margin> margins;
+    std::vector<Line> lines;  // of the tune's channels that breathe
+    std::vector<Consecutive> consecutives;
+    std::vector<std::size_t> disagree;  // sections whose margin the SoundFonts disagree on
 };
+
+double hertz(double key) {
+    return 440.0 * std::pow(2.0, (key - 69) / 12);
+}
+
+// The tune's margin in each section, the lines that must breathe and the chorale's
+// consecutives.
+bool measure_tune(const fs::path& midi, const fs::path& soundfont, const Take& take, Level& level) {
+    const std::vector<Section> parts = sections(take);
+    std::vector<std::pair<unsigned, std::pair<Take, Take>>> solos;
+    for (const Section& s : parts) {
+        auto it = std::find_if(solos.begin(), solos.end(),
+                               [&s](const auto& solo) { return solo.first == s.tune; });
+        if (it == solos.end()) {
+            solos.emplace_back(s.tune, std::pair<Take, Take>{});
+            it = solos.end() - 1;
+            if (!render_loop(midi, soundfont, Solo{s.tune}, it->second.first) ||
+                !render_loop(midi, soundfont, Solo{s.tune}.others(), it->second.second))
+                return false;
+        }
+        const Take& tune = it->second.first;
+        const Take& rest = it->second.second;
+        const double low = hertz(s.low_key - 2), high = hertz(s.high_key + 2);
+        level.margins.push_back(
+            {s, double(s.from - take.seam) / kRate, double(s.to - take.seam) / kRate,
+             margin_db(tune, rest, s.from, s.to), margin_db(tune, rest, s.from, s.to, low, high)});
+    }
+    for (int c = 0; c < kChannels; ++c) {
+        const bool carries = std::any_of(parts.begin(), parts.end(),
+                                         [c](const Section& s) { return (s.tune >> c & 1u) != 0; });
+        if (carries && breathes(take.channels[c].program))
+            level.lines.push_back({c, longest_line(take, parts, c, kRest)});
+    }
+    level.consecutives = consecutives(take);
+    return true;
+}
 
 bool is_chime(const fs::path& midi) {
     return midi.stem() == kChime;
@@ -72,6 +134,7 @@ bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wa
             use.expressions.size() <= kHandful)
             level.flat.push_back(c + 1);
     }
+    if (!is_chime(midi) && !measure_tune(midi, soundfont, take, level)) return false;
     if (!wav_dir.empty()) {
         fs::create_directories(wav_dir);
         write_wav(wav_dir / (level.name + ".wav"), take, from, to);
@@ -103,7 +166,46 @@ std::string why_out(const Level& l, double centre) {
     if (!chime && l.seam.turn_ratio > kSeamTurn) why += " click";
     if (chime && l.tail_db > kChimeTail) why += " rings-on";
     for (int c : l.flat) why += " flat-ch" + std::to_string(c);
+    for (const Margin& m : l.margins) {
+        if (m.k_db < kTuneMargin || m.band_db < kTuneMargin) {
+            why += " buried";
+            break;
+        }
+    }
+    if (!l.disagree.empty()) why += " fonts-disagree";
+    for (const Line& line : l.lines) {
+        if (line.seconds > kLongestLine) why += " no-breath-ch" + std::to_string(line.channel + 1);
+    }
+    if (!l.consecutives.empty()) why += " consecutives";
     return why;
+}
+
+std::string channels(unsigned mask) {
+    std::string out;
+    for (int c = 0; c < kChannels; ++c) {
+        if ((mask >> c & 1u) != 0) out += (out.empty() ? "ch" : "+") + std::to_string(c + 1);
+    }
+    return out;
+}
+
+// Each section's tune margin, the longest lines and any consecutives of one piece.
+void print_tune(const Level& l) {
+    for (std::size_t k = 0; k < l.margins.size(); ++k) {
+        const Margin& m = l.margins[k];
+        const bool agree = std::find(l.disagree.begin(), l.disagree.end(), k) == l.disagree.end();
+        std::printf(
+            "  %-10s %5.1f-%5.1f s %-8s tune over the rest %+6.1f dB K, %+6.1f dB in band%s\n",
+            l.name.c_str(), m.from_s, m.to_s, channels(m.section.tune).c_str(), m.k_db, m.band_db,
+            agree ? "" : "  (the SoundFonts disagree)");
+    }
+    for (const Line& line : l.lines) {
+        std::printf("  %-10s ch%-2d longest line without a rest %.1f s\n", l.name.c_str(),
+                    line.channel + 1, line.seconds);
+    }
+    for (const Consecutive& c : l.consecutives) {
+        std::printf("  %-10s consecutive %s between ch%d and ch%d at %.1f s\n", l.name.c_str(),
+                    c.interval == 7 ? "fifths" : "octaves", c.upper + 1, c.lower + 1, c.seconds);
+    }
 }
 
 // Prints the table of one SoundFont; returns the number of pieces outside the bounds.
@@ -128,6 +230,7 @@ int report(const fs::path& soundfont, const std::vector<Level>& levels) {
         std::printf("%s\n", why.empty() ? "" : ("  OUT:" + why).c_str());
         if (!why.empty()) ++faults;
     }
+    for (const auto& l : levels) print_tune(l);
     std::printf(
         "median of the loops %.2f dB; bounds ±%.1f dB (%s ±%.1f dB), peaks <= %.1f dBFS, "
         "mono loss <= %.1f dB, join dip >= %.0f dB, turn <= %.1f, chime <= %.0f dBFS at %.0f s\n\n",
@@ -144,7 +247,7 @@ bool print_tracks(const fs::path& midi, const fs::path& soundfont) {
     for (int c = 0; c < kChannels; ++c) {
         if (all.channels[c].notes == 0) continue;
         Take alone;
-        if (!render_loop(midi, soundfont, Solo{c}, alone)) return false;
+        if (!render_loop(midi, soundfont, Solo::only(c), alone)) return false;
         const ChannelUse& use = all.channels[c];
         std::printf(
             "  %-10s ch%-2d prog %3d %7.2f dB  in the mix %6.2f dB  mono %5.2f dB  %2zu velocities "
@@ -154,6 +257,21 @@ bool print_tracks(const fs::path& midi, const fs::path& soundfont) {
             use.velocities.size(), use.expressions.size());
     }
     return true;
+}
+
+// Notes the sections whose tune margin two SoundFonts put more than the bound apart.
+void mark_disagreements(std::vector<std::vector<Level>>& tables) {
+    for (std::size_t p = 0; !tables.empty() && p < tables[0].size(); ++p) {
+        for (std::size_t f = 1; f < tables.size(); ++f) {
+            Level& a = tables[0][p];
+            Level& b = tables[f][p];
+            for (std::size_t k = 0; k < a.margins.size() && k < b.margins.size(); ++k) {
+                if (std::fabs(a.margins[k].k_db - b.margins[k].k_db) <= kFontsAgree) continue;
+                a.disagree.push_back(k);
+                b.disagree.push_back(k);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -196,9 +314,9 @@ int main(int argc, char** argv) {
             "without a SoundFont, those of /usr/share/sounds/sf2 the game may use\n");
         return 2;
     }
-    int faults = 0;
+    std::vector<std::vector<Level>> tables;
     for (const auto& font : fonts) {
-        std::vector<Level> levels;
+        std::vector<Level>& levels = tables.emplace_back();
         for (const auto& path : pieces) {
             Level level;
             level.name = path.stem().string();
@@ -210,7 +328,9 @@ int main(int argc, char** argv) {
             }
             levels.push_back(level);
         }
-        faults += report(font, levels);
     }
+    mark_disagreements(tables);
+    int faults = 0;
+    for (std::size_t f = 0; f < fonts.size(); ++f) faults += report(fonts[f], tables[f]);
     return check && faults > 0 ? 1 : 0;
 }

@@ -37,6 +37,73 @@ std::vector<float> turns(const Take& take, std::size_t from, std::size_t to) {
     return out;
 }
 
+// One second-order section of a filter (normalised so that a0 = 1), with its state.
+struct Biquad {
+    double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+
+    double operator()(double x) {
+        const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = y;
+        return y;
+    }
+    static Biquad make(double b0, double b1, double b2, double a0, double a1, double a2) {
+        return Biquad{b0 / a0, b1 / a0, b2 / a0, a1 / a0, a2 / a0};
+    }
+};
+
+constexpr double kPi = 3.14159265358979323846;
+
+Biquad high_pass(double hz, double q) {
+    const double w = 2 * kPi * hz / kRate, c = std::cos(w), alpha = std::sin(w) / (2 * q);
+    return Biquad::make((1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + alpha, -2 * c, 1 - alpha);
+}
+
+Biquad low_pass(double hz, double q) {
+    const double w = 2 * kPi * hz / kRate, c = std::cos(w), alpha = std::sin(w) / (2 * q);
+    return Biquad::make((1 - c) / 2, 1 - c, (1 - c) / 2, 1 + alpha, -2 * c, 1 - alpha);
+}
+
+// The K-weighting of loudness measurement: a shelf of +4 dB above 1.7 kHz, and a high
+// pass at 38 Hz.
+std::vector<Biquad> k_weighting() {
+    const double gain = std::pow(10, 3.999843853973347 / 40), q = 0.7071752369554196;
+    const double w = 2 * kPi * 1681.974450955533 / kRate, c = std::cos(w);
+    const double alpha = std::sin(w) / (2 * q), root = 2 * std::sqrt(gain) * alpha;
+    const double a = gain;
+    return {Biquad::make(a * ((a + 1) + (a - 1) * c + root), -2 * a * ((a - 1) + (a + 1) * c),
+                         a * ((a + 1) + (a - 1) * c - root), (a + 1) - (a - 1) * c + root,
+                         2 * ((a - 1) - (a + 1) * c), (a + 1) - (a - 1) * c - root),
+            high_pass(38.13547087602444, 0.5003270373238773)};
+}
+
+// The power of each 50 ms window of frames [from, to), filtered; the filter starts half
+// a second early so that it has settled.
+std::vector<double> filtered_windows(const Take& take, std::size_t from, std::size_t to,
+                                     const std::vector<Biquad>& filter) {
+    std::vector<Biquad> left = filter, right = filter;
+    const std::size_t start = from > kAround ? from - kAround : 0;
+    std::vector<double> windows;
+    double sum = 0;
+    for (std::size_t i = start; i < to; ++i) {
+        double l = take.left[i], r = take.right[i];
+        for (std::size_t k = 0; k < filter.size(); ++k) {
+            l = left[k](l);
+            r = right[k](r);
+        }
+        if (i < from) continue;
+        sum += l * l + r * r;
+        if ((i - from + 1) % kWindow == 0) {
+            windows.push_back(sum / (2.0 * kWindow));
+            sum = 0;
+        }
+    }
+    return windows;
+}
+
 }  // namespace
 
 double decibels(double amplitude) {
@@ -83,6 +150,28 @@ double share_db(const Take& track, const Take& mix) {
         all += power(mix, w, w + kWindow);
     }
     return mine > 0 && all > 0 ? 10 * std::log10(mine / all) : -INFINITY;
+}
+
+double margin_db(const Take& tune, const Take& rest, std::size_t from, std::size_t to,
+                 double low_hz, double high_hz) {
+    to = std::min({to, tune.frames(), rest.frames()});
+    std::vector<Biquad> filter = k_weighting();
+    if (low_hz < high_hz) {
+        filter = {high_pass(low_hz, 0.7071), high_pass(low_hz, 0.7071), low_pass(high_hz, 0.7071),
+                  low_pass(high_hz, 0.7071)};
+    }
+    const std::vector<double> mine = filtered_windows(tune, from, to, filter);
+    const std::vector<double> others = filtered_windows(rest, from, to, filter);
+    if (mine.empty()) return -INFINITY;
+    const double loudest = *std::max_element(mine.begin(), mine.end());
+    double m = 0, o = 0;
+    for (std::size_t k = 0; k < mine.size() && k < others.size(); ++k) {
+        if (mine[k] < loudest / 100) continue;
+        m += mine[k];
+        o += others[k];
+    }
+    if (m <= 0) return -INFINITY;
+    return o > 0 ? 10 * std::log10(m / o) : INFINITY;
 }
 
 Seam measure_seam(const Take& take) {

@@ -26,6 +26,14 @@ double mono_loss_db(const Take& take, std::size_t from, std::size_t to);
 // melody well under 0 dB is covered; a doubling far below is not heard at all.
 double share_db(const Take& track, const Take& mix);
 
+// How far the tune stands above the rest of the music during frames [from, to), in dB:
+// the power of the two takes compared over the 50 ms windows where the tune sounds (within
+// 20 dB of its loudest there). Both are K-weighted, as loudness is measured, or, when
+// `low_hz` < `high_hz`, passed through that band alone, so that what lies outside the
+// tune's own register (a bass, a cymbal) does not decide it.
+double margin_db(const Take& tune, const Take& rest, std::size_t from, std::size_t to,
+                 double low_hz = 0, double high_hz = 0);
+
 // The join of a loop's end with its start.
 struct Seam {
     // The quietest 50 ms within half a second either side of the join, in dB against the

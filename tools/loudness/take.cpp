@@ -58,15 +58,23 @@ struct Listener {
         const int channel = fluid_midi_event_get_channel(event);
         if (channel >= 0 && channel < kChannels) {
             ChannelUse& use = self->take->channels[channel];
-            const bool note_on = type == 0x90 && fluid_midi_event_get_velocity(event) > 0;
-            if (note_on) {
+            const std::size_t now = self->take->frames();
+            const bool note = type == 0x90 || type == 0x80;
+            const int velocity = type == 0x90 ? fluid_midi_event_get_velocity(event) : 0;
+            if (note) use.events.push_back({now, fluid_midi_event_get_key(event), velocity});
+            if (velocity > 0) {
                 ++use.notes;
-                use.velocities.insert(fluid_midi_event_get_velocity(event));
+                use.velocities.insert(velocity);
                 if (!self->solo.plays(channel)) return FLUID_OK;
             }
             if (type == 0xC0) use.program = fluid_midi_event_get_program(event);
-            if (type == 0xB0 && fluid_midi_event_get_control(event) == 11)
-                use.expressions.insert(fluid_midi_event_get_value(event));
+            if (type == 0xB0) {
+                const int control = fluid_midi_event_get_control(event);
+                const int value = fluid_midi_event_get_value(event);
+                if (control == 11) use.expressions.insert(value);
+                if (control == kTuneMark || control == kVoiceMark)
+                    use.marks.push_back({now, control, value});
+            }
         }
         return fluid_synth_handle_midi_event(self->synth, event);
     }

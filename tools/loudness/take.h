@@ -14,13 +14,33 @@ constexpr int kRate = 44100;
 constexpr int kChannels = 16;
 constexpr int kDrumChannel = 9;  // MIDI channel 10
 
-// What one channel played: its instrument, the velocities of its notes and the values its
-// expression controller took.
+// A note beginning (velocity > 0) or ending (velocity 0), at a frame of the take.
+struct NoteEvent {
+    std::size_t frame = 0;
+    int key = 0;
+    int velocity = 0;
+};
+
+// A score's own mark, sent as a general-purpose controller the synthesizer ignores:
+// controller 16 non-zero from where a channel carries the tune, 0 where it hands it on
+// (every mark starts a new section); controller 17 non-zero names a voice of a chorale.
+constexpr int kTuneMark = 16;
+constexpr int kVoiceMark = 17;
+struct Mark {
+    std::size_t frame = 0;
+    int control = 0;
+    int value = 0;
+};
+
+// What one channel played: its instrument, the velocities of its notes, the values its
+// expression controller took, and when each note began and ended.
 struct ChannelUse {
     int program = -1;
     long notes = 0;
     std::set<int> velocities;
     std::set<int> expressions;
+    std::vector<NoteEvent> events;
+    std::vector<Mark> marks;
 };
 
 struct Take {
@@ -31,10 +51,12 @@ struct Take {
     std::size_t frames() const { return left.size(); }
 };
 
-// Which channels sound: all, or one alone (the others' notes are dropped).
+// Which channels sound (the others' notes are dropped): bit c for channel c (0-based).
 struct Solo {
-    int channel = -1;  // 0-based; -1 for all
-    bool plays(int c) const { return channel < 0 || channel == c; }
+    unsigned channels = 0xFFFF;
+    static Solo only(int c) { return Solo{1u << c}; }
+    Solo others() const { return Solo{~channels & 0xFFFFu}; }
+    bool plays(int c) const { return (channels >> c & 1u) != 0; }
 };
 
 // Plays the piece twice, back to back, as the game's loop watcher restarts it.
