@@ -22,6 +22,7 @@ EM_JS(void, hz_set_phase, (const char* phase), { Module.face.setPhase(UTF8ToStri
 EM_JS(void, hz_set_visible, (int control, int on), { Module.face.setVisible(control, !!on); });
 EM_JS(void, hz_set_enabled, (int control, int on), { Module.face.setEnabled(control, !!on); });
 EM_JS(void, hz_set_message, (const char* text), { Module.face.setMessage(UTF8ToString(text)); });
+EM_JS(void, hz_message_partial, (), { Module.face.messagePartial(); });
 EM_JS(void, hz_hide_text, (int hidden), { Module.face.hideText(!!hidden); });
 EM_JS(void, hz_copy_text, (const char* text), { Module.face.copyText(UTF8ToString(text)); });
 EM_JS(void, hz_show_face, (const unsigned char* rgba, int w, int h), {
@@ -52,7 +53,10 @@ EM_JS(void, hz_open_file_dialog, (int save, const char* title, const char* names
 EM_JS(void, hz_open_message_box, (const char* text, const char* detail), {
     Module.face.dialogs.message(UTF8ToString(text), UTF8ToString(detail));
 });
-EM_JS(void, hz_close_dialogs, (), { Module.face.dialogs.closeAll(); });
+EM_JS(void, hz_close_dialogs, (), {
+    Module.face.dialogs.closeAll();
+    Module.face.screens.closeScreens();
+});
 EM_ASYNC_JS(int, hz_decode_picture, (const char* url), {
     return await Module.face.pictures.decode(UTF8ToString(url));
 });
@@ -142,6 +146,10 @@ void set_enabled(int control, bool enabled) {
 
 void set_message(const std::string& text) {
     hz_set_message(text.c_str());
+}
+
+void message_partial() {
+    hz_message_partial();
 }
 
 void hide_text(bool hidden) {

@@ -29,6 +29,8 @@ void set_phase(const char* phase);
 void set_visible(int control, bool visible);
 void set_enabled(int control, bool enabled);
 void set_message(const std::string& text);
+// The line just set is a part of one still appearing letter by letter.
+void message_partial();
 void hide_text(bool hidden);
 void copy_text(const std::string& text);
 void show_face(const std::uint8_t* rgba, int width, int height);

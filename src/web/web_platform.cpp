@@ -39,6 +39,11 @@ void WebPlatform::set_message(const std::string& text) {
     page::set_message(text);
 }
 
+void WebPlatform::reveal_message(const std::string& text, std::size_t shown) {
+    set_message(text.substr(0, shown));
+    if (shown < text.size()) page::message_partial();
+}
+
 void WebPlatform::hide_text(bool hidden) {
     page::hide_text(hidden);
 }

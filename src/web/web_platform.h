@@ -53,6 +53,7 @@ class WebPlatform : public Platform {
     void set_visible(Control control, bool visible) override;
     void set_enabled(Control control, bool enabled) override;
     void set_message(const std::string& text) override;
+    void reveal_message(const std::string& text, std::size_t shown) override;
     void hide_text(bool hidden) override;
     void copy_text(const std::string& text) override;
     void tell(const std::string& text) override;

@@ -110,6 +110,9 @@ export class Face {
   }
 
   setMessage(text) {
+    // Each line set is told once it waits whole, even the same words again (looked at twice).
+    this.lineText = lineBreaks(text);
+    this.unspoken = true;
     const shown = messageText(text);
     this.labmain.classList.toggle('english', isEnglish(shown));
     if (this.labmain.textContent !== shown) {
@@ -117,14 +120,19 @@ export class Face {
     }
   }
 
-  // Each line that waits for the reader goes once to the live region, whole (letter by
-  // letter it is told when it is complete), for a screen reader.
+  // Letter by letter, the line set is only a part of it, not told until it is whole.
+  messagePartial() {
+    this.unspoken = false;
+  }
+
+  // Each line that waits for the reader goes once to the live region, whole, in the game's
+  // words (not the dash as it is drawn), for a screen reader.
   speak() {
-    const text = lineBreaks(this.labmain.textContent);
-    if (text === '' || text === this.lastSpoken) return;
-    this.lastSpoken = text;
+    if (!this.unspoken) return;
+    this.unspoken = false;
+    if (this.lineText === '') return;
     const line = this.document.createElement('p');
-    line.textContent = text;
+    line.textContent = this.lineText;
     this.spoken.append(line);
     while (this.spoken.childElementCount > 20) this.spoken.firstElementChild.remove();
   }

@@ -296,8 +296,13 @@ export class Screens {
     this.chosen = -1;
   }
 
-  closeAll() {
+  // The slot screen and the settings, once the game is done with them.
+  closeScreens() {
     for (const box of [this.slotBox, this.settingsBox]) if (box.open) box.close();
+  }
+
+  closeAll() {
+    this.closeScreens();
     this.closeMenu(false);
   }
 }
