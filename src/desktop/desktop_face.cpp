@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "desktop/main_window.h"
 #include "desktop/qt_platform.h"
@@ -40,6 +41,14 @@ int DesktopFace::window_size() const {
 
 void DesktopFace::set_window_size(int percent) {
     window_.set_window_size(percent);
+}
+
+// Measured against the screen's room for windows (without the panels).
+int DesktopFace::first_window_size() const {
+    const QScreen* s = window_.screen();
+    if (s == nullptr) return Face::first_window_size();
+    const QRect room = s->availableGeometry();
+    return hazama::first_window_size(room.width(), room.height());
 }
 
 bool DesktopFace::history_both() const {

@@ -19,6 +19,7 @@ class DesktopFace : public Face {
     void set_fullscreen(bool on) override;
     int window_size() const override;
     void set_window_size(int percent) override;
+    int first_window_size() const override;
     bool history_both() const override;
     void set_history_both(bool both) override;
     void set_language(Language language) override;

@@ -54,20 +54,27 @@ void MainWindow::set_window_size(int percent) {
     if (!fullscreen_) apply_window_size();
 }
 
+// The window keeps its centre through a change of size: the centre the player left it at,
+// even when a larger size had to be moved back inside the screen meanwhile. Its place is its
+// frame's (what move() sets and the player sees), so the title bar is counted once.
 void MainWindow::apply_window_size() {
     const Fit windowed{window_size_ / 100.0, QPoint()};
     const QSize size = windowed.map(QRect(QPoint(), kClientSize)).size();
-    QRect placed(pos(), size);
-    placed.moveCenter(geometry().center());
+    const QRect frame = frameGeometry();
+    if (frame.center() != placed_centre_) centre_ = frame.center();
+    QRect placed(frame.topLeft(), size + (frame.size() - this->size()));
+    placed.moveCenter(centre_);
     // Kept on the screen when it grows past an edge.
     if (QScreen* s = screen()) {
         const QRect room = s->availableGeometry();
         placed.moveLeft(
-            std::max(room.left(), std::min(placed.left(), room.right() - size.width())));
-        placed.moveTop(std::max(room.top(), std::min(placed.top(), room.bottom() - size.height())));
+            std::max(room.left(), std::min(placed.left(), room.right() + 1 - placed.width())));
+        placed.moveTop(
+            std::max(room.top(), std::min(placed.top(), room.bottom() + 1 - placed.height())));
     }
     setFixedSize(size);
     move(placed.topLeft());
+    placed_centre_ = placed.center();
     apply_fit(windowed);
 }
 
@@ -91,31 +98,8 @@ void MainWindow::apply_fit(const Fit& fit) {
         scaled_frame_ = source.scaled(frame_.size() * fit.factor, Qt::IgnoreAspectRatio,
                                       Qt::SmoothTransformation);
     }
+    scale_open_dialogs();
     update();
-}
-
-// A dialog is drawn at the factor the window is, so that it reads beside the game as it
-// does beside the window of the design's size; it opens centred on the window. A dialog of
-// fixed size (the chooser) is scaled whole, the others by their text, and grow with it.
-void MainWindow::scale_dialog(QWidget* dialog) const {
-    Fit fit;
-    fit.factor = this->fit().factor;
-    if (fit.factor <= 1.0) return;
-    const auto scale_font = [&fit](QWidget* w) { w->setFont(fit.font(w->font())); };
-    scale_font(dialog);
-    const bool fixed = dialog->minimumSize() == dialog->maximumSize();
-    for (QWidget* child : dialog->findChildren<QWidget*>()) {
-        if (child->testAttribute(Qt::WA_SetFont) && !child->isWindow()) scale_font(child);
-        if (fixed && child->parentWidget() == dialog)
-            child->setGeometry(fit.map(child->geometry()));
-    }
-    if (fixed) {
-        dialog->setFixedSize(fit.map(dialog->rect()).size());
-    } else if (dialog->testAttribute(Qt::WA_Resized)) {
-        // A size of its own (the file dialog's) grows too; one from the layout follows the
-        // fonts by itself.
-        dialog->resize(fit.map(dialog->rect()).size().boundedTo(size()));
-    }
 }
 
 }  // namespace hazama

@@ -65,6 +65,10 @@ void HistoryPanel::set_languages(bool english, bool both) {
     scroll_to_end();
 }
 
+QFont HistoryPanel::words_font() const {
+    return english_ ? english_message_font(font()) : font();
+}
+
 HistoryPanel::Block HistoryPanel::english_block(const std::string& japanese) const {
     Block block;
     block.english = true;
@@ -172,8 +176,11 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
     p.scale(factor_, factor_);
     const QFontMetrics metrics(font());
     const int ascent = metrics.ascent() + 1;
+    const QFont words = words_font();
+    const QFontMetrics words_metrics(words);
     if (blocks_.empty()) {
         // Opened before any line (right after a load): say so rather than show nothing.
+        p.setFont(words);
         p.setPen(kDivider);
         p.drawText(QRect(0, 0, kSceneWidth, kStripTop), Qt::AlignCenter,
                    ui("履歴はまだありません"));
@@ -188,10 +195,12 @@ void HistoryPanel::paintEvent(QPaintEvent*) {
             const int mid = y + b.height / 2;
             p.drawLine(kMargin, mid, kSceneWidth - kMargin, mid);
             const QString load = ui(" ロード ");
-            const int w = metrics.horizontalAdvance(load);
+            const int w = words_metrics.horizontalAdvance(load);
             const QRect label((kSceneWidth - w) / 2, y, w, b.height);
             p.fillRect(label, kBackground);
+            p.setFont(words);
             p.drawText(label, Qt::AlignCenter, load);
+            p.setFont(font());
             continue;
         }
         if (b.english) {

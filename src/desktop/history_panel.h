@@ -35,6 +35,9 @@ class HistoryPanel : public QWidget {
     void scroll_to_start() { scroll_to(0); }
     void scroll_to_end() { scroll_to(bottom()); }
     int line_height() const;
+    // The face of the panel's own words (the empty history, the load's divider): the
+    // English lines' face in English, the gothic in Japanese.
+    QFont words_font() const;
     int page() const;
     int scroll_top() const { return top_; }
     bool at_end() const { return top_ >= bottom(); }

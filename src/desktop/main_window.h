@@ -103,7 +103,8 @@ class MainWindow : public QWidget {
     // the client area drawn at that factor, as fullscreen draws it.
     void set_window_size(int percent);
     int window_size() const { return window_size_; }
-    // A dialog opened over the window is drawn at the window's factor.
+    // A dialog opened over the window is drawn at the window's factor (dialog_scaling.cpp),
+    // and follows it while it is open.
     void scale_dialog(QWidget* dialog) const;
 
     // ---- the language (window_language.cpp) ----
@@ -139,6 +140,7 @@ class MainWindow : public QWidget {
     QPushButton* small_button(Control control, const char* name, FormHandler handler);
     QLabel* reading_mark(const char* name, const char* text, const StageRect& place);
     void apply_fit(const Fit& fit);
+    void scale_open_dialogs() const;
     // The fixed window at the chosen size, its centre kept where it was.
     void apply_window_size();
     // Whether a control of the strip under the scene is hidden with the text.
@@ -156,6 +158,8 @@ class MainWindow : public QWidget {
     bool fullscreen_ = false;
     bool icon_set_ = false;  // set after the first paint
     QPoint windowed_at_;     // where the window was before fullscreen
+    QPoint centre_;          // where the player left the window's centre
+    QPoint placed_centre_;   // where a change of size last put it
     int window_size_ = 100;  // percent, when not fullscreen
     bool text_hidden_ = false;
     Language language_ = Language::ja;

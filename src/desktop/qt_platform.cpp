@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "desktop/app_setup.h"
+#include "desktop/file_dialog_words.h"
 #include "desktop/go_position.h"
 #include "desktop/main_window.h"
 #include "desktop/ui_text.h"
@@ -196,6 +197,7 @@ std::optional<std::string> QtPlatform::ask_file(const FileRequest& request) {
     QFileDialog dialog(&window_, QString::fromStdString(request.title), folder,
                        qt_filter(request.filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    use_game_words(dialog);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Any name may be typed, as in the open dialog of the game: a missing file is refused
     // by the load itself.

@@ -187,6 +187,12 @@ class MainForm {
 
     // ---- opening and ending ----
     void opening();
+    // Whether the opening runs now, and whether it may be cut short: the read record says it
+    // was watched through before. A seen opening ends at once at its last frame when asked
+    // (a click), or once Ctrl is held.
+    bool in_opening() const { return opening_ != Opening::none; }
+    bool opening_skippable() const { return opening_ == Opening::seen; }
+    void skip_opening();
     void staffset(int num, std::string_view word, int x, int y);
     void lastscr();
     void lastest();
@@ -339,6 +345,13 @@ class MainForm {
     // Visibility, enabled state and planes as the window is created: the title screen.
     void set_up_title();
     enum class Busy : std::uint8_t { idle, line, timed };
+    enum class Opening : std::uint8_t { none, first, seen };
+    // What the read record holds for an opening watched through (no line reads so).
+    static constexpr const char* kOpeningWatched = "\x1b opening watched through";
+    // Whether a seen opening is being cut short; then its animations draw nothing more.
+    bool opening_cut_short();
+    // The opening's last frame and credits, as a viewing to the end leaves them.
+    void opening_end(const Plane& panorama);
 
     void throw_if_closing();
     // A line of the story as the message line shows it: in the language in force, or in
@@ -363,6 +376,8 @@ class MainForm {
     Reading reading_;
     StoryClock clock_;
     Busy busy_ = Busy::idle;
+    Opening opening_ = Opening::none;
+    bool opening_cut_ = false;
     CommandLog log_;
     int messages_shown_ = 0;
     std::uint64_t lines_shown_ = kNoLines;

@@ -119,6 +119,7 @@ void MainForm::animate(int duration, int frame_count, const AnimationStyle& styl
     // the middle of the frame that first draws into it.
     for (Plane& plane : picmain) plane.pixels.own();
     for (;;) {
+        if (opening_cut_short()) return;
         const std::int64_t elapsed = static_cast<std::uint32_t>(clock_now() - t0);
         if (elapsed >= span) break;
         const int value = static_cast<int>(elapsed * frame_count / span);

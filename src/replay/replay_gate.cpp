@@ -2,6 +2,7 @@
 #include "replay/replay_gate.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace hazama {
 
@@ -168,10 +169,16 @@ bool ReplayGate::load_picture(const std::string& path, Plane& into, std::string&
 void ReplayGate::prefetch(std::vector<std::string> paths) {
     prefetch_.reset();
     if (paths.empty()) return;
-    prefetch_ = std::make_unique<PicturePrefetch>(
-        std::move(paths), [this](const std::string& path, Plane& into, std::string& error) {
-            return live_.load_picture(path, into, error);
-        });
+    // Where no thread can be had (the browser's build has none), the replay decodes each
+    // picture itself as it comes, as without a list.
+    try {
+        prefetch_ = std::make_unique<PicturePrefetch>(
+            std::move(paths), [this](const std::string& path, Plane& into, std::string& error) {
+                return live_.load_picture(path, into, error);
+            });
+    } catch (const std::system_error&) {
+        prefetch_.reset();
+    }
 }
 
 MediaDevice& ReplayGate::media() {

@@ -52,7 +52,7 @@ void MainForm::g00() {
     fade(1000, 1);
     message("飛沫「いってきまーす。」");
     face(0);
-    message("父はもう会社。パンを牛乳で流し込んで、家を出る。");
+    message("父はもう会社。流し込んだパンが、まだ喉のあたりにある。");
 
     // Location 1's arrival gives the player the first command.
     game = 1;

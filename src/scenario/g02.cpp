@@ -23,7 +23,7 @@ void MainForm::g02() {
             message("ここには話す相手がいない。");
             break;
         case 3:
-            message("通学路は工事中らしい。当分は通れそうにない。");
+            message("工事の柵が、道をふさいでいる。当分は通れそうにない。");
             break;
     }
     com();

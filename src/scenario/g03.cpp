@@ -47,10 +47,10 @@ void MainForm::g03() {
                 rumour_of_the_house();
             } else if (game == 8) {
                 face("k01_sib2");
-                message("飛沫「『もう、そう決めてる』か。」");
+                message("飛沫「あ、名前、聞くの忘れた。」");
                 message(
-                    "飛沫「同い年なのにな。\r\n"
-                    "　　　私の作文、まだ題名しか書いてないや。」");
+                    "飛沫「まあ、いっか。\r\n"
+                    "　　　明日も、この道通るんだし。」");
                 face(0);
                 game = 9;
             } else if (game == 25) {

@@ -8,16 +8,16 @@ void MainForm::hasumi_after_club() {
     picture(1, "h04_siee.jpg");
     fade(1000, 0);
     face("k01_sib3");
-    message("飛沫「うわ、もうこんな時間。」");
+    message("飛沫「あ、もう街灯がついてる。」");
     message("飛沫「どうりでお腹が空くわけだ。」");
     music("up_mode2");
     face("k02_has0");
-    message("蓮美「あれ、飛沫？　こんなとこで何してんの？」");
+    message("蓮美「また飛沫だ。またこの家の前？」");
     figure_on_road("c02_hasu.jpg", 2);
     fade(1000, 0);
     face("k01_sib3");
     message(
-        "飛沫「蓮美！　あのね……うん、もう言っちゃう。\r\n"
+        "飛沫「蓮美！　あのね……やっぱり、言っちゃう。\r\n"
         "　　　私、この家に遊びに来てたの。」");
     message("飛沫「蓮美は？　部活の帰り？」");
     face(0);

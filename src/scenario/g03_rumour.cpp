@@ -70,7 +70,7 @@ void MainForm::rumour_of_the_house() {
         "飛沫「うっ。問題集、まだ三ページ目。\r\n"
         "　　　開くと、余白に顔描いちゃうんだもん。」");
     message("飛沫「志望校だって、制服で選んだようなもんだし。」");
-    message("飛沫「将来の夢の作文なんか、まだ白紙だよ。」");
+    message("飛沫「将来の夢の作文なんか、まだ題名だけだよ。」");
     face(0);
     message(
         "蓮美「あたしなんか、夢の欄に\r\n"
@@ -90,7 +90,7 @@ void MainForm::rumour_of_the_house() {
     face(0);
     message("蓮美「描いてよ。ハヤトくんが笑うとこ、見たい。」");
     message(
-        "蓮美「じゃ、あたしは帰って勉強するから。\r\n"
+        "蓮美「ねえ、帰ろってば。聞いてる？　先行くよ。\r\n"
         "　　　また明日ね、飛沫！」");
     face("k01_sib0");
     message("飛沫「うん、また明日。」");
@@ -104,8 +104,8 @@ void MainForm::rumour_of_the_house() {
         "飛沫「消しゴムかけすぎて、あそこだけ\r\n"
         "　　　紙が毛羽立っちゃってるし。」");
     message(
-        "飛沫「問題集は三ページ目のままだし、\r\n"
-        "　　　ハヤトは笑わないし。」");
+        "飛沫「ペンを新しくしたって、\r\n"
+        "　　　ハヤトが笑ってくれるとは限らないし。」");
     music("mind");
     platform().set_message("");
     // The shadow again, slower this time: she is sure now.
@@ -114,7 +114,7 @@ void MainForm::rumour_of_the_house() {
     picture(1, "h04_s-ie.jpg");
     fade(3000, 0);
     face("k01_sib3");
-    message("飛沫「やっぱり。誰か、いる。」");
+    message("飛沫「あ、この音。やっぱり、誰かいる。」");
     face(0);
     game = 5;
 }

@@ -55,7 +55,7 @@ void MainForm::g04() {
             } else if (game == 27) {
                 quarrel_and_run();
             } else if (game == 29) {
-                message("飛沫の母「……おかえり。ごはん、冷めちゃったわよ。」");
+                message("飛沫の母「……おかえり。夕ごはん、できてるわよ。」");
                 face("k01_sib2");
                 message("飛沫「ただいま。」");
                 face("k01_sib0");
@@ -86,9 +86,9 @@ void MainForm::g04() {
             } else if (game == 30) {
                 message("飛沫の母「夜食、あとで持っていくから。頑張んなさい。」");
             } else if (game == 37) {
-                message("飛沫の母「こんな遅くまで、どこに行ってたの？」");
+                message("飛沫の母「おかえり。こんな遅くまで、どこ行ってたの？」");
                 face("k01_sib0");
-                message("飛沫「ただいま。友だちの家で、勉強してたの。」");
+                message("飛沫「ごめん。友だちの家で、勉強してたの。」");
                 face(0);
                 message("飛沫の母「……。」");
                 message("飛沫の母「そう。次からは、電話くらいしなさい。」");

@@ -18,14 +18,14 @@ void MainForm::the_fathers_figurine() {
     message("飛沫「これって……。」");
     face(0);
     message(
-        "幼稚園に出かけるとき、\r\n"
-        "毎朝、頭をなでていったいのししだった。");
+        "幼稚園に行く前、毎朝、\r\n"
+        "この頭をなでていた。");
     message(
         "ちょこんと彫られた丸い目が、\r\n"
         "あの人のうさぎや竜の目と、そっくりだ。");
     face("k01_sib1");
-    message("飛沫「これ、あの人のお父さんが彫ったんだ。」");
-    message("飛沫「私が小さい頃から、うちにいたんだね。」");
+    message("飛沫「頭のとこだけ、つるつるになってる。」");
+    message("飛沫「あの建物も、この人と建てたんだよね。」");
     face("k01_sib3");
     message("飛沫「お母さん、懐中電灯ある？」");
     face(0);
@@ -43,7 +43,7 @@ void MainForm::the_fathers_figurine() {
     picture(1, "i11_lo01.jpg");
     reverse();
     fade(1000, 0);
-    message("すぐ戻る、とだけ母に言って、夜の道に出た。");
+    message("懐中電灯はいらない。月が明るすぎて、星がまばらだ。");
     picture(1, "i11_lo02.jpg");
     reverse();
     fade(1000, 0);

@@ -12,17 +12,17 @@ void MainForm::what_became_of_that_family() {
     message(
         "飛沫の母「たばこ屋さんの先の、木のお家でしょう？\r\n"
         "　　　　　ご主人が、自分で建てたっていう。」");
-    message("間違いない。私が通いつめていた、あの家だ。");
+    message("毎日、私が扉を引いていた、あの家だ。");
     message(
         "飛沫の母「干支の置物を彫る職人さんでね。\r\n"
         "　　　　　二年くらい前に、事故で。」");
     message(
         "飛沫の母「それで去年の春、奥さんが、\r\n"
-        "　　　　　息子さんをふたりとも連れて……。」");
+        "　　　　　息子さんを連れて……。」");
     message(
-        "飛沫の母「下の子は、学校にも行ってなかったって。\r\n"
-        "　　　　　あんたと同い年くらいの。」");
-    message("飛沫の母「お金のことで、奥さんが追いつめられて――」");
+        "飛沫の母「お金のことで、追いつめられてたって。\r\n"
+        "　　　　　その子、学校にも行ってなかったそうよ。」");
+    message("飛沫の母「ちょうど、あんたと同い年くらいの――飛沫？」");
     music(0);
     face("k01_sib4");
     message("飛沫「もういいっ！」");
@@ -33,10 +33,10 @@ void MainForm::what_became_of_that_family() {
     light = 1;
     picture(1, "h03_ied.jpg");
     fade(1000, 0);
-    message("かかとを踏んだままのスニーカーで、外へ出た。");
+    message("玄関にあった母のサンダルで、外へ出た。");
     picture(1, "i14_dash.jpg");
     fade(1000, 0);
-    message("足がもつれても、止まらなかった。");
+    message("サンダルが脱げかけても、止まらなかった。");
     message("いつもの三分の一もかからなかったと思う。");
 
     picture(1, "h04_s-dc.jpg");
@@ -44,7 +44,7 @@ void MainForm::what_became_of_that_family() {
     message(
         "玄関の扉に飛びついて、\r\n"
         "爪が白くなるまで引っぱった。");
-    message("指が痛くなっただけで、扉は動かなかった。");
+    message("指の関節が、きしむように痛んだだけだった。");
     face("k01_sib1");
     message("飛沫「なんで。ねえ、開いてよ！」");
     face(0);
@@ -57,7 +57,7 @@ void MainForm::what_became_of_that_family() {
     picture(1, "i14_gara.jpg");
     fade(1000, 0);
     message("窓の向こうは、あの人が木を彫っていた部屋だった。");
-    message("竜の並んでいた棚が、空っぽ。木くずひとつない。");
+    message("あの木の匂いが、しない。床には、木くずひとつない。");
     face("k01_sib2");
     message("飛沫「……。」");
     face(0);

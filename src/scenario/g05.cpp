@@ -33,7 +33,7 @@ void MainForm::g05() {
                 } else if (game <= 4 || game == 12 || game == 21) {
                     message(
                         "廊下のほうに何人かいるけど、特に話す用事はない。\r\n"
-                        "蓮美は部活か委員会に行っているみたいだ。");
+                        "蓮美の鞄は、もう机にない。");
                 } else {
                     message(kFewStudentsLeft);
                 }

@@ -31,7 +31,7 @@ void MainForm::g06() {
                 picture(1, "h04_s-dc.jpg");
                 fade(1000, 0);
                 face("k01_sib3");
-                message("飛沫「すみませーん。あれ、鳴らない？」");
+                message("飛沫「あれ、呼び鈴が鳴らない。すみませーん！」");
                 face(0);
                 message("扉に手をかけて、そっと横に引いてみた。");
                 picture(1, "h04_s-do.jpg");
@@ -98,7 +98,7 @@ void MainForm::g06() {
                 message("扉に手をかけて、横に引いた。動かない。");
                 face("k01_sib2");
                 message("飛沫「うそ。鍵なんて、一度もかかってなかったのに。」");
-                message("飛沫「毎日、この扉を開けて入ってたんだよ？」");
+                message("飛沫「ねえ、いるんでしょ？　開けてよ。」");
                 face(0);
                 message("呼び鈴を押すと、初めて家の奥で音が鳴った。返事はない。");
                 message("両手で引いても、扉はがたりとも鳴らなかった。");
@@ -112,8 +112,8 @@ void MainForm::g06() {
                 face("k01_sib2");
                 message("飛沫「マンガ、今日も持ってきたのにな。」");
                 message(
-                    "飛沫「あの建物も、見つからなかったし。\r\n"
-                    "　　　なんだか、知らない町に来たみたい。」");
+                    "飛沫「二十四ページ、全部描けたんだよ。\r\n"
+                    "　　　一枚目から、読んでほしかったな。」");
                 game = 47;
             } else if (game >= 41 && game <= 99) {
                 door_by_light(kClosedDoor);

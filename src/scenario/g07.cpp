@@ -18,7 +18,7 @@ void MainForm::g07() {
             break;
         case 3:
             if (game <= 7) {
-                message("しんとしている。床がきしまないよう、そっと歩く。");
+                message("廊下の板が、すり減って光っている。そっと歩く。");
             } else if (game <= 99) {
                 message("奥から、木を削るような音がかすかに聞こえる。");
             }

@@ -7,7 +7,7 @@ void MainForm::first_meeting() {
     fade(1000, 0);
     face("k01_sib3");
     music(0);
-    message("飛沫「……あ。」");
+    message("飛沫「誰か、いますか？」");
     face(0);
 
     boy_layered();
@@ -25,7 +25,7 @@ void MainForm::first_meeting() {
     message("飛沫「鍵も、開いてたし。」");
     message("飛沫「って、言い訳になってないよね。」");
     face("k01_sib3");
-    message("飛沫「……ごめんなさい。」");
+    message("飛沫「とにかく、ごめんなさい。」");
     face(0);
 
     message("少年「気にしないで。僕ひとりで住んでるから。」");
@@ -43,13 +43,13 @@ void MainForm::first_meeting() {
     message(
         "年は、私と同じくらいだろうか。\r\n"
         "色の白い、静かな顔。\r\n"
-        "少し伸びすぎた黒い髪が、光に透けている。");
+        "伸びすぎた前髪が、目にかかっている。");
     message("唇の端だけで、彼は笑っている。");
     message("目が細くなると、急に幼く見えた。");
-    message("指先には、白い木くずがいくつも。");
+    message("指先に、木くずがいくつもついている。");
     message(
-        "窓の光を背にして、輪郭だけが\r\n"
-        "白くにじんで見える。");
+        "彼は座卓の前に座り直して、\r\n"
+        "膝の上で、また木を持ち直した。");
     message(
         "怖くはない。\r\n"
         "家の前で嗅いだのと同じ、木の匂いがする。");
@@ -85,10 +85,10 @@ void MainForm::first_meeting() {
     message("少年「一年半前に、事故で亡くなったけど。」");
     face("k01_sib2");
     message("飛沫「あ、ごめん。」");
-    message("飛沫「嫌なこと、思い出させちゃったね。」");
+    message("飛沫「私、聞いてばっかりだね。」");
     face(0);
-    message("少年「いいんだ。もう、平気だから。」");
-    message("少年「今は、父さんの彫ったのを見て、覚えてる。」");
+    message("少年「いいよ。聞かれるの、嫌じゃない。」");
+    message("少年「今は、父さんの彫ったのを見ながら、真似してる。」");
     face("k01_sib0");
     message("飛沫「じゃあ、将来は木彫りの職人さんになるの？」");
     face(0);
@@ -102,7 +102,7 @@ void MainForm::first_meeting() {
     fade(1000, 0);
     message("窓の外に、星がひとつ光っていた。");
     face("k01_sib0");
-    message("飛沫「うそ、もう五時！？　帰って勉強しなきゃ。」");
+    message("飛沫「いけない、帰って勉強しなきゃ。」");
     face(0);
 
     room_with_the_boy();

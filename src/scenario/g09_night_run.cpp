@@ -12,7 +12,7 @@ void MainForm::night_run() {
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
-    message("部屋の棚が、彼の彫る竜で埋まりはじめている。");
+    message("西日の入る棚が、彼の彫る竜で埋まりはじめている。");
 
     face("k01_sib3");
     message("飛沫「そんなにたくさん竜を彫って、どうするの？」");
@@ -53,12 +53,12 @@ void MainForm::night_run() {
     face(0);
 
     message(
-        "少年「前みたいにって、僕はただ、\r\n"
-        "　　　木を彫らせただけだよ。」");
+        "少年「前みたいにって、あのとき君は、\r\n"
+        "　　　うさぎを彫っただけだよ。」");
     face("k01_sib3");
     message(
         "飛沫「でも、あのときは変だったんだよ。\r\n"
-        "　　　徹夜したのに、ちっとも眠くならなくて。」");
+        "　　　朝まで、手が止まらなかったの。」");
     message("飛沫「あんなの、初めてだった。」");
     face(0);
 
@@ -69,10 +69,10 @@ void MainForm::night_run() {
     face("k01_sib3");
     message("飛沫「え、今から？」");
     face(0);
-    message("少年「いいから、おいで。」");
+    message("少年「いいから、来て。」");
 
     fade(1000, 1);
-    message("彼は私の手を取って、部屋を出た。");
+    message("廊下の窓が、もう青い。彼は私の手を取った。");
 
     light = 1;
     picture(1, "h04_s-de.jpg");
@@ -120,7 +120,7 @@ void MainForm::night_run() {
     music("shigure");
     fade(1000, 0);
     message("草の原っぱの先に、大きな黒い影。");
-    message("近づいてみると、それは全部、木でできている。");
+    message("手を当てると、板がざらりとする。古い木の匂い。");
 
     // The building's own routine shows him before it; `game` stays 32 for its scenes.
     position = 11;

@@ -26,7 +26,7 @@ void MainForm::rabbit_finished() {
     message("飛沫「ここでうさぎを彫ったから、思いついたの。」");
     face(0);
 
-    message("少年「僕は、何もしてないよ。」");
+    message("少年「帰りそびれた、か。」");
     message(
         "少年「白いうさぎなら、\r\n"
         "　　　これも白く塗ろうか。」");
@@ -43,14 +43,14 @@ void MainForm::rabbit_finished() {
 
     room_with_the_boy();
     fade(1000, 0);
-    message("少年「じゃあ、塗ろうか。」");
+    message("少年「じゃあ、白。」");
 
     fade(1000, 1);
     message(
-        "全体を白く塗って、\r\n"
-        "耳の内側と、おなかの影にだけ、うっすら緑をのせた。\r\n"
+        "白く塗ってから、耳の内側とおなかの影にだけ、\r\n"
+        "カラー原稿の影と同じ、うすい緑をのせた。\r\n"
         "最後にろうを引くと、白がしっとりと光る。");
-    message("私のうさぎが、仕上がった。");
+    message("手のひらに乗せると、思ったより軽い。");
 
     picture(1, "i03_usa2.jpg");
     fade(1000, 0);

@@ -24,7 +24,7 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     message(
         "台所に置いてきた、母のあの顔。\r\n"
-        "思い出したら、声を出すより先に、\r\n"
+        "「また来ちゃった」って笑ったはずなのに、\r\n"
         "涙がスカートに落ちていた。");
     face("k01_sib5");
     message("飛沫「ご、ごめん。なんか、止まんない。」");
@@ -47,14 +47,14 @@ void MainForm::tears_and_confession() {
 
     room_with_the_boy();
     fade(1000, 0);
-    message("彼が、彫刻刀を置いた。そんなの、初めてだった。");
+    message("彼が彫刻刀を置いて、こっちに向き直った。");
     message("少年「何があったの？」");
-    message("私は話した。毎日の勉強に、息が詰まりそうなこと。");
+    message("私は話した。机に向かうだけで、息が詰まること。");
     message("落ちたらどうしようって、夜中に目が覚めること。");
     message("そのいらいらを、母にぶつけてしまったこと。");
     message(
-        "それが情けなくて、恥ずかしくて、\r\n"
-        "ここに来るなり泣いてしまったこと。");
+        "出てくるとき、玄関の戸を\r\n"
+        "思いきり閉めてしまったこと。");
     message("少年「そうか。」");
     message(
         "少年「今日は、帰ったほうが\r\n"
@@ -69,7 +69,7 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     message("私は黙って、彫りかけの木を手に取った。");
     face("k03_syo1");
-    message("少年「その木、さっきから一度も削れてない。」");
+    message("少年「その木、持ってるだけだね。」");
     message("少年「顔色も、よくない。」");
     face(0);
 
@@ -78,12 +78,12 @@ void MainForm::tears_and_confession() {
     fade(1000, 0);
     face("k01_sib5");
     message(
-        "飛沫「私、ただ、ここにいたいの。\r\n"
-        "　　　一緒にいたいだけなの。」");
-    message("飛沫「毎日がつらくて、怖くて、たまらないの。」");
+        "飛沫「帰っても、どうせ机の前で\r\n"
+        "　　　固まってるだけだし。」");
+    message("飛沫「ここだと、息ができるの。」");
     message(
-        "飛沫「でも、ここにいるときだけは、\r\n"
-        "　　　ほっとできるんだ。」");
+        "飛沫「木を削ってると、頭の中が\r\n"
+        "　　　静かになるんだ。」");
     face(0);
 
     message(
@@ -96,8 +96,8 @@ void MainForm::tears_and_confession() {
     music(0);
     face("k01_sib3");
     message(
-        "飛沫「ねえ。私のこと、\r\n"
-        "　　　どう思ってる？」");
+        "飛沫「ねえ。\r\n"
+        "　　　私のこと、どう思ってる？」");
     message("飛沫「私って、何？　友だち？　それとも――」");
     face(0);
 
@@ -107,11 +107,11 @@ void MainForm::tears_and_confession() {
     message("それでも、答えが聞きたい。");
 
     music("verdure");
-    message("少年「……好きだよ。君のことが。」");
+    message("少年「好きだよ。君が木を削る音も、君も。」");
     face("k01_sib3");
     message("飛沫「え。」");
     face(0);
-    message("聞き返そうとしたのに、声が出なかった。");
+    message("握っていた木が、手の中でつるりとすべった。");
     message("彼の目は、私の手の中の木を見ている。");
     message("少年「君にとって、僕は何？」");
     face("k01_sib3");
@@ -120,11 +120,11 @@ void MainForm::tears_and_confession() {
         "　　　毎日来てるの、誰のためだと思ってんの。」");
     face(0);
 
-    message("言ってしまってから、顔を上げられなくなった。");
+    message("言ってしまってから、座卓の木くずばかり見ていた。");
     face("k01_sib6");
     message("飛沫「今の、聞かなかったことにして。」");
     face(0);
-    message("少年「さあ、続きを彫ろうか。」");
+    message("少年「続き、彫ろう。」");
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);

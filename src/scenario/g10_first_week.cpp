@@ -19,7 +19,7 @@ void MainForm::first_evening_at_the_desk() {
 
     fade(1000, 1);
     message(
-        "結局その夜は、問題集も原稿も、ほとんど進まなかった。\r\n"
+        "その夜、進んだのは時計の針だけだった。\r\n"
         "耳の奥で、木を削る音がずっと鳴っていた。");
     message("次の日。火曜日の朝。");
 
@@ -28,7 +28,7 @@ void MainForm::first_evening_at_the_desk() {
     face("k01_sib0");
     message("飛沫「いってきまーす！」");
     face(0);
-    message("今日は、最初からたばこ屋の角を曲がるつもりだった。");
+    message("今日は、いつもより十分早く家を出た。");
 
     // The house front arrives already with the new day's value.
     position = 1;
@@ -52,7 +52,7 @@ void MainForm::manga_instead_of_study() {
     message("問題集の上に、好きなマンガの単行本が開いている。");
     message("飛沫「だめだ。何十回も読んだ巻なのに、頭に入らない。」");
     message("飛沫「この男の子、ちょっとあの人に似てる。」");
-    message("飛沫「色が白くて、静かで。」");
+    message("飛沫「前髪が目にかかってるとこまで。」");
     message(
         "飛沫「同い年くらいだったよね。\r\n"
         "　　　学校って、行ってるのかな。」");
@@ -71,11 +71,11 @@ void MainForm::last_manga_begun() {
     music("water2");
     picture(1, "i07_comk.jpg");
     fade(1000, 0);
-    message("その夜、自己採点をしたら、八割を超えていた。");
+    message("その夜、ハヤトの原稿を、もう一度だけ出して眺めた。");
     message(
-        "まっさらな原稿用紙に、定規で枠線を引いた。\r\n"
+        "中学で最後のマンガは、白いうさぎの話にする。\r\n"
         "ハヤトの話は、引き出しの奥にしまった。\r\n"
-        "中学で最後のマンガは、白いうさぎの話にする。");
+        "まっさらな原稿用紙に、定規で枠線を引いた。");
 
     picture(1, "i08_neru.jpg");
     fade(1000, 0);

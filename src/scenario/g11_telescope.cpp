@@ -39,7 +39,7 @@ void MainForm::the_telescope() {
     fade(1000, 0);
     face("k03_syo0");
     message(
-        "少年「でも、ここは空が暗いから、\r\n"
+        "少年「うん。ここは空が暗いから、\r\n"
         "　　　望遠鏡がなくても、よく見えるんだ。」");
     face(0);
     message("飛沫「じゃあ、なんで望遠鏡なんかつけたの？」");
@@ -76,7 +76,7 @@ void MainForm::up_on_the_roof() {
     face("k03_syo0");
     message(
         "少年「ずっと上を向いてると、首が痛くなるよ。\r\n"
-        "　　　屋根に登ろう。\r\n"
+        "　　　屋根に登って。\r\n"
         "　　　寝転んで見られるから。」");
     face(0);
     fade(1000, 1);
@@ -86,7 +86,7 @@ void MainForm::up_on_the_roof() {
 
     picture(1, "i12_suwa.jpg");
     fade(1000, 0);
-    message("さんざん走ってくたくたの私は、屋根に寝転んだ。");
+    message("さんざん走って、足がくたくただ。屋根に寝転ぶ。");
 
     picture(1, "i12_neru.jpg");
     fade(1000, 0);
@@ -102,7 +102,7 @@ void MainForm::up_on_the_roof() {
     message("少年「もちろん。ポケットに入れてきた。」");
     face(0);
 
-    message("彼は建物の足元で明かりをともして、彫りはじめる。");
+    message("彼は建物の足元でろうそくをともして、彫りはじめる。");
     message("飛沫「こんなときまで彫るなんて、好きだねえ。」");
     face("k03_syo0");
     message("少年「まあね。」");
@@ -116,8 +116,8 @@ void MainForm::up_on_the_roof() {
     message("少年「昔は、星も大好きだったんだ。」");
     face("k03_syo0");
     message(
-        "少年「でも、両方はできなかった。\r\n"
-        "　　　夜に星を見てると、昼間、手が鈍るんだ。」");
+        "少年「でも、夜に星を見てると、\r\n"
+        "　　　次の日、手が鈍るんだ。」");
     face("k03_syo1");
     message(
         "少年「父さんの葬式の次の日、\r\n"
@@ -127,12 +127,12 @@ void MainForm::up_on_the_roof() {
 
     message("飛沫「私なら、両方やる。寝なきゃいいんだもん。」");
     face("k03_syo0");
-    message("少年「望遠鏡のふたは、あの日から開けてなかった。」");
-    message("少年「ふたを閉めるとき、ちょっと手が止まった。」");
+    message("少年「望遠鏡にふたをするとき、ちょっと手が止まった。」");
     message("少年「その次の日から、刃がまっすぐ入った。」");
+    message("少年「ふたは、今日まで、ずっとしたままだった。」");
     face(0);
 
-    message("飛沫「そういうもの、なのかな。」");
+    message("飛沫「じゃあ、さっきのぞいたの、私が最初？」");
     message("私はしばらく、黙って星空を見上げていた。");
 
     // She stays on her back on the roof; the next command is heard up there.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form/main_form.h"
+#include "form/scoped_value.h"
 #include "graphics/dither.h"
 #include "graphics/raster.h"
 #include "graphics/stage.h"
@@ -45,6 +46,10 @@ void MainForm::staffset(int num, std::string_view word, int x, int y) {
 
 void MainForm::opening() {
     note("opening");
+    // Restoring a position neither asks the record nor teaches it anything.
+    const bool seen = !reading_.replaying() && reading_.record().contains(kOpeningWatched);
+    const ScopedValue running(opening_, seen ? Opening::seen : Opening::first);
+    opening_cut_ = false;
     const auto staff = read_staff_items(staff_file());
     load_into(*this, 5, "i15_see2.jpg");
     const Plane& panorama = picmain[5];
@@ -101,6 +106,42 @@ void MainForm::opening() {
         bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::SRCAND);
         bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[4], 0, 0);
     });
+
+    if (opening_cut_short()) {
+        opening_end(panorama);
+        note("opening skipped");
+    } else if (!reading_.replaying()) {
+        reading_.record().mark(kOpeningWatched, platform_.now_ms());
+    }
+}
+
+void MainForm::skip_opening() {
+    if (opening_ != Opening::seen) return;
+    opening_cut_ = true;
+    platform_.wake();
+}
+
+bool MainForm::opening_cut_short() {
+    if (opening_ != Opening::seen) return false;
+    if (!opening_cut_) opening_cut_ = reading_.ctrl_skips(platform_.now_ms());
+    return opening_cut_;
+}
+
+void MainForm::opening_end(const Plane& panorama) {
+    for (int i = 0; i < 8; ++i) {
+        StaffLabel& label = labstaff[static_cast<std::size_t>(i)];
+        label.white = true;
+        label.visible = true;
+        label.bold = true;
+        label.point_size = i % 2 == 0 ? kRoleSize : kNameSize;
+        platform().set_staff(i, label);
+    }
+    // The last value of the fade to black: the view at its lowest, one pixel in sixteen.
+    bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, panorama, kPanX, 275 + 300);
+    build_mask(picmain[3], pictile, 15);
+    bit_blt(picmain[4], 0, 0, kStageWidth, kStageHeight, picmain[3], 0, 0, Rop::SRCAND);
+    bit_blt(picmain[0], 0, 0, kStageWidth, kStageHeight, picmain[4], 0, 0);
+    refresh();
 }
 
 }  // namespace hazama

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "shell/settings.h"
 #include "text/catalogue.h"
 
 namespace hazama {
@@ -25,6 +26,8 @@ class Face {
     // The window's size when not fullscreen, in percent (one of kWindowSizes).
     virtual int window_size() const = 0;
     virtual void set_window_size(int percent) = 0;
+    // The size to start at when none is remembered (the screen's to say).
+    virtual int first_window_size() const { return kWindowSizes.front(); }
     // While in Japanese, the history lists each line's English under it.
     virtual bool history_both() const = 0;
     virtual void set_history_both(bool both) = 0;

@@ -6,6 +6,11 @@
 namespace hazama {
 namespace {
 
+// The menu opens where the history may, and over the opening (its settings, its volume).
+bool menu_allowed(const InputContext& context) {
+    return context.history_allowed || context.in_opening;
+}
+
 bool modifier(Key key) {
     return key == Key::control || key == Key::shift || key == Key::alt || key == Key::meta;
 }
@@ -47,7 +52,7 @@ Do control_key(const KeyInput& input, const InputContext& context) {
             if (!input.shift) return Do::pass;
             [[fallthrough]];
         case Key::menu:
-            return context.history_allowed ? Do::open_menu : Do::swallow;
+            return menu_allowed(context) ? Do::open_menu : Do::swallow;
         case Key::f2:
             return Do::toggle_auto;
         case Key::f3:
@@ -100,6 +105,9 @@ Do decide_key(const KeyInput& input, const InputContext& context) {
         }
         if (const Do d = control_key(input, context); d != Do::pass) return d;
     }
+    // A seen opening ends at the key that would release a line.
+    if (context.opening_skippable && (space || enter))
+        return input.press ? Do::skip_opening : Do::swallow;
     // Every key that types a character is the game's, whichever control has the focus:
     // Space and Enter release a waiting line, the rest do nothing, and none reaches a
     // button. Tab still moves the focus.
@@ -122,8 +130,11 @@ Do decide_button(Button button, Press press, const InputContext& context) {
     // release.
     if (button == Button::middle) return press == Press::down ? Do::hide_text : Do::swallow;
     if (button == Button::right) {
-        return press == Press::down && context.history_allowed ? Do::open_menu : Do::swallow;
+        return press == Press::down && menu_allowed(context) ? Do::open_menu : Do::swallow;
     }
+    // A seen opening ends at a click (the click is not also a release).
+    if (button == Button::left && context.opening_skippable)
+        return press == Press::down ? Do::skip_opening : Do::swallow;
     return Do::pass;
 }
 

@@ -55,11 +55,13 @@ struct KeyInput {
 
 // What is on screen when the input comes.
 struct InputContext {
-    bool text_hidden = false;     // the message line hidden to see the picture
-    bool history_open = false;    // the history panel over the scene
-    bool history_allowed = true;  // a line waits or nothing runs (MainForm::history_allowed)
-    bool history_chosen = false;  // a line of the open history is chosen to go back to
-    bool ahead = false;           // after going back, a line already seen lies ahead
+    bool text_hidden = false;        // the message line hidden to see the picture
+    bool history_open = false;       // the history panel over the scene
+    bool history_allowed = true;     // a line waits or nothing runs (MainForm::history_allowed)
+    bool history_chosen = false;     // a line of the open history is chosen to go back to
+    bool ahead = false;              // after going back, a line already seen lies ahead
+    bool in_opening = false;         // the opening credits run: the menu opens all the same
+    bool opening_skippable = false;  // and were watched through before: a click ends them
 };
 
 enum class Do : std::uint8_t {
@@ -96,6 +98,7 @@ enum class Do : std::uint8_t {
     history_go,       // back to the chosen line
     history_close,    // closed; the same input then goes on to release the line
     history_pointer,  // a click over the open history: the face's panel sorts it out
+    skip_opening,     // MainForm::skip_opening: a seen opening ends at once
 };
 
 // What a key does.

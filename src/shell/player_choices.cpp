@@ -14,10 +14,14 @@ void PlayerChoices::set_volume(int percent) {
 void PlayerChoices::use_settings(const SettingsFile& file, std::optional<Language> forced,
                                  Language desktop) {
     path_ = file.path;
-    remembered_ = Settings::load(file);
+    const SettingValues values = read_settings_file(file.path);
+    remembered_ = Settings::from_values(values);
     language_ = remembered_.language;
     show_language(starting_language(forced, remembered_.language, desktop));
     apply(remembered_);
+    // With no size remembered, the window starts at the size that suits the screen (kept
+    // once a choice is written).
+    if (!values.contains("window_size")) face_.set_window_size(face_.first_window_size());
 }
 
 void PlayerChoices::set_language(Language language) {

@@ -9,6 +9,7 @@
 #include "replay/slot_file.h"
 #include "shell/face.h"
 #include "shell/slot_pages.h"
+#include "shell/slot_reasons.h"
 
 namespace hazama {
 
@@ -160,7 +161,7 @@ std::optional<Slot> PositionKeeper::readable(const std::filesystem::path& path) 
     auto slot = read_slot(path, why);
     if (!slot) {
         face_.warn(form_.translated("このセーブデータは読み込めません"),
-                   why + "\n" + path.string());
+                   player_reason(why, form_.translator()) + "\n" + path.string());
     }
     return slot;
 }

@@ -41,7 +41,9 @@ InputContext Session::context(bool history_open, bool history_chosen) const {
             .history_open = history_open,
             .history_allowed = form_->history_allowed(),
             .history_chosen = history_chosen,
-            .ahead = positions_->can_step_forward()};
+            .ahead = positions_->can_step_forward(),
+            .in_opening = form_->in_opening(),
+            .opening_skippable = form_->opening_skippable()};
 }
 
 bool Session::perform(Do action, const KeyInput* key) {
@@ -96,6 +98,9 @@ bool Session::perform(Do action, const KeyInput* key) {
         case Do::toggle_skip:
             form.set_skip(!form.reading().skip_on());
             choices_->remember();
+            return true;
+        case Do::skip_opening:
+            form.skip_opening();
             return true;
         case Do::quick_save:
             positions_->quick_save();

@@ -2,6 +2,7 @@
 #include "shell/settings.h"
 
 #include "platform/player_file.h"
+#include "shell/stage_layout.h"
 
 namespace hazama {
 namespace {
@@ -99,6 +100,19 @@ bool Settings::save(const SettingsFile& file) const {
     } catch (const FileError&) {
         return false;
     }
+}
+
+int first_window_size(int screen_width, int screen_height) {
+    int chosen = kWindowSizes.front();
+    for (const int percent : kWindowSizes) {
+        // In whole pixels as the window is drawn (the client area times the factor, to the
+        // nearest pixel), against three quarters of the screen.
+        const auto drawn = [percent](int design) { return (design * percent + 50) / 100; };
+        const bool fits = drawn(kClientWidth) * 4 <= screen_width * 3 &&
+                          drawn(kClientHeight) * 4 <= screen_height * 3;
+        if (fits) chosen = percent;
+    }
+    return chosen;
 }
 
 Language starting_language(std::optional<Language> forced, std::optional<Language> remembered,

@@ -22,6 +22,10 @@ namespace hazama {
 inline constexpr std::array<int, 5> kVolumeSteps = {100, 75, 50, 25, 0};
 // The window's sizes when not fullscreen, in percent of the design's 634 × 463.
 inline constexpr std::array<int, 3> kWindowSizes = {100, 150, 200};
+// The window's size at a start with none remembered: the largest of kWindowSizes whose
+// client area fits within three quarters of the screen's width and of its height (in the
+// same pixels); the smallest when none does.
+int first_window_size(int screen_width, int screen_height);
 
 // Where a settings file lies, as either face names a path: a std::string, a
 // std::filesystem::path, or a string type of the face's toolkit that gives a std::string

@@ -5,6 +5,7 @@
 
 #include "replay/slot_file.h"
 #include "shell/positions.h"
+#include "shell/slot_reasons.h"
 
 namespace hazama {
 namespace {
@@ -50,6 +51,7 @@ SlotCardView read_slot_card(const std::string& title, const std::filesystem::pat
         card.spoken = title + ": " + card.saved_at + ", " + card.place + ", " + card.line;
     } else {
         card.state = SlotCardView::State::damaged;
+        card.why = player_reason(card.why, words);
         card.spoken = title + ": " + words.text(SlotPages::kDamaged);
     }
     return card;

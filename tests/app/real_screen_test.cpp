@@ -1,12 +1,10 @@
 // The window on a real X screen (ctest's window_xvfb): the clipboard as another program
 // reads it (xclip), and what the window asks of the window manager for its title bar.
-#include <xcb/xcb.h>
-
 #include <QGuiApplication>
 #include <QProcess>
-#include <memory>
 
 #include "window_fixture.h"
+#include "x11_property.h"
 
 namespace hazama {
 namespace {
@@ -31,20 +29,7 @@ struct RealScreenTest : WindowTest {
 
     // A property of the window as the window manager reads it, in 32-bit words.
     std::vector<std::uint32_t> property(const char* name, xcb_atom_t type) {
-        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (x11 == nullptr) return {};
-        xcb_connection_t* c = x11->connection();
-        const auto atom_reply = std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)>(
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr),
-            &free);
-        if (!atom_reply) return {};
-        const auto reply = std::unique_ptr<xcb_get_property_reply_t, decltype(&free)>(
-            xcb_get_property_reply(
-                c, xcb_get_property(c, 0, window->winId(), atom_reply->atom, type, 0, 32), nullptr),
-            &free);
-        if (!reply) return {};
-        const auto* words = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-        return {words, words + xcb_get_property_value_length(reply.get()) / 4};
+        return x11_property(window->winId(), name, type);
     }
 };
 

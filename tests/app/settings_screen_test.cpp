@@ -141,6 +141,35 @@ TEST_F(SettingsScreenTest, AtALargerSizeTheWholeWindowIsScaledAndClicksLandWhere
         EXPECT_EQ(control(name.toLatin1().constData())->geometry(), rect) << name.toStdString();
 }
 
+TEST_F(SettingsScreenTest, OpenedLargerItFollowsTheWindowBackToItsOwnSizeAndStaysCentred) {
+    enter_play();
+    QSize design;
+    double design_points = 0;
+    with_settings([&](QDialog& d) {
+        design = d.size();
+        design_points = QFontInfo(d.font()).pointSizeF();
+        d.reject();
+    });
+    window->set_window_size(200);
+    QSize large, back;
+    double back_points = 0;
+    QPoint off_centre;
+    with_settings([&](QDialog& d) {
+        large = d.size();
+        d.findChild<QComboBox*>(QStringLiteral("window_size"))->setCurrentIndex(0);  // 1×
+        EXPECT_EQ(window->size(), QSize(634, 463));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d.size() == design; }, 2000));
+        back = d.size();
+        back_points = QFontInfo(d.font()).pointSizeF();
+        off_centre = d.frameGeometry().center() - window->frameGeometry().center();
+        d.reject();
+    });
+    EXPECT_GT(large.width(), design.width() * 3 / 2);
+    EXPECT_EQ(back, design);
+    EXPECT_DOUBLE_EQ(back_points, design_points);
+    EXPECT_LE(off_centre.manhattanLength(), 2);
+}
+
 TEST_F(SettingsScreenTest, DuringAGameItLeavesForTheTitleOnlyAfterAsking) {
     const auto title_button = [](QDialog& d) {
         return d.findChild<QPushButton*>(QStringLiteral("back_to_title"));

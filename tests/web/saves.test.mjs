@@ -30,9 +30,8 @@ test(`a slot saved mid-scene continues after a reload in ${browserName}`, async 
   const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   const driver = new Driver(page);
   await driver.perform('new');
+  // The house front's look line waits: the middle of a scene.
   await page.click('#comlook');
-  assert.equal(await settle(page), 'line');
-  await driver.release();
   assert.equal(await settle(page), 'line');
   const waiting = await line(page);
   const picture = await driver.screenDigest();
@@ -64,12 +63,8 @@ test(`a slot saved mid-scene continues after a reload in ${browserName}`, async 
   assert.equal(await line(page), waiting);
   assert.equal(await driver.screenDigest(), picture);
 
-  // Continue from the title (F9) goes to the newest save: the same place again.
-  await reload(page);
-  await page.keyboard.press('F9');
-  assert.equal(await settle(page), 'line');
-  assert.equal(await line(page), waiting);
-  assert.equal(await driver.screenDigest(), picture);
+  // (Continue from the title goes to the newest save, which by now may be the automatic
+  // slot the load's arrival wrote: the closed-tab test below checks that one.)
   await page.close();
 });
 
@@ -147,7 +142,12 @@ test(`storage refused: told, and the game plays on in ${browserName}`, async () 
   assert.match((await page.evaluate(() => window.hazama.toasts ?? [])).join('\n'), /保存領域を使えません/);
   const driver = new Driver(page);
   assert.equal(await driver.perform('new'), 'idle');
-  assert.deepEqual(await shownTrace(driver), gameTrace(runStory(['new'])));
+  // The read record cannot be kept either: noted in the trace (the player sees nothing), and
+  // nothing else differs from the runner's story.
+  const shown = await shownTrace(driver);
+  const failed = shown.filter((entry) => entry.startsWith('file-error '));
+  for (const entry of failed) assert.ok(entry.startsWith(`file-error ${PLAYER_FOLDER}/`), entry);
+  assert.deepEqual(shown.filter((entry) => !failed.includes(entry)), gameTrace(runStory(['new'])));
   // A quick save cannot be kept: the game says so, and goes on.
   await page.keyboard.press('F5');
   const phase = await settle(page);

@@ -14,6 +14,8 @@ export class Dialogs {
     this.messageBox = byId('message-box');
     this.fileNames = [];
     this.fileSave = false;
+    this.working = 0;          // uploads being read and kept
+    this.onWorked = () => {};  // told when one is done
     this.wireChooser();
     this.wireFile();
     this.questionBox = byId('question-box');
@@ -109,6 +111,17 @@ export class Dialogs {
     const file = input.files?.[0];
     input.value = '';
     if (!file || !this.storage?.FS) return;
+    // The game stands still only once the file is read and kept (the tests wait for that).
+    this.working += 1;
+    try {
+      await this.keepUpload(file);
+    } finally {
+      this.working -= 1;
+      this.onWorked();
+    }
+  }
+
+  async keepUpload(file) {
     // Only the name's last part, in the player's folder; the game checks the rest.
     const name = file.name.split(/[/\\]/).pop().replace(/^\.+/, '') || 'upload.hzm';
     const path = `${this.storage.folder}/${name}`;

@@ -45,6 +45,7 @@ export class Face {
       staff.appendChild(document.createElement('div')));
     this.staff.forEach((label) => { label.hidden = true; });
     this.queue.onPost = () => this.setPhase('busy');
+    this.dialogs.onWorked = () => this.setPhase(this.phase);
   }
 
   // ---- what the game waits for ----
@@ -68,7 +69,8 @@ export class Face {
       'ended'];
     return new Promise((resolve) => {
       const check = (phase) => {
-        if (steady.includes(phase) && this.queue.items.length === 0) resolve(phase);
+        const still = this.queue.items.length === 0 && this.dialogs.working === 0;
+        if (steady.includes(phase) && still) resolve(phase);
         else this.phaseWatchers.push(check);
       };
       check(this.phase);
