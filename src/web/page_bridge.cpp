@@ -29,6 +29,7 @@ EM_JS(int, hz_measure_english, (const char16_t* text, int length, int pixels), {
     const units = HEAPU16.subarray(text >> 1, (text >> 1) + length);
     return Module.face.measureEnglish(String.fromCharCode.apply(null, units), pixels);
 });
+EM_JS(void, hz_message_partial, (), { Module.face.messagePartial(); });
 EM_JS(void, hz_hide_text, (int hidden), { Module.face.hideText(!!hidden); });
 EM_JS(void, hz_copy_text, (const char* text), { Module.face.copyText(UTF8ToString(text)); });
 EM_JS(void, hz_show_face, (const unsigned char* rgba, int w, int h), {
@@ -59,7 +60,10 @@ EM_JS(void, hz_open_file_dialog, (int save, const char* title, const char* names
 EM_JS(void, hz_open_message_box, (const char* text, const char* detail), {
     Module.face.dialogs.message(UTF8ToString(text), UTF8ToString(detail));
 });
-EM_JS(void, hz_close_dialogs, (), { Module.face.dialogs.closeAll(); });
+EM_JS(void, hz_close_dialogs, (), {
+    Module.face.dialogs.closeAll();
+    Module.face.screens.closeScreens();
+});
 EM_ASYNC_JS(int, hz_decode_picture, (const char* url), {
     return await Module.face.pictures.decode(UTF8ToString(url));
 });
@@ -157,6 +161,10 @@ void set_english(const std::string& json) {
 
 int measure_english(std::u16string_view text, int pixels) {
     return hz_measure_english(text.data(), static_cast<int>(text.size()), pixels);
+}
+
+void message_partial() {
+    hz_message_partial();
 }
 
 void hide_text(bool hidden) {

@@ -34,6 +34,8 @@ void set_message(const std::string& text);
 void set_english(const std::string& json);
 // The width in pixels of `text` in the page's English face at `pixels`, as it draws it.
 int measure_english(std::u16string_view text, int pixels);
+// The line just set is a part of one still appearing letter by letter.
+void message_partial();
 void hide_text(bool hidden);
 void copy_text(const std::string& text);
 void show_face(const std::uint8_t* rgba, int width, int height);

@@ -49,6 +49,7 @@ void WebPlatform::reveal_message(const std::string& text, std::size_t shown) {
     } else {
         page::set_message(text.substr(0, shown));
     }
+    if (shown < text.size()) page::message_partial();
 }
 
 void WebPlatform::hide_text(bool hidden) {

@@ -34,7 +34,7 @@ async function start() {
     collectsTrace: virtualClock || options.has('trace'),
     storage,
   });
-  fitStage(window, document.getElementById('stage'));
+  fitStage(window, document.getElementById('stage'), document.getElementById('quick-bar'));
   listen(document, face.queue);
   const music = new Music(document, { still: virtualClock, tap: face.collectsTrace });
   music.listen(document);

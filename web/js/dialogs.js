@@ -69,6 +69,11 @@ export class Dialogs {
   chooser(captions) {
     const places = this.chooserBox.querySelectorAll('.place');
     captions.forEach((caption, i) => { places[i].textContent = caption; });
+    // A place left empty keeps her where she is, as the last button does: named so.
+    for (const place of Array.from(places).slice(0, 3)) {
+      if (place.textContent === '') place.setAttribute('aria-label', places[3].textContent);
+      else place.removeAttribute('aria-label');
+    }
     this.chooserBox.showModal();
     places[0].focus();
   }

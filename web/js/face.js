@@ -114,6 +114,9 @@ export class Face {
   }
 
   setMessage(text) {
+    // Each line set is told once it waits whole, even the same words again (looked at twice).
+    this.lineText = lineBreaks(text);
+    this.unspoken = true;
     const shown = messageText(text);
     if (this.englishShown !== undefined) {
       this.englishShown = undefined;
@@ -130,6 +133,10 @@ export class Face {
   // An English message as the module laid it out: each line on its own, those after the
   // first indented (after the speaker's name), with the spaces broken at between them unseen.
   setEnglish(layout) {
+    // Told as setMessage tells a line: the words as shown, once it waits whole.
+    this.lineText = layout.lines.map((text, k) => (k === 0 ? '' : layout.breaks[k - 1]) + text)
+      .join('');
+    this.unspoken = true;
     const key = JSON.stringify(layout);
     if (this.englishShown === key) return;
     this.englishShown = key;
@@ -155,14 +162,19 @@ export class Face {
     return Math.round(this.measurer.measureText(text).width);
   }
 
-  // Each line that waits for the reader goes once to the live region, whole (letter by
-  // letter it is told when it is complete), for a screen reader.
+  // Letter by letter, the line set is only a part of it, not told until it is whole.
+  messagePartial() {
+    this.unspoken = false;
+  }
+
+  // Each line that waits for the reader goes once to the live region, whole, in the game's
+  // words (not the dash as it is drawn), for a screen reader.
   speak() {
-    const text = lineBreaks(this.labmain.textContent);
-    if (text === '' || text === this.lastSpoken) return;
-    this.lastSpoken = text;
+    if (!this.unspoken) return;
+    this.unspoken = false;
+    if (this.lineText === '') return;
     const line = this.document.createElement('p');
-    line.textContent = text;
+    line.textContent = this.lineText;
     this.spoken.append(line);
     while (this.spoken.childElementCount > 20) this.spoken.firstElementChild.remove();
   }

@@ -12,7 +12,7 @@ export class Screens {
     this.menuBox = byId('menu');
     this.historyBox = byId('history');
     this.historyLines = byId('history-lines');
-    this.history = null;   // what the open history shows
+    this.historyView = null;   // what the open history shows
     this.chosen = -1;
     this.slotBox.addEventListener('click', (event) => {
       const what = event.target.closest('[data-slot]')?.dataset.slot;
@@ -197,15 +197,15 @@ export class Screens {
       const line = event.target.closest('li');
       if (!line) return;
       const index = Number(line.dataset.index);
-      if (this.history.entries[index].back < 0) {
-        byId('history-note').textContent = this.history.refused;
+      if (this.historyView.entries[index].back < 0) {
+        byId('history-note').textContent = this.historyView.refused;
         return;
       }
       this.choose(index);
     });
     this.historyLines.addEventListener('dblclick', (event) => {
       const line = event.target.closest('li');
-      if (line && this.history.entries[Number(line.dataset.index)].back >= 0) {
+      if (line && this.historyView.entries[Number(line.dataset.index)].back >= 0) {
         this.queue.post(`history-go ${line.dataset.index}`);
       }
     });
@@ -222,7 +222,7 @@ export class Screens {
 
   history(view) {
     const byId = (id) => this.document.getElementById(id);
-    this.history = view;
+    this.historyView = view;
     this.chosen = -1;
     byId('history-title').textContent = view.title;
     byId('history-back').textContent = view.back;
@@ -256,16 +256,16 @@ export class Screens {
   historyDo(what) {
     const lines = this.historyLines;
     const step = 24;
-    const returnable = (i) => i >= 0 && i < this.history.entries.length && this.history.entries[i].back >= 0;
+    const returnable = (i) => i >= 0 && i < this.historyView.entries.length && this.historyView.entries[i].back >= 0;
     const next = (from, by) => {
-      for (let i = from + by; i >= 0 && i < this.history.entries.length; i += by) {
+      for (let i = from + by; i >= 0 && i < this.historyView.entries.length; i += by) {
         if (returnable(i)) return i;
       }
       return -1;
     };
     switch (what) {
       case 'previous': {
-        const i = next(this.chosen < 0 ? this.history.entries.length : this.chosen, -1);
+        const i = next(this.chosen < 0 ? this.historyView.entries.length : this.chosen, -1);
         if (i >= 0) this.choose(i); else lines.scrollTop -= step;
         break;
       }
@@ -292,12 +292,17 @@ export class Screens {
 
   closeHistory() {
     this.historyBox.hidden = true;
-    this.history = null;
+    this.historyView = null;
     this.chosen = -1;
   }
 
-  closeAll() {
+  // The slot screen and the settings, once the game is done with them.
+  closeScreens() {
     for (const box of [this.slotBox, this.settingsBox]) if (box.open) box.close();
+  }
+
+  closeAll() {
+    this.closeScreens();
     this.closeMenu(false);
   }
 }
