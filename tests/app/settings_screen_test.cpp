@@ -198,7 +198,9 @@ TEST_F(SettingsScreenTest, DuringAGameItLeavesForTheTitleOnlyAfterAsking) {
             EXPECT_EQ(title_button(d)->text(), QStringLiteral("タイトルへ戻る(&B)…"));
             title_button(d)->click();
         });
-        if (answer == QMessageBox::No) EXPECT_FALSE(shown("comstart"));
+        if (answer == QMessageBox::No) {
+            EXPECT_FALSE(shown("comstart"));
+        }
     }
     EXPECT_EQ(asked, QStringList(2, QStringLiteral("タイトルへ戻りますか？")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown("comstart"); }, 3000));
