@@ -2,6 +2,14 @@
 // load buttons, and the message box. Each answer is posted to the queue, never handed to the
 // game directly.
 
+// Escape on an open dialog: `handle` instead of the browser's own closing.
+export function onCancel(box, handle) {
+  box.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    handle();
+  });
+}
+
 export class Dialogs {
   // `storage`: the player's files (files.js), for carrying a save to and from the browser.
   constructor(document, queue, storage = null) {
@@ -54,10 +62,7 @@ export class Dialogs {
   }
 
   onEscape(box, answer) {
-    box.addEventListener('cancel', (event) => {
-      event.preventDefault();
-      this.answer(box, answer);
-    });
+    onCancel(box, () => this.answer(box, answer));
   }
 
   answer(box, text) {

@@ -1,6 +1,7 @@
 // The session's screens in the page: the slot screen, the settings, the menu and the history.
 // The module hands each one what to show (its words, cards, entries and checks, all decided by
 // the game) and the page only draws it; every choice is posted to the queue.
+import { onCancel } from './dialogs.js';
 
 export class Screens {
   constructor(document, queue) {
@@ -37,10 +38,7 @@ export class Screens {
   }
 
   onEscape(box, answer) {
-    box.addEventListener('cancel', (event) => {
-      event.preventDefault();
-      this.answer(box, answer);
-    });
+    onCancel(box, () => this.answer(box, answer));
   }
 
   answer(box, text) {
