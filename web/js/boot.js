@@ -1,7 +1,7 @@
 // Starts the web edition: checks what the browser must offer, loads the game's file index,
 // lays out the module's files and starts the module with the page's face.
 import { ENGLISH_FACE, Face } from './face.js';
-import { fetchIndex, layOut, PlayerStorage } from './files.js';
+import { fetchIndex, layOut, openPlayerDatabase, PlayerStorage } from './files.js';
 import { listen } from './input.js';
 import { Music } from './music.js';
 import { fitStage } from './scale.js';
@@ -17,6 +17,11 @@ async function start() {
     tell('このブラウザでは遊べません: WebAssembly が必要です。');
     return;
   }
+  // What takes longest is asked for first, side by side: the module compiled as it arrives
+  // and the player's database opened.
+  const compiled = compileModule();
+  compiled.catch(() => {});
+  const opened = openPlayerDatabase();
   const options = new URLSearchParams(location.search);
   // The tests' mode: the clock is virtual, as on the story runner, and the trace is kept.
   const virtualClock = options.get('clock') === 'virtual';
@@ -52,10 +57,21 @@ async function start() {
   try {
     const { default: createHazama } = await loaded;
     await latin;
-    await createHazama({
+    storage.database = await opened;
+    let failed;
+    const failing = new Promise((_, reject) => { failed = reject; });
+    await Promise.race([failing, createHazama({
       face,
       music,
+      instantiateWasm(imports, receive) {
+        compiled.then(async (module) => receive(await WebAssembly.instantiate(module, imports), module))
+          .catch(failed);
+        return {};
+      },
+      // The steps of the start, for tools/measure/web_title.mjs.
+      onRuntimeInitialized: () => performance.mark('hazama: runtime ready'),
       preRun: [(Module) => {
+        performance.mark('hazama: module instantiated');
         if (face.collectsTrace) face.module = Module;  // the measurements read its memory
         layOut(Module.FS, index);
         storage.mount(Module);
@@ -63,7 +79,7 @@ async function start() {
         if (options.has('seed')) Module.ENV.HAZAMA_SAVE_SEED = options.get('seed');
       }],
       printErr: (text) => console.error(text),
-    });
+    })]);
   } catch (error) {
     tell(`ゲームを始められません: ${error?.message ?? error}`);
     return;
@@ -72,6 +88,18 @@ async function start() {
   // slow the first visit; not in the tests' mode, whose runs start afresh.
   if ('serviceWorker' in navigator && !virtualClock) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+}
+
+// The module compiled while it downloads; a host that serves it under another type than
+// application/wasm gets it compiled once it is all there.
+async function compileModule() {
+  try {
+    return await WebAssembly.compileStreaming(fetch('hazama.wasm'));
+  } catch {
+    const response = await fetch('hazama.wasm');
+    if (!response.ok) throw new Error(`hazama.wasm: ${response.status} ${response.statusText}`.trim());
+    return WebAssembly.compile(await response.arrayBuffer());
   }
 }
 
