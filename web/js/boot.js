@@ -1,7 +1,8 @@
 // Starts the web edition: checks what the browser must offer, loads the game's file index,
 // lays out the module's files and starts the module with the page's face.
 import { ENGLISH_FACE, Face } from './face.js';
-import { fetchIndex, layOut, openPlayerDatabase, PlayerStorage } from './files.js';
+import { compiled, opened } from './early.js';
+import { fetchIndex, layOut, PlayerStorage } from './files.js';
 import { listen } from './input.js';
 import { Music } from './music.js';
 import { fitStage } from './scale.js';
@@ -17,11 +18,6 @@ async function start() {
     tell('このブラウザでは遊べません: WebAssembly が必要です。');
     return;
   }
-  // What takes longest is asked for first, side by side: the module compiled as it arrives
-  // and the player's database opened.
-  const compiled = compileModule();
-  compiled.catch(() => {});
-  const opened = openPlayerDatabase();
   const options = new URLSearchParams(location.search);
   // The tests' mode: the clock is virtual, as on the story runner, and the trace is kept.
   const virtualClock = options.get('clock') === 'virtual';
@@ -88,18 +84,6 @@ async function start() {
   // slow the first visit; not in the tests' mode, whose runs start afresh.
   if ('serviceWorker' in navigator && !virtualClock) {
     navigator.serviceWorker.register('sw.js').catch(() => {});
-  }
-}
-
-// The module compiled while it downloads; a host that serves it under another type than
-// application/wasm gets it compiled once it is all there.
-async function compileModule() {
-  try {
-    return await WebAssembly.compileStreaming(fetch('hazama.wasm'));
-  } catch {
-    const response = await fetch('hazama.wasm');
-    if (!response.ok) throw new Error(`hazama.wasm: ${response.status} ${response.statusText}`.trim());
-    return WebAssembly.compile(await response.arrayBuffer());
   }
 }
 

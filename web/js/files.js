@@ -23,10 +23,16 @@ export async function fetchIndex() {
 }
 
 export function layOut(FS, { files, texts }) {
+  const folders = new Set();
+  const empty = new Uint8Array(0);
   for (const name of files) {
     const path = `${ROOT}/${name}`;
-    FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
-    FS.writeFile(path, texts.get(name) ?? new Uint8Array(0));
+    const folder = path.slice(0, path.lastIndexOf('/'));
+    if (!folders.has(folder)) {
+      FS.mkdirTree(folder);
+      folders.add(folder);
+    }
+    FS.writeFile(path, texts.get(name) ?? empty);
   }
   // The game's own folder is not the player's to write in: the save dialog opens in the
   // player's folder, as for an installed game.
