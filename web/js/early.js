@@ -1,6 +1,6 @@
-// What takes longest before the title, begun as soon as this small script is there (the page
-// runs it without waiting for the rest): the module compiled as it downloads and the player's
-// database opened. boot.js takes both once it starts the game.
+// What takes longest before the title, begun as soon as this script and files.js are there
+// (the page runs it without waiting for the other scripts or the parse): the module compiled as
+// it downloads and the player's database opened. boot.js takes both once it starts the game.
 import { openPlayerDatabase } from './files.js';
 
 // The module compiled while it downloads; a host that serves it under another type than
