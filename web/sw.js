@@ -30,7 +30,6 @@ self.addEventListener('fetch', (event) => {
   const { request } = event;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
   // The page's own options (?trace, ?clock=virtual) name the same files.
-  event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(request, { ignoreSearch: true }))
+  event.respondWith(caches.match(request, { cacheName: CACHE, ignoreSearch: true })
     .then((kept) => kept ?? fetch(request)));
 });

@@ -48,7 +48,9 @@ EM_JS(void, hz_show_screen, (const unsigned char* rgba, int w, int h), {
     Module.face.showScreen(HEAPU8.subarray(rgba, rgba + w * h * 4), w, h);
 });
 EM_JS(void, hz_note, (const char* line), { Module.face.note(UTF8ToString(line)); });
-EM_JS(void, hz_frame_shown, (double due, double at), { Module.face.frameShown(due, at); });
+EM_JS(void, hz_frame_shown, (double due, double woke, double at), {
+    Module.face.frameShown(due, woke, at);
+});
 EM_JS(void, hz_ended, (const char* why), { Module.face.ended(UTF8ToString(why)); });
 EM_JS(void, hz_open_chooser, (const char* a, const char* b, const char* c), {
     Module.face.dialogs.chooser([UTF8ToString(a), UTF8ToString(b), UTF8ToString(c)]);
@@ -200,8 +202,8 @@ void note(const std::string& line) {
     hz_note(line.c_str());
 }
 
-void frame_shown(double due, double at) {
-    hz_frame_shown(due, at);
+void frame_shown(double due, double woke, double at) {
+    hz_frame_shown(due, woke, at);
 }
 
 void ended(const std::string& why) {

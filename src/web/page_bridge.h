@@ -45,9 +45,9 @@ void set_notice(const std::string& text);
 void show_reading_marks(bool auto_on, bool skipping);
 void show_screen(const std::uint8_t* rgba, int width, int height);
 void note(const std::string& line);
-// With the trace kept in real time: a scene was put on the canvas at `at`, due at `due` (both
-// on the platform's clock; -1: no wait set its time).
-void frame_shown(double due, double at);
+// With the trace kept in real time: a scene was put on the canvas at `at`, due at `due`, its
+// wait having ended at `woke` (all on the platform's clock; -1: no wait set its time).
+void frame_shown(double due, double woke, double at);
 void ended(const std::string& why);
 
 // ---- dialogs: opened here, answered through the queue ----

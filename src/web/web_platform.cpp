@@ -92,7 +92,7 @@ void WebPlatform::refresh_screen(const Plane& screen) {
     // For the tests of real time: when each frame was due and when it was on the canvas.
     if (tracing_ && !virtual_) {
         page::frame_shown(last_deadline_ ? static_cast<double>(*last_deadline_) : -1,
-                          precise_now());
+                          last_deadline_ ? woke_ms_ : -1, precise_now());
     }
     last_deadline_.reset();
 }

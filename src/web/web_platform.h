@@ -88,6 +88,9 @@ class WebPlatform : public Platform {
     void go_real_time();
     // The real clock to the fraction of a millisecond.
     double precise_now() const;
+    // How long to sleep towards a wait's `deadline`: a little short of it, since the browser's
+    // timers come late by up to a millisecond, and then only turns of the browser up to it.
+    int sleep_towards(std::uint32_t deadline) const;
 
     MediaDevice& media_;
     std::string root_;
@@ -97,6 +100,7 @@ class WebPlatform : public Platform {
     double started_ms_ = 0;    // the real clock's zero
     // The deadline of the last timed wait to end: the time the frame after it was due.
     std::optional<std::uint32_t> last_deadline_;
+    double woke_ms_ = 0;  // when that wait saw its deadline pass
     WebTimers timers_;
     std::vector<Wait*> waits_;
     bool closing_ = false;

@@ -3,6 +3,7 @@
 // the timers that are due and hands on the actions the page posted meanwhile.
 #include <emscripten.h>
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -45,22 +46,33 @@ void WebPlatform::run_wait(Wait& wait) {
         const std::uint32_t now = now_ms();
         if (wait.deadline && !clock_before(now, *wait.deadline)) {
             last_deadline_ = wait.deadline;
+            woke_ms_ = precise_now();
             break;
         }
-        std::optional<std::uint32_t> wake_at = wait.deadline;
-        if (const auto due = timers_.next_due(); due && !virtual_) {
-            if (!wake_at || clock_before(*due, *wake_at)) wake_at = due;
-        }
         page::set_phase(wait.phase);
-        if (!wake_at) {
-            page::sleep(-1);
-        } else {
-            const auto left = static_cast<std::int32_t>(*wake_at - now);
+        const auto timer = virtual_ ? std::nullopt : timers_.next_due();
+        if (timer && (!wait.deadline || clock_before(*timer, *wait.deadline))) {
+            // A timer's tick may come a little late: no turns are spent waiting for it.
+            const auto left = static_cast<std::int32_t>(*timer - now);
             page::sleep(left > 0 ? left : 0);
+        } else if (wait.deadline) {
+            page::sleep(sleep_towards(*wait.deadline));
+        } else {
+            page::sleep(-1);
         }
     }
     waits_.pop_back();
     if (!closing_) page::set_phase("busy");
+}
+
+int WebPlatform::sleep_towards(std::uint32_t deadline) const {
+    // A frame of a dissolve is due at its deadline; the browser's timer alone would put it
+    // on the canvas up to a millisecond or two after.
+    constexpr double kTimerSlackMs = 1.5;
+    const double now = precise_now();
+    const double left = static_cast<std::int32_t>(deadline - static_cast<std::uint32_t>(now)) -
+                        (now - std::floor(now));
+    return left > kTimerSlackMs ? static_cast<int>(left - kTimerSlackMs) : 0;
 }
 
 void WebPlatform::serve(Wait& wait) {

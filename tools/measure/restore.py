@@ -30,15 +30,28 @@ def last_line_slot(build):
                    input=script + "\nslot save last\n", text=True, stdout=subprocess.DEVNULL,
                    check=True)
     path = os.path.join(data, "saves", "last.hzs")
-    with open(path) as f:
+    with open(path, encoding="utf-8") as f:
         text = f.read()
     # Saved idle after the last line: the same position with that line waiting.
     m = re.search(r"^# idle (\d+) ", text, re.M)
     if not m:
         raise RuntimeError("the walkthrough's slot does not end idle")
-    with open(path, "w") as f:
-        f.write(text[:m.start()] + "# at " + text[m.start() + len("# idle "):])
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(with_check(text[:m.start()] + "# at " + text[m.start() + len("# idle "):]))
     return folder, int(m[1])
+
+
+def with_check(text):
+    """The slot's text with its check line made anew for the body after it (FNV-1a of its
+    bytes, as src/replay/slot_file.cpp writes it): the game takes an edited slot whose check
+    no longer matches for a damaged one and will not continue from it."""
+    header, check, body = text.split("\n", 2)
+    if not check.startswith("# check "):
+        raise RuntimeError("the walkthrough's slot has no check line")
+    h = 14695981039346656037
+    for byte in body.encode("utf-8"):
+        h = ((h ^ byte) * 1099511628211) % (1 << 64)
+    return f"{header}\n# check {h:016x}\n{body}"
 
 
 def timed(game, keys, send, calls):

@@ -4,8 +4,11 @@
 // wake-ups while a line waits, without and with music; the tab's memory while music plays;
 // continuing from a slot of the walkthrough's last line, the page just loaded.
 // The desktop's figures of the same run come from tools/measure/measure.py (web.sh runs both).
-//   node --no-experimental-fetch tools/measure/web.mjs [SITE]     (default build-web/site)
+//   node --no-experimental-fetch tools/measure/web.mjs [SITE [PART...]]
+// SITE: build-web/site unless given; PART: title, site, dissolve, waiting, continue (all unless
+// named).
 import { readFileSync, statSync } from 'node:fs';
+import { loadavg } from 'node:os';
 import { join, resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launch } from '../../tests/web/lib/browsers.mjs';
@@ -14,6 +17,8 @@ import { scriptCommands } from '../../tests/web/lib/runner.mjs';
 import { serve } from '../web/serve.mjs';
 
 const site = resolve(process.argv[2] ?? 'build-web/site');
+const parts = process.argv.length > 3 ? new Set(process.argv.slice(3)) : null;
+const wanted = (part) => parts === null || parts.has(part);
 const RUNS = 5;
 const MB = 1024 * 1024;
 
@@ -93,16 +98,24 @@ async function dissolve(browser, url) {
   await driver.perform('new');
   await page.evaluate(() => window.hazama.queue.post('clock real'));
   const lateness = [];
+  const waking = [];  // from the due time to the wait's end: the browser's timer and turns
+  const drawing = [];  // from the wait's end to the canvas: the frame's own work
   for (const command of ['move 1', 'move 0', 'move 1', 'move 0']) {
     const from = await page.evaluate(() => window.hazama.frames.length);
     await driver.perform(command);
     const frames = await page.evaluate((n) => window.hazama.frames.slice(n), from);
-    for (const frame of frames) if (frame.due >= 0) lateness.push(frame.at - frame.due);
+    for (const frame of frames.filter((f) => f.due >= 0)) {
+      lateness.push(frame.at - frame.due);
+      waking.push(frame.woke - frame.due);
+      drawing.push(frame.at - frame.woke);
+    }
   }
   const late = lateness.filter((ms) => ms > 4).length;
   report('a dissolve: every frame within 4 ms of its due time',
     `largest ${Math.max(...lateness).toFixed(2)} ms`, late === 0,
-    `${lateness.length} frames, median ${median(lateness).toFixed(2)} ms, ${late} over 4 ms`);
+    `${lateness.length} frames, median ${median(lateness).toFixed(2)} ms, ${late} over 4 ms; ` +
+    `of it the wait's end median ${median(waking).toFixed(2)} (largest ${Math.max(...waking).toFixed(2)}), ` +
+    `the frame's work median ${median(drawing).toFixed(2)} (largest ${Math.max(...drawing).toFixed(2)}) ms`);
   await page.close();
 }
 
@@ -181,14 +194,15 @@ async function continueFromSlot(browser, url) {
 
 const { server, url } = await serve(site, 0);
 try {
-  console.log(`web edition, headless Chromium over localhost (${url})`);
-  await beforeTheTitle(url);
-  wholeSite();
+  const load = loadavg().map((n) => n.toFixed(2)).join(' ');
+  console.log(`web edition, headless Chromium over localhost (${url}; load average ${load})`);
+  if (wanted('title')) await beforeTheTitle(url);
+  if (wanted('site')) wholeSite();
   const browser = await launch('chromium');
   try {
-    await dissolve(browser, url);
-    await waitingAndMemory(browser, url);
-    await continueFromSlot(browser, url);
+    if (wanted('dissolve')) await dissolve(browser, url);
+    if (wanted('waiting')) await waitingAndMemory(browser, url);
+    if (wanted('continue')) await continueFromSlot(browser, url);
   } finally {
     await browser.close();
   }

@@ -13,6 +13,10 @@ FOLDERS = ("gra", "music", "locale")
 READ_BY_THE_GAME = (".txt", ".mo")
 
 
+# Where the page's head takes the preloads of the texts (web/index.html).
+TEXTS_MARK = "<!-- the texts the game reads itself -->"
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit("usage: copy_game_files.py NATIVE_BUILD SITE")
@@ -37,6 +41,17 @@ def main():
     index = {"files": files, "texts": texts}
     (site / "files.json").write_text(json.dumps(index, ensure_ascii=False, indent=0) + "\n",
                                      encoding="utf-8")
+    preload_texts(site / "index.html", texts)
+
+
+def preload_texts(page, texts):
+    """The page asks for the texts with the index, not once the index has come."""
+    html = page.read_text(encoding="utf-8")
+    if TEXTS_MARK not in html:
+        return  # written already, in an earlier run over the same site
+    links = "".join(f'<link rel="preload" href="{name}" as="fetch" crossorigin="anonymous">\n'
+                    for name in texts)
+    page.write_text(html.replace(TEXTS_MARK + "\n", links), encoding="utf-8")
 
 
 if __name__ == "__main__":

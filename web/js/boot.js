@@ -1,6 +1,7 @@
 // Starts the web edition: checks what the browser must offer, loads the game's file index,
 // lays out the module's files and starts the module with the page's face.
 import { ENGLISH_FACE, Face } from './face.js';
+import { compiled, opened } from './early.js';
 import { fetchIndex, layOut, PlayerStorage } from './files.js';
 import { listen } from './input.js';
 import { Music } from './music.js';
@@ -52,10 +53,21 @@ async function start() {
   try {
     const { default: createHazama } = await loaded;
     await latin;
-    await createHazama({
+    storage.database = await opened;
+    let failed;
+    const failing = new Promise((_, reject) => { failed = reject; });
+    await Promise.race([failing, createHazama({
       face,
       music,
+      instantiateWasm(imports, receive) {
+        compiled.then(async (module) => receive(await WebAssembly.instantiate(module, imports), module))
+          .catch(failed);
+        return {};
+      },
+      // The steps of the start, for tools/measure/web_title.mjs.
+      onRuntimeInitialized: () => performance.mark('hazama: runtime ready'),
       preRun: [(Module) => {
+        performance.mark('hazama: module instantiated');
         if (face.collectsTrace) face.module = Module;  // the measurements read its memory
         layOut(Module.FS, index);
         storage.mount(Module);
@@ -63,7 +75,7 @@ async function start() {
         if (options.has('seed')) Module.ENV.HAZAMA_SAVE_SEED = options.get('seed');
       }],
       printErr: (text) => console.error(text),
-    });
+    })]);
   } catch (error) {
     tell(`ゲームを始められません: ${error?.message ?? error}`);
     return;

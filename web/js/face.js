@@ -285,9 +285,10 @@ export class Face {
     this.screen.putImageData(new ImageData(pixels, width, height), 0, 0);
   }
 
-  // `due` and `at` on the game's clock; `line`: how many trace lines came before it.
-  frameShown(due, at) {
-    this.frames.push({ due, at, line: this.trace.length });
+  // `due`, `woke` (its wait's end) and `at` on the game's clock; `line`: how many trace lines
+  // came before it.
+  frameShown(due, woke, at) {
+    this.frames.push({ due, woke, at, line: this.trace.length });
   }
 
   note(line) {

@@ -23,14 +23,49 @@ export async function fetchIndex() {
 }
 
 export function layOut(FS, { files, texts }) {
+  const folders = new Set();
+  const empty = new Uint8Array(0);
   for (const name of files) {
     const path = `${ROOT}/${name}`;
-    FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
-    FS.writeFile(path, texts.get(name) ?? new Uint8Array(0));
+    const folder = path.slice(0, path.lastIndexOf('/'));
+    if (!folders.has(folder)) {
+      FS.mkdirTree(folder);
+      folders.add(folder);
+    }
+    FS.writeFile(path, texts.get(name) ?? empty);
   }
   // The game's own folder is not the player's to write in: the save dialog opens in the
   // player's folder, as for an installed game.
   FS.chmod(ROOT, 0o555);
+}
+
+// The player's database opened as Emscripten's IDBFS opens it (its version, its store and the
+// store's index), so that the page can open it while the module is still on its way; resolves
+// to null when it cannot be opened, and IDBFS then meets the same refusal itself.
+export function openPlayerDatabase(indexedDB = globalThis.indexedDB) {
+  return new Promise((resolve) => {
+    let request;
+    try {
+      request = indexedDB.open(PLAYER_FOLDER, 21);
+    } catch {
+      resolve(null);
+      return;
+    }
+    request.onupgradeneeded = () => {
+      const store = request.result.objectStoreNames.contains('FILE_DATA')
+        ? request.transaction.objectStore('FILE_DATA')
+        : request.result.createObjectStore('FILE_DATA');
+      if (!store.indexNames.contains('timestamp')) {
+        store.createIndex('timestamp', 'timestamp', { unique: false });
+      }
+    };
+    request.onsuccess = () => resolve(request.result);
+    request.onerror = (event) => {
+      event.preventDefault();
+      resolve(null);
+    };
+    request.onblocked = () => resolve(null);
+  });
 }
 
 // The player's files: read from IndexedDB before the game starts, written back after each
@@ -38,6 +73,7 @@ export function layOut(FS, { files, texts }) {
 export class PlayerStorage {
   // `refused` is told when the lasting storage cannot be had.
   constructor(refused = () => {}) {
+    this.database = null;  // the player's database when the page has opened it already
     this.FS = null;
     this.folder = PLAYER_FOLDER;
     this.failure = null;  // why the storage could not be read, when it could not
@@ -54,6 +90,8 @@ export class PlayerStorage {
     const FS = Module.FS;
     this.FS = FS;
     FS.mkdirTree(PLAYER_FOLDER);
+    // IDBFS takes a database it has open already from its own table of them.
+    if (this.database) FS.filesystems.IDBFS.dbs[PLAYER_FOLDER] = this.database;
     try {
       FS.mount(FS.filesystems.IDBFS, {}, PLAYER_FOLDER);
     } catch (error) {
