@@ -36,6 +36,7 @@ GoPosition::GoPosition(QWidget* parent, const std::array<std::string, 3>& captio
         button->setGeometry(7, 36 + 40 * i, 289, 33);
         // Only the focused button answers Enter, as Space does.
         button->setAutoDefault(false);
+        if (caption.isEmpty()) show_as_no_place(button);
         connect(button, &QPushButton::clicked, this, [this, i] {
             chosen_ = i;
             accept();
@@ -44,9 +45,20 @@ GoPosition::GoPosition(QWidget* parent, const std::array<std::string, 3>& captio
     }
 }
 
+// A row with no destination keeps its place in the chooser but draws nothing there: no
+// face, no frame, no hover, and Tab passes it by. Pressed from a key (it can only hold the
+// focus when no row has a destination) it keeps her where she is, as 移動をやめる does.
+void GoPosition::show_as_no_place(QPushButton* button) {
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
 void GoPosition::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centre_on_window(this);
+    // The map fills the rows from the top, so the first one is a destination whenever
+    // there is one.
     command1_[0]->setFocus(Qt::OtherFocusReason);
 }
 

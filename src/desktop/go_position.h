@@ -12,7 +12,7 @@ namespace hazama {
 
 class GoPosition : public QDialog {
   public:
-    // `captions` are the three destinations; an empty one leaves its button blank.
+    // `captions` are the three destinations; an empty one leaves its row empty.
     GoPosition(QWidget* parent, const std::array<std::string, 3>& captions);
 
     // The button pressed, 0..3, or -1 when the window was closed by its close box.
@@ -23,6 +23,8 @@ class GoPosition : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    static void show_as_no_place(QPushButton* button);
+
     QLabel* label1_ = nullptr;
     std::array<QPushButton*, 4> command1_{};
     int chosen_ = -1;

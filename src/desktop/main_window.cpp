@@ -20,6 +20,7 @@
 #include "desktop/window_art.h"
 #include "form/main_form.h"
 #include "graphics/stage.h"
+#include "shell/continue_hint.h"
 #include "shell/stage_layout.h"
 
 namespace hazama {
@@ -141,10 +142,13 @@ void MainWindow::build_controls() {
 
     continue_hint_ = new QLabel(this);
     continue_hint_->setObjectName(QStringLiteral("continue_hint"));
-    scaling_.place(continue_hint_, QRect(520, 102, 106, 14));
+    scaling_.place(continue_hint_, design_rect(kContinueHintPlace));
     scaling_.set_font(continue_hint_, gothic(kNoticePoints));
     continue_hint_->setAlignment(Qt::AlignCenter);
-    set_text_colour(continue_hint_, QColor(96, 72, 48));
+    continue_hint_->setTextFormat(Qt::PlainText);
+    continue_hint_->setWordWrap(true);
+    // The panel's cream, on the dark column.
+    set_text_colour(continue_hint_, QColor(236, 228, 209));
     clickable(continue_hint_, &MainForm::labcopy_Click);
     continue_hint_->hide();
 }

@@ -10,6 +10,7 @@
 #include "desktop/screen_view.h"
 #include "desktop/ui_text.h"
 #include "platform/qt_picture_decoder.h"
+#include "shell/continue_hint.h"
 
 namespace hazama {
 
@@ -33,7 +34,7 @@ void MainWindow::set_visible(Control control, bool visible) {
 
 void MainWindow::show_continue_hint() {
     if (continue_hint_ == nullptr) return;
-    continue_hint_->setText(ui("F9・右クリックで続きから"));
+    continue_hint_->setText(ui(kContinueHint));
     continue_hint_->setVisible(!control(Control::comstart)->isHidden() && hooks_.has_save &&
                                hooks_.has_save());
 }

@@ -37,6 +37,7 @@ void MainWindow::retranslate() {
     }
     auto_mark_->setText(ui(kAutoMark));
     skip_mark_->setText(ui(kSkipMark));
+    show_continue_hint();
 }
 
 }  // namespace hazama

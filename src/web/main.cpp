@@ -38,6 +38,7 @@ int main() {
     form.reading().set_data_folder(data);
     WebInput input(platform, session, face);
     platform.set_unload([&session] { session.unload(); });
+    platform.set_has_save([&session] { return session.positions().newest().has_value(); });
     platform.set_dispatcher([&input](const WebAction& action) { input.handle(action); });
     const int forced = hz_forced_language();
     // The page starts empty; the form knows the title screen's controls.

@@ -20,6 +20,7 @@ EM_JS(void, hz_take_action, (char* out, int size), {
 });
 EM_JS(void, hz_set_phase, (const char* phase), { Module.face.setPhase(UTF8ToString(phase)); });
 EM_JS(void, hz_set_visible, (int control, int on), { Module.face.setVisible(control, !!on); });
+EM_JS(void, hz_show_continue_hint, (int on), { Module.face.showContinueHint(!!on); });
 EM_JS(void, hz_set_enabled, (int control, int on), { Module.face.setEnabled(control, !!on); });
 EM_JS(void, hz_set_message, (const char* text), { Module.face.setMessage(UTF8ToString(text)); });
 EM_JS(void, hz_set_english, (const char* json), {
@@ -147,6 +148,10 @@ void set_phase(const char* phase) {
 
 void set_visible(int control, bool visible) {
     hz_set_visible(control, visible);
+}
+
+void show_continue_hint(bool shown) {
+    hz_show_continue_hint(shown);
 }
 
 void set_enabled(int control, bool enabled) {

@@ -28,6 +28,7 @@ void set_phase(const char* phase);
 
 // ---- what the page shows ----
 void set_visible(int control, bool visible);
+void show_continue_hint(bool shown);  // the title's hint that a saved game can be continued
 void set_enabled(int control, bool enabled);
 void set_message(const std::string& text);
 // An English message's lines as english_lines.h lays them out (its JSON).

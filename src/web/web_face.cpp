@@ -5,6 +5,7 @@
 
 #include "graphics/plane.h"
 #include "replay/slot_file.h"
+#include "shell/continue_hint.h"
 #include "shell/settings.h"
 #include "shell/slot_pages.h"
 #include "shell/stage_layout.h"
@@ -15,7 +16,7 @@
 namespace hazama {
 namespace {
 
-// The page's texts the face translates: the buttons' captions and the marks.
+// The page's texts the face translates: the buttons' captions, the marks and the title's hint.
 void write_words(JsonWriter& json, const WebFace& face) {
     json.key("buttons").open('{');
     for (const ButtonPlace& b : kButtonPlaces) {
@@ -24,6 +25,7 @@ void write_words(JsonWriter& json, const WebFace& face) {
     json.close();
     json.key("auto").text(face.words(kAutoMark));
     json.key("skip").text(face.words(kSkipMark));
+    json.key("hint").text(face.words(kContinueHint));
 }
 
 std::string slots_json(const SlotPages& pages, const WebFace& face) {

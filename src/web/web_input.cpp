@@ -57,6 +57,7 @@ const std::pair<std::string_view, Key> kKeys[] = {
     {"menu", Key::menu},
     {"c", Key::c},
     {"z", Key::z},
+    {"y", Key::y},
     {"insert", Key::insert},
     {"control", Key::control},
     {"shift", Key::shift},

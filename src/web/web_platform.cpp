@@ -30,6 +30,8 @@ void to_rgba(const Plane& plane, std::vector<std::uint8_t>& out) {
 
 void WebPlatform::set_visible(Control control, bool visible) {
     page::set_visible(static_cast<int>(control), visible);
+    // The title's hint comes and goes with the title's buttons.
+    if (control == Control::comstart) page::show_continue_hint(visible && has_save_ && has_save_());
 }
 
 void WebPlatform::set_enabled(Control control, bool enabled) {

@@ -25,6 +25,8 @@ class WebPlatform : public Platform {
     void set_dispatcher(std::function<void(const WebAction&)> dispatch) {
         dispatch_ = std::move(dispatch);
     }
+    // Whether a saved game can be continued, for the title's hint; none when unset.
+    void set_has_save(std::function<bool()> has_save) { has_save_ = std::move(has_save); }
     // What closing the game runs (the form's unload); exit_game when none is set.
     void set_unload(std::function<void()> unload) { unload_ = std::move(unload); }
     // Nothing runs: serves the page's actions and the timers until the game closes.
@@ -109,6 +111,7 @@ class WebPlatform : public Platform {
     std::optional<WebAction> answer_;
     std::function<void(const WebAction&)> dispatch_;
     std::function<void()> unload_;
+    std::function<bool()> has_save_;
     std::vector<std::uint8_t> rgba_;  // the screen's pixels as the canvas takes them
 };
 

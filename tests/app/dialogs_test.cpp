@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "desktop/go_position.h"
 #include "file_answer.h"
 #include "modal_watch.h"
 #include "window_fixture.h"
@@ -205,6 +206,37 @@ TEST_F(DialogTest, AMessageBoxLeftUnansweredIsNamedAndClosed) {
         << unanswered[0].toStdString();
     EXPECT_TRUE(unanswered[0].endsWith(QStringLiteral(": 書き込みエラー")));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A row with no destination is plainly none: nothing drawn where it stands, no pointer
+// and no Tab reach it; the rows with a place are drawn and reached as before.
+TEST_F(DialogTest, AChooserRowWithNoDestinationIsDrawnAsNone) {
+    GoPosition chooser(window, {"↑家の中", "←学校方面", ""});
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+    auto row = [&](int i) {
+        return chooser.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(i));
+    };
+    const QImage drawn = chooser.grab().toImage();
+    auto plain = [&](const QRect& place) {
+        const QRgb first = drawn.pixel(place.topLeft());
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                if (drawn.pixel(x, y) != first) return false;
+        return true;
+    };
+    EXPECT_TRUE(plain(row(2)->geometry())) << "the empty row is drawn like a button";
+    EXPECT_FALSE(plain(row(1)->geometry()));
+    EXPECT_EQ(drawn.pixel(row(2)->geometry().center()), drawn.pixel(QPoint(2, 2)));
+
+    EXPECT_NE(chooser.childAt(row(2)->geometry().center()), row(2));
+    EXPECT_EQ(chooser.childAt(row(1)->geometry().center()), row(1));
+    EXPECT_TRUE(row(0)->hasFocus());
+    QTest::keyClick(row(0), Qt::Key_Tab);
+    EXPECT_TRUE(row(1)->hasFocus());
+    QTest::keyClick(row(1), Qt::Key_Tab);
+    EXPECT_TRUE(row(3)->hasFocus()) << "Tab stopped on the empty row";
+    chooser.close();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the scene, the automatic slot on closing, and continuing from it at the title.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -112,6 +113,46 @@ TEST_F(PositionsWindowTest, InsideTheOpeningNothingIsSavedAndTheLastRunsPlaceIsK
     EXPECT_EQ(notice, QStringLiteral("ここではセーブできません"));
     EXPECT_FALSE(std::filesystem::exists(slot_path(data.path(), PositionKeeper::kQuickSlot)));
     EXPECT_EQ(testing::bytes_of(auto_slot), kept);
+}
+
+// With a game to continue, the title says how under its panel: whole, in the game's
+// language, at every window size, clear of the title's buttons.
+TEST_F(PositionsWindowTest, TheTitlesHintToContinueFitsAtEverySizeInBothLanguages) {
+    open_game();
+    enter_quiet_place();
+    game->window().close();
+    QApplication::processEvents();
+    game.reset();
+    open_game();
+    MainWindow& window = game->window();
+    auto* hint = window.findChild<QLabel*>(QStringLiteral("continue_hint"));
+    ASSERT_NE(hint, nullptr);
+    const std::pair<Language, QString> languages[] = {
+        {Language::ja, QStringLiteral("F9・右クリックで続きから")},
+        {Language::en, QStringLiteral("F9 or right-click to resume")}};
+    for (const auto& [language, words] : languages) {
+        game->choices().set_language(language);
+        for (const int size : {100, 150, 200}) {
+            window.set_window_size(size);
+            QApplication::processEvents();
+            const std::string where = words.toStdString() + " at " + std::to_string(size) + "%";
+            ASSERT_TRUE(hint->isVisible()) << where;
+            EXPECT_EQ(hint->text(), words) << where;
+            const QRect place = hint->geometry();
+            const QRect needed =
+                hint->fontMetrics().boundingRect(QRect(0, 0, place.width(), 10 * place.height()),
+                                                 Qt::AlignCenter | Qt::TextWordWrap, hint->text());
+            EXPECT_LE(needed.width(), place.width()) << where;
+            EXPECT_LE(needed.height(), place.height()) << where;
+            EXPECT_TRUE(window.rect().contains(place)) << where;
+            for (auto* button : window.findChildren<QAbstractButton*>()) {
+                if (button->isVisible())
+                    EXPECT_FALSE(button->geometry().intersects(place))
+                        << where << " covers " << button->objectName().toStdString();
+            }
+        }
+    }
+    window.set_window_size(100);
 }
 
 }  // namespace

@@ -67,6 +67,34 @@ test(`the move chooser's close box and Escape in ${browserName}`, async () => {
   await page.close();
 });
 
+// At home the chooser has two places: its third row is drawn as none, and Tab and the
+// pointer pass it by.
+test(`the chooser's empty row in ${browserName}`, async () => {
+  const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
+  const driver = new Driver(page);
+  await driver.perform('new');
+  await page.click('#commove');
+  assert.equal(await settle(page), 'chooser');
+  const look = (answer) => page.$eval(`#chooser [data-answer="${answer}"]`, (b) => {
+    const style = getComputedStyle(b);
+    return [b.textContent !== '', style.borderTopColor, style.backgroundColor, style.pointerEvents, b.tabIndex];
+  });
+  const [named, border, background, pointer, tab] = await look(2);
+  assert.deepEqual([named, pointer, tab], [false, 'none', -1]);
+  assert.equal(border, 'rgba(0, 0, 0, 0)');
+  assert.equal(background, 'rgba(0, 0, 0, 0)');
+  assert.notEqual((await look(1))[1], 'rgba(0, 0, 0, 0)');
+  const focused = () => page.evaluate(() => document.activeElement.dataset.answer);
+  assert.equal(await focused(), '0');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');
+  assert.equal(await focused(), '3');
+  await page.keyboard.press('Escape');
+  assert.equal(await settle(page), 'idle');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test(`saving and loading in ${browserName}`, async () => {
   const runnerSave = join(here.folder, 'runner.hzm');
   const runner = runStory(['new', 'move 1', `save ${runnerSave}`]);

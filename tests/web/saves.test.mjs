@@ -129,6 +129,22 @@ test(`the automatic slot outlives a closed tab in ${browserName}`, async () => {
   await page.close();
 });
 
+// With a game to continue the title says how, whole, in either language.
+test(`the title's hint to continue in ${browserName}`, async () => {
+  let page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
+  await new Driver(page).perform('new');
+  await page.close();
+  for (const [lang, words] of [['ja', 'F9・右クリックで続きから'], ['en', 'F9 or right-click to resume']]) {
+    page = await openPage(here.browser, `${here.site.url}?clock=virtual&lang=${lang}`);
+    assert.equal(await settle(page), 'idle');
+    const hint = await page.$eval('#continue-hint', (h) => [h.hidden, h.textContent,
+      h.scrollWidth <= h.clientWidth && h.scrollHeight <= h.clientHeight,
+      h.getClientRects()[0].bottom <= document.getElementById('stage').getClientRects()[0].bottom]);
+    assert.deepEqual(hint, [false, words, true, true], lang);
+    await page.close();
+  }
+});
+
 test(`storage refused: told, and the game plays on in ${browserName}`, async () => {
   const page = await here.browser.newPage();
   await page.setViewport({ width: 800, height: 600 });

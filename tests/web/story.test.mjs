@@ -6,7 +6,7 @@ import { createHash } from 'node:crypto';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import { browserName, openPage } from './lib/browsers.mjs';
-import { Driver } from './lib/driver.mjs';
+import { Driver, settle } from './lib/driver.mjs';
 import { readPng } from './lib/png.mjs';
 import { gameTrace, normaliseRoot, refusals, runStory, scriptCommands } from './lib/runner.mjs';
 import { session } from './lib/session.mjs';
@@ -52,4 +52,29 @@ test(`the walkthrough in ${browserName}: the runner's trace and its snapshots`, 
   t.diagnostic(`the scene after each of the ${walkthrough.length - 1} commands before quitting: ` +
     'the runner\'s, pixel for pixel');
   assert.deepEqual(page.errors, []);
+});
+
+// Ctrl+Z goes a line back and Ctrl+Y forward again, as the runner's step back and step
+// forward do: back from the prompt to the last line shown, then forward to the prompt. (The
+// chords come without a Control key of their own, which held on the virtual clock would skip.)
+test(`Ctrl+Z and Ctrl+Y step through the lines seen in ${browserName}`, async () => {
+  const runner = runStory(['new', 'look', 'step back', 'step forward']);
+  const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
+  const driver = new Driver(page);
+  await driver.perform('new');
+  await driver.perform('look');
+  const chord = (key) => page.evaluate((k) => {
+    const code = `Key${k.toUpperCase()}`;
+    for (const type of ['keydown', 'keyup'])
+      document.dispatchEvent(new KeyboardEvent(type, { key: k, code, ctrlKey: true, bubbles: true }));
+  }, key);
+  await chord('z');
+  assert.equal(await settle(page), 'line');
+  await chord('y');
+  assert.equal(await settle(page), 'idle');
+  const expected = gameTrace(runner).filter((line) => !line.startsWith('replay to message'));
+  const shown = (await driver.trace()).map((line) => normaliseRoot(line, '/hazama'));
+  assert.deepEqual(shown, expected);
+  assert.deepEqual(page.errors, []);
+  await page.close();
 });

@@ -74,10 +74,14 @@ export class Dialogs {
   chooser(captions) {
     const places = this.chooserBox.querySelectorAll('.place');
     captions.forEach((caption, i) => { places[i].textContent = caption; });
-    // A place left empty keeps her where she is, as the last button does: named so.
+    // A place left empty keeps her where she is, as the last button does: named so. It is
+    // drawn as no place at all, and neither Tab nor the pointer stops on it.
     for (const place of Array.from(places).slice(0, 3)) {
-      if (place.textContent === '') place.setAttribute('aria-label', places[3].textContent);
+      const none = place.textContent === '';
+      if (none) place.setAttribute('aria-label', places[3].textContent);
       else place.removeAttribute('aria-label');
+      place.classList.toggle('none', none);
+      place.tabIndex = none ? -1 : 0;
     }
     this.chooserBox.showModal();
     places[0].focus();

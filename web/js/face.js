@@ -42,6 +42,7 @@ export class Face {
     this.screen = byId('screen').getContext('2d');
     this.portrait = byId('picface').getContext('2d');
     this.marks = { auto: byId('auto-mark'), skip: byId('skip-mark') };
+    this.continueHint = byId('continue-hint');
     const staff = byId('staff');
     this.staff = Array.from({ length: STAFF_LABELS }, () =>
       staff.appendChild(document.createElement('div')));
@@ -105,6 +106,10 @@ export class Face {
   showControl(control) {
     const hiddenWithText = this.textHidden && WITH_TEXT.has(CONTROLS[control]);
     this.controls[control].hidden = !this.wanted[control] || hiddenWithText;
+  }
+
+  showContinueHint(shown) {
+    this.continueHint.hidden = !shown;
   }
 
   setEnabled(control, enabled) {
@@ -239,6 +244,7 @@ export class Face {
     }
     this.marks.auto.textContent = words.auto;
     this.marks.skip.textContent = words.skip;
+    this.continueHint.textContent = words.hint;
     this.document.documentElement.lang = /[\u3040-\u30ff]/.test(words.auto) ? 'ja' : 'en';
   }
 

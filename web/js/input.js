@@ -28,6 +28,7 @@ function keyName(event) {
   if (KEYS[event.key]) return KEYS[event.key];
   if (event.code === 'KeyC') return 'c';
   if (event.code === 'KeyZ') return 'z';
+  if (event.code === 'KeyY') return 'y';
   return 'other';
 }
 
@@ -103,7 +104,7 @@ export function listen(document, queue, window = document.defaultView) {
     const action = keyAction(event, true);
     const name = action.split(' ')[2];
     // A key is the game's, whichever button has the focus: Space and Enter never press one.
-    if (KEPT.has(name) || (event.ctrlKey && (name === 'c' || name === 'z'))) event.preventDefault();
+    if (KEPT.has(name) || (event.ctrlKey && ['c', 'y', 'z'].includes(name))) event.preventDefault();
     queue.post(action);
   });
   document.addEventListener('keyup', (event) => {
