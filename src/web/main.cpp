@@ -34,7 +34,9 @@ int main() {
     const std::filesystem::path data = default_data_folder();
     Session session(platform, device, face, {.root = kRoot, .data = data});
     MainForm& form = session.form();
-    face.set_translate([&form](const char* japanese) { return form.translated(japanese); });
+    const auto translate = [&form](const char* japanese) { return form.translated(japanese); };
+    face.set_translate(translate);
+    platform.set_translate(translate);
     form.reading().set_data_folder(data);
     WebInput input(platform, session, face);
     platform.set_unload([&session] { session.unload(); });
@@ -56,7 +58,7 @@ int main() {
     try {
         platform.run_idle();
     } catch (...) {
-        platform.fail("予期しないエラーが発生しました");
+        platform.fail_unexpectedly();
     }
     return 0;
 }

@@ -10,12 +10,13 @@
 #include "shell/stage_layout.h"
 #include "web/json_text.h"
 #include "web/page_bridge.h"
+#include "web/page_words.h"
 #include "web/web_platform.h"
 
 namespace hazama {
 namespace {
 
-// The page's texts the face translates: the buttons' captions and the marks.
+// The stage's texts the face translates: the buttons' captions and the marks.
 void write_words(JsonWriter& json, const WebFace& face) {
     json.key("buttons").open('{');
     for (const ButtonPlace& b : kButtonPlaces) {
@@ -145,10 +146,13 @@ void WebFace::set_fullscreen(bool on) {
     page::set_fullscreen(on);
 }
 
-void WebFace::set_language(Language) {
+void WebFace::set_language(Language language) {
     JsonWriter json;
     json.open('{');
     write_words(json, *this);
+    json.key("page");
+    write_page_words(json, language == Language::en,
+                     [this](const char* japanese) { return words(japanese); });
     json.close();
     page::set_words(json.str());
 }

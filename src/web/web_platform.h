@@ -25,6 +25,10 @@ class WebPlatform : public Platform {
     void set_dispatcher(std::function<void(const WebAction&)> dispatch) {
         dispatch_ = std::move(dispatch);
     }
+    // How the platform's own messages are translated (the form's translator).
+    void set_translate(std::function<std::string(const char*)> translate) {
+        translate_ = std::move(translate);
+    }
     // What closing the game runs (the form's unload); exit_game when none is set.
     void set_unload(std::function<void()> unload) { unload_ = std::move(unload); }
     // Nothing runs: serves the page's actions and the timers until the game closes.
@@ -34,6 +38,8 @@ class WebPlatform : public Platform {
     void run_script(const std::function<void()>& script);
     // Ends the game after `text` (a failure) was shown.
     void fail(const std::string& text);
+    // Ends the game after a failure that no message says more of.
+    void fail_unexpectedly();
     // Waits for the answer of a dialog the page has opened (the game's own or the session's
     // screens); nothing when the game closed meanwhile.
     std::optional<WebAction> run_dialog(const char* phase);
@@ -105,6 +111,7 @@ class WebPlatform : public Platform {
     std::optional<WebAction> answer_;
     std::function<void(const WebAction&)> dispatch_;
     std::function<void()> unload_;
+    std::function<std::string(const char*)> translate_;
     std::vector<std::uint8_t> rgba_;  // the screen's pixels as the canvas takes them
 };
 

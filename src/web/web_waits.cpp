@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "form/main_form.h"
+#include "text/catalogue.h"
 #include "web/page_bridge.h"
 #include "web/web_platform.h"
 
@@ -186,8 +187,13 @@ void WebPlatform::run_script(const std::function<void()>& script) {
     } catch (const std::exception& e) {
         fail(e.what());
     } catch (...) {
-        fail("予期しないエラーが発生しました");
+        fail_unexpectedly();
     }
+}
+
+void WebPlatform::fail_unexpectedly() {
+    const char* const text = to_translate("予期しないエラーが発生しました");
+    fail(translate_ ? translate_(text) : std::string(text));
 }
 
 void WebPlatform::fail(const std::string& text) {
