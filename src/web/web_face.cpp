@@ -199,6 +199,9 @@ void WebFace::show_slots(SlotPages& pages) {
             pages.show_page(number);
         } else if (what.kind == "delete") {
             pages.set_deleting(!pages.deleting());
+        } else if (what.kind == "refresh") {
+            // Another tab of the game wrote a slot: the cards as the folder now holds them.
+            pages.show_page(pages.page());
         } else {
             break;  // closed
         }

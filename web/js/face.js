@@ -28,6 +28,12 @@ export class Face {
     this.dialogs = new Dialogs(document, this.queue, storage, this.words);
     this.pictures = new Pictures(this);
     this.screens = new Screens(document, this.queue);
+    // A slot another tab wrote: the slot screen, when it is open, reads its cards again.
+    if (storage) {
+      storage.onTakenIn = () => {
+        if (this.screens.slotBox.open) this.queue.post('slot refresh');
+      };
+    }
     this.thumbnailBytes = null;
     this.spoken = byId('spoken');
     this.toastBox = byId('toast');

@@ -7,6 +7,13 @@
 export const ROOT = '/hazama';
 // The player's folder: $HOME/.local/share/hazama, with the module's HOME.
 export const PLAYER_FOLDER = '/home/web_user/.local/share/hazama';
+// Where the tabs of the game tell each other of the slots each has written.
+const TABS_CHANNEL = 'hazama-player-files';
+
+// The files another tab's writing concerns: the slots and the saves made with the button.
+function shared(path) {
+  return path.startsWith(`${PLAYER_FOLDER}/saves/`) || path.endsWith('.hzm');
+}
 
 // The index of the site's files and the bytes of those the game reads itself.
 export async function fetchIndex() {
@@ -42,6 +49,9 @@ export class PlayerStorage {
     this.folder = PLAYER_FOLDER;
     this.failure = null;  // why the storage could not be read, when it could not
     this.refused = refused;
+    this.channel = null;
+    this.onTakenIn = () => {};  // told of each file another tab wrote, once it is here too
+    this.takingIn = 0;          // files of another tab's still being read, for the tests
   }
 
   fail(error) {
@@ -64,12 +74,57 @@ export class PlayerStorage {
     try {
       FS.syncfs(true, (error) => {
         if (error) this.fail(error);
+        else this.listenToTabs();
         Module.removeRunDependency('player-files');
       });
     } catch (error) {
       this.fail(error);
       Module.removeRunDependency('player-files');
     }
+  }
+
+  // A slot another tab has written (or taken out), whole, as its storage holds it, copied into
+  // this tab's folder, so that its slot screen shows it. The file is one record, read in one
+  // transaction: never half of it.
+  listenToTabs() {
+    if (typeof BroadcastChannel !== 'function') return;
+    this.channel = new BroadcastChannel(TABS_CHANNEL);
+    this.channel.onmessage = ({ data }) => {
+      const path = data?.path;
+      if (typeof path === 'string' && shared(path) && !path.includes('/../')) this.takeIn(path);
+    };
+  }
+
+  takeIn(path) {
+    const { FS } = this;
+    const { IDBFS } = FS.filesystems;
+    this.takingIn += 1;
+    const done = () => {
+      this.takingIn -= 1;
+      this.onTakenIn(path);
+    };
+    IDBFS.getDB(PLAYER_FOLDER, (error, db) => {
+      if (error) {
+        done();
+        return;
+      }
+      const store = db.transaction(['FILE_DATA'], 'readonly').objectStore('FILE_DATA');
+      IDBFS.loadRemoteEntry(store, path, (failed, entry) => {
+        try {
+          if (failed) {
+            // Not taken in: this tab goes on with what it had.
+          } else if (!entry) {
+            if (FS.analyzePath(path).exists) FS.unlink(path);
+          } else if (FS.isFile(entry.mode)) {
+            FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+            IDBFS.storeLocalEntry(path, entry, () => {});
+          }
+        } catch {
+          // As above.
+        }
+        done();
+      });
+    });
   }
 
   // Copies the file at `path` (and the folders above it) to the lasting storage, or takes it
@@ -97,7 +152,10 @@ export class PlayerStorage {
             fail(transaction.error);
           };
           transaction.onabort = () => fail(transaction.error);
-          transaction.oncomplete = () => resolve(0);
+          transaction.oncomplete = () => {
+            if (shared(path)) this.channel?.postMessage({ path });
+            resolve(0);
+          };
           const paths = [];
           for (let p = path; p.startsWith(`${PLAYER_FOLDER}/`); p = p.slice(0, p.lastIndexOf('/'))) {
             paths.unshift(p);
