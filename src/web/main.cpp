@@ -3,6 +3,7 @@
 
 #include "form/main_form.h"
 #include "platform/data_folder.h"
+#include "replay/slot_file.h"
 #include "shell/session.h"
 #include "web/web_face.h"
 #include "web/web_input.h"
@@ -40,6 +41,12 @@ int main() {
     form.reading().set_data_folder(data);
     WebInput input(platform, session, face);
     platform.set_unload([&session] { session.unload(); });
+    // A tab closed or reloaded at once cannot wait for the storage: the automatic slot is
+    // ready at every line.
+    platform.set_on_line([&session, &data] {
+        keep_automatic_slot_ready(slot_path(data, PositionKeeper::kAutoSlot),
+                                  session.positions().automatic_slot_file());
+    });
     platform.set_dispatcher([&input](const WebAction& action) { input.handle(action); });
     const int forced = hz_forced_language();
     // The page starts empty; the form knows the title screen's controls.

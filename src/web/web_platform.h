@@ -25,6 +25,8 @@ class WebPlatform : public Platform {
     void set_dispatcher(std::function<void(const WebAction&)> dispatch) {
         dispatch_ = std::move(dispatch);
     }
+    // What the game does as each line starts to wait for the reader.
+    void set_on_line(std::function<void()> on_line) { on_line_ = std::move(on_line); }
     // How the platform's own messages are translated (the form's translator).
     void set_translate(std::function<std::string(const char*)> translate) {
         translate_ = std::move(translate);
@@ -111,6 +113,7 @@ class WebPlatform : public Platform {
     std::optional<WebAction> answer_;
     std::function<void(const WebAction&)> dispatch_;
     std::function<void()> unload_;
+    std::function<void()> on_line_;
     std::function<std::string(const char*)> translate_;
     std::vector<std::uint8_t> rgba_;  // the screen's pixels as the canvas takes them
 };

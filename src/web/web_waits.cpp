@@ -109,12 +109,14 @@ void WebPlatform::wait_until(std::uint32_t deadline) {
 
 void WebPlatform::wait_for_release() {
     if (closing_) return;
+    if (on_line_) on_line_();
     Wait wait{.releasable = true, .phase = "line"};
     run_wait(wait);
 }
 
 void WebPlatform::wait_for_release_until(std::uint32_t deadline) {
     if (closing_) return;
+    if (on_line_) on_line_();
     if (virtual_) {
         // A reader quick enough to act before the browser's next turn; else the deadline.
         Wait wait{.releasable = true, .phase = "line"};

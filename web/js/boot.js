@@ -39,7 +39,7 @@ async function start() {
     storage,
   });
   fitStage(window, document.getElementById('stage'), document.getElementById('quick-bar'));
-  listen(document, face.queue);
+  listen(document, face.queue, () => storage.leaving(window));
   const music = new Music(document, { still: virtualClock, tap: face.collectsTrace });
   music.listen(document);
   if (face.collectsTrace) {

@@ -7,6 +7,8 @@
 export const ROOT = '/hazama';
 // The player's folder: $HOME/.local/share/hazama, with the module's HOME.
 export const PLAYER_FOLDER = '/home/web_user/.local/share/hazama';
+// Where a closing tab leaves the automatic slot it had ready (see keepReady).
+const READY_SLOT = 'hazama-ready-slot';
 // Where the tabs of the game tell each other of the slots each has written.
 const TABS_CHANNEL = 'hazama-player-files';
 
@@ -52,6 +54,57 @@ export class PlayerStorage {
     this.channel = null;
     this.onTakenIn = () => {};  // told of each file another tab wrote, once it is here too
     this.takingIn = 0;          // files of another tab's still being read, for the tests
+    this.ready = null;          // the automatic slot as the game had it at its last line
+  }
+
+  // The game keeps its automatic slot ready at every line: the lasting storage cannot be
+  // written as a tab closes (it answers only later, and the game cannot run then), so a
+  // closing page puts it where it still can, at once: the window's local storage.
+  keepReady(path, bytes) {
+    this.ready = { path, bytes, time: Date.now() };
+  }
+
+  leaving(window) {
+    const ready = this.ready;
+    if (!ready) return;
+    let text = '';
+    for (let i = 0; i < ready.bytes.length; i += 0x8000) {
+      text += String.fromCharCode(...ready.bytes.subarray(i, i + 0x8000));
+    }
+    try {
+      window.localStorage.setItem(READY_SLOT,
+        JSON.stringify({ path: ready.path, time: ready.time, file: btoa(text) }));
+    } catch {
+      // Refused or full: the automatic slot is the one last written.
+    }
+  }
+
+  // At the start: a slot a closed tab left that is newer than the one stored takes its place
+  // (with the time it was made), and goes to the lasting storage.
+  takeBackReady(window) {
+    let left;
+    try {
+      left = JSON.parse(window.localStorage.getItem(READY_SLOT) ?? 'null');
+    } catch {
+      return;
+    }
+    if (typeof left?.path !== 'string' || !left.path.startsWith(`${PLAYER_FOLDER}/saves/`)
+        || left.path.includes('/../') || !Number.isFinite(left.time)) return;
+    const { FS } = this;
+    const kept = FS.analyzePath(left.path);
+    if (!kept.exists || FS.stat(left.path).mtime.getTime() < left.time) {
+      try {
+        const text = atob(left.file);
+        FS.mkdirTree(left.path.slice(0, left.path.lastIndexOf('/')));
+        FS.writeFile(left.path, Uint8Array.from(text, (c) => c.charCodeAt(0)));
+        FS.utime(left.path, left.time, left.time);
+      } catch {
+        return;
+      }
+    }
+    this.sync(left.path).then((failed) => {
+      if (!failed) window.localStorage.removeItem(READY_SLOT);
+    });
   }
 
   fail(error) {
@@ -73,8 +126,12 @@ export class PlayerStorage {
     Module.addRunDependency('player-files');
     try {
       FS.syncfs(true, (error) => {
-        if (error) this.fail(error);
-        else this.listenToTabs();
+        if (error) {
+          this.fail(error);
+        } else {
+          this.takeBackReady(globalThis);
+          this.listenToTabs();
+        }
         Module.removeRunDependency('player-files');
       });
     } catch (error) {
