@@ -6,6 +6,7 @@
 #include "audio/media_device.h"
 #include "form/main_form.h"
 #include "replay/replayer.h"
+#include "replay/slot_check.h"
 #include "replay/slot_file.h"
 #include "shell/face.h"
 #include "shell/slot_pages.h"
@@ -78,8 +79,8 @@ std::vector<int> PositionKeeper::lines_back(const std::deque<HistoryEntry>& entr
     return back;
 }
 
-void PositionKeeper::autosave() {
-    if (data_folder_.empty() || form_.log().commands().empty()) return;
+std::optional<Position> PositionKeeper::automatic_position() const {
+    if (data_folder_.empty() || form_.log().commands().empty()) return std::nullopt;
     Position position = replayer_.here();
     if (!replayer_.can_take()) {
         // Inside an animation: the line shown last in this command, or the arrival before it.
@@ -93,8 +94,19 @@ void PositionKeeper::autosave() {
     }
     // Inside the first command's opening there is nothing yet to keep, and the slot may
     // still hold the last run's place.
-    if (position.commands.empty()) return;
-    write(kAutoSlot, position, true);
+    if (position.commands.empty()) return std::nullopt;
+    return position;
+}
+
+void PositionKeeper::autosave() {
+    if (const auto position = automatic_position()) write(kAutoSlot, *position, true);
+}
+
+std::string PositionKeeper::automatic_slot_file() {
+    const auto position = automatic_position();
+    std::string why;
+    if (!position || !position_ok(*position, why)) return {};
+    return encode_slot(slot_of(*position));
 }
 
 void PositionKeeper::back_to_title() {
@@ -120,12 +132,16 @@ std::optional<std::filesystem::path> PositionKeeper::newest() const {
     return found;
 }
 
-bool PositionKeeper::write(const std::string& name, const Position& position, bool quietly) {
-    if (data_folder_.empty()) return false;
+Slot PositionKeeper::slot_of(const Position& position) {
     Slot slot = describe_slot(form_, position);
     slot.thumbnail_png = face_.thumbnail_png(form_.picmain[0]);
+    return slot;
+}
+
+bool PositionKeeper::write(const std::string& name, const Position& position, bool quietly) {
+    if (data_folder_.empty()) return false;
     try {
-        write_slot(slot_path(data_folder_, name), slot);
+        write_slot(slot_path(data_folder_, name), slot_of(position));
         return true;
     } catch (const FileError& failure) {
         std::fprintf(stderr, "hazama: %s\n", failure.what());

@@ -58,6 +58,9 @@ class PositionKeeper {
     // an animation runs. A failure goes to standard error, and is told over the scene once
     // for each reason.
     void autosave();
+    // The automatic slot's file as autosave would write it now, not written; empty when
+    // there is nothing to keep yet. (A browser tab keeps it ready for being closed at once.)
+    std::string automatic_slot_file();
     // Back to the title screen once the player says so, the place left kept in the
     // automatic slot first (続きから and F9 come back to it).
     void back_to_title();
@@ -70,6 +73,10 @@ class PositionKeeper {
     const char* notice() const { return notice_.c_str(); }
 
   private:
+    // The position the automatic slot keeps, if there is one yet.
+    std::optional<Position> automatic_position() const;
+    // `position` described for its slot, with the scene's picture.
+    Slot slot_of(const Position& position);
     bool write(const std::string& name, const Position& position, bool quietly);
     void load(const std::filesystem::path& path);
     // The slot at `path`; when it cannot be read, the player is told why.

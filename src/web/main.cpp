@@ -3,6 +3,7 @@
 
 #include "form/main_form.h"
 #include "platform/data_folder.h"
+#include "replay/slot_file.h"
 #include "shell/session.h"
 #include "web/web_face.h"
 #include "web/web_input.h"
@@ -34,11 +35,19 @@ int main() {
     const std::filesystem::path data = default_data_folder();
     Session session(platform, device, face, {.root = kRoot, .data = data});
     MainForm& form = session.form();
-    face.set_translate([&form](const char* japanese) { return form.translated(japanese); });
+    const auto translate = [&form](const char* japanese) { return form.translated(japanese); };
+    face.set_translate(translate);
+    platform.set_translate(translate);
     form.reading().set_data_folder(data);
     WebInput input(platform, session, face);
     platform.set_unload([&session] { session.unload(); });
     platform.set_has_save([&session] { return session.positions().newest().has_value(); });
+    // A tab closed or reloaded at once cannot wait for the storage: the automatic slot is
+    // ready at every line.
+    platform.set_on_line([&session, &data] {
+        keep_automatic_slot_ready(slot_path(data, PositionKeeper::kAutoSlot),
+                                  session.positions().automatic_slot_file());
+    });
     platform.set_dispatcher([&input](const WebAction& action) { input.handle(action); });
     const int forced = hz_forced_language();
     // The page starts empty; the form knows the title screen's controls.
@@ -57,7 +66,7 @@ int main() {
     try {
         platform.run_idle();
     } catch (...) {
-        platform.fail("予期しないエラーが発生しました");
+        platform.fail_unexpectedly();
     }
     return 0;
 }

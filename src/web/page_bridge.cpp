@@ -104,6 +104,9 @@ EM_JS(void, hz_take_thumbnail, (unsigned char* out), {
 EM_ASYNC_JS(int, hz_sync_storage, (const char* path), {
     return await Module.face.storage.sync(UTF8ToString(path));
 });
+EM_JS(void, hz_keep_ready, (const char* path, const char* bytes, int length), {
+    Module.face.storage.keepReady(UTF8ToString(path), HEAPU8.slice(bytes, bytes + length));
+});
 // The text the last failed request left: why a picture could not be had.
 EM_JS(int, hz_reason_length, (), { return lengthBytesUTF8(Module.face.reason) + 1; });
 EM_JS(void, hz_take_reason, (char* out, int size), { stringToUTF8(Module.face.reason, out, size); });
@@ -293,6 +296,10 @@ std::string thumbnail_png(const std::uint8_t* rgba, int width, int height) {
     std::string bytes(static_cast<std::size_t>(length), '\0');
     hz_take_thumbnail(reinterpret_cast<unsigned char*>(bytes.data()));
     return bytes;
+}
+
+void keep_ready(const std::string& path, const std::string& bytes) {
+    hz_keep_ready(path.c_str(), bytes.data(), static_cast<int>(bytes.size()));
 }
 
 int sync_storage(const std::string& path) {

@@ -84,6 +84,9 @@ void take_picture(std::uint8_t* rgba);
 // when it is gone): 0, or the error number of why it could not (ENOSPC when the storage is
 // full, EACCES when it is refused, else EIO).
 int sync_storage(const std::string& path);
+// The player's file at `path` with its bytes, kept in the page (not yet in the storage), for
+// the page to write when it closes.
+void keep_ready(const std::string& path, const std::string& bytes);
 // The scene at half size, as PNG bytes; empty when the browser cannot make one.
 std::string thumbnail_png(const std::uint8_t* rgba, int width, int height);
 

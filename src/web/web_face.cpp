@@ -11,6 +11,7 @@
 #include "shell/stage_layout.h"
 #include "web/json_text.h"
 #include "web/page_bridge.h"
+#include "web/page_words.h"
 #include "web/web_platform.h"
 
 namespace hazama {
@@ -147,10 +148,13 @@ void WebFace::set_fullscreen(bool on) {
     page::set_fullscreen(on);
 }
 
-void WebFace::set_language(Language) {
+void WebFace::set_language(Language language) {
     JsonWriter json;
     json.open('{');
     write_words(json, *this);
+    json.key("page");
+    write_page_words(json, language == Language::en,
+                     [this](const char* japanese) { return words(japanese); });
     json.close();
     page::set_words(json.str());
 }
@@ -197,6 +201,9 @@ void WebFace::show_slots(SlotPages& pages) {
             pages.show_page(number);
         } else if (what.kind == "delete") {
             pages.set_deleting(!pages.deleting());
+        } else if (what.kind == "refresh") {
+            // Another tab of the game wrote a slot: the cards as the folder now holds them.
+            pages.show_page(pages.page());
         } else {
             break;  // closed
         }
@@ -232,6 +239,13 @@ bool WebFace::show_settings(const Settings& current,
 
 std::string WebFace::thumbnail_png(const Plane& screen) {
     if (screen.empty()) return {};
+    // The automatic slot is made ready at every line: the scene seldom changes between two.
+    std::uint64_t digest = 14695981039346656037ULL;  // FNV-1a
+    const auto mix = [&digest](std::uint32_t v) { digest = (digest ^ v) * 1099511628211ULL; };
+    mix(static_cast<std::uint32_t>(screen.width));
+    mix(static_cast<std::uint32_t>(screen.height));
+    for (const std::uint32_t p : screen.pixels) mix(p);
+    if (!thumbnail_.empty() && digest == thumbnail_digest_) return thumbnail_;
     std::vector<std::uint8_t> rgba(screen.pixels.size() * 4);
     std::uint8_t* o = rgba.data();
     for (const std::uint32_t p : screen.pixels) {
@@ -241,7 +255,9 @@ std::string WebFace::thumbnail_png(const Plane& screen) {
         o[3] = 0xFF;
         o += 4;
     }
-    return page::thumbnail_png(rgba.data(), screen.width, screen.height);
+    thumbnail_ = page::thumbnail_png(rgba.data(), screen.width, screen.height);
+    thumbnail_digest_ = digest;
+    return thumbnail_;
 }
 
 void WebFace::run_script(const std::function<void()>& script) {

@@ -3,6 +3,7 @@
 // dialogs and answered through the page's queue, and the scene's small picture.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -46,6 +47,8 @@ class WebFace : public Face {
     std::function<std::string(const char*)> translate_;
     int window_size_ = 100;
     bool history_both_ = false;
+    std::string thumbnail_;  // the last scene's small picture, and the scene's digest
+    std::uint64_t thumbnail_digest_ = 0;
 };
 
 }  // namespace hazama

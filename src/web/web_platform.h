@@ -27,6 +27,12 @@ class WebPlatform : public Platform {
     }
     // Whether a saved game can be continued, for the title's hint; none when unset.
     void set_has_save(std::function<bool()> has_save) { has_save_ = std::move(has_save); }
+    // What the game does as each line starts to wait for the reader.
+    void set_on_line(std::function<void()> on_line) { on_line_ = std::move(on_line); }
+    // How the platform's own messages are translated (the form's translator).
+    void set_translate(std::function<std::string(const char*)> translate) {
+        translate_ = std::move(translate);
+    }
     // What closing the game runs (the form's unload); exit_game when none is set.
     void set_unload(std::function<void()> unload) { unload_ = std::move(unload); }
     // Nothing runs: serves the page's actions and the timers until the game closes.
@@ -36,6 +42,8 @@ class WebPlatform : public Platform {
     void run_script(const std::function<void()>& script);
     // Ends the game after `text` (a failure) was shown.
     void fail(const std::string& text);
+    // Ends the game after a failure that no message says more of.
+    void fail_unexpectedly();
     // Waits for the answer of a dialog the page has opened (the game's own or the session's
     // screens); nothing when the game closed meanwhile.
     std::optional<WebAction> run_dialog(const char* phase);
@@ -112,6 +120,8 @@ class WebPlatform : public Platform {
     std::function<void(const WebAction&)> dispatch_;
     std::function<void()> unload_;
     std::function<bool()> has_save_;
+    std::function<void()> on_line_;
+    std::function<std::string(const char*)> translate_;
     std::vector<std::uint8_t> rgba_;  // the screen's pixels as the canvas takes them
 };
 

@@ -13,4 +13,8 @@ void keep_player_files_in_storage() {
     });
 }
 
+void keep_automatic_slot_ready(const std::filesystem::path& path, const std::string& file) {
+    if (!file.empty()) page::keep_ready(path.string(), file);
+}
+
 }  // namespace hazama

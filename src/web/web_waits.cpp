@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "form/main_form.h"
+#include "text/catalogue.h"
 #include "web/page_bridge.h"
 #include "web/web_platform.h"
 
@@ -120,12 +121,14 @@ void WebPlatform::wait_until(std::uint32_t deadline) {
 
 void WebPlatform::wait_for_release() {
     if (closing_) return;
+    if (on_line_) on_line_();
     Wait wait{.releasable = true, .phase = "line"};
     run_wait(wait);
 }
 
 void WebPlatform::wait_for_release_until(std::uint32_t deadline) {
     if (closing_) return;
+    if (on_line_) on_line_();
     if (virtual_) {
         // A reader quick enough to act before the browser's next turn; else the deadline.
         Wait wait{.releasable = true, .phase = "line"};
@@ -198,8 +201,13 @@ void WebPlatform::run_script(const std::function<void()>& script) {
     } catch (const std::exception& e) {
         fail(e.what());
     } catch (...) {
-        fail("予期しないエラーが発生しました");
+        fail_unexpectedly();
     }
+}
+
+void WebPlatform::fail_unexpectedly() {
+    const char* const text = to_translate("予期しないエラーが発生しました");
+    fail(translate_ ? translate_(text) : std::string(text));
 }
 
 void WebPlatform::fail(const std::string& text) {

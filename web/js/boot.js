@@ -6,6 +6,7 @@ import { fetchIndex, layOut, PlayerStorage } from './files.js';
 import { listen } from './input.js';
 import { Music } from './music.js';
 import { fitStage } from './scale.js';
+import { bootWord, startLanguage } from './words.js';
 
 function tell(text) {
   const notice = document.getElementById('notice');
@@ -14,8 +15,12 @@ function tell(text) {
 }
 
 async function start() {
+  // Until the module says which language is in force.
+  const language = startLanguage(window);
+  document.documentElement.lang = language;
+  const word = (name, detail) => bootWord(language, name, detail);
   if (typeof WebAssembly !== 'object') {
-    tell('このブラウザでは遊べません: WebAssembly が必要です。');
+    tell(word('no-wasm'));
     return;
   }
   const options = new URLSearchParams(location.search);
@@ -28,15 +33,14 @@ async function start() {
   // The module measures English lines with the Latin face as it goes, so it is there first.
   const latin = document.fonts.load(`18px ${ENGLISH_FACE}`).catch(() => {});
   // Storage refused (a private window) or full: the game plays on, and says so once.
-  const storage = new PlayerStorage(() => face.toast(
-    'ブラウザの保存領域を使えません。このまま遊べますが、セーブは残りません。', 8000));
+  const storage = new PlayerStorage(() => face.toast(word('storage'), 8000));
   const face = new Face(document, {
     virtualClock,
     collectsTrace: virtualClock || options.has('trace'),
     storage,
   });
   fitStage(window, document.getElementById('stage'), document.getElementById('quick-bar'));
-  listen(document, face.queue);
+  listen(document, face.queue, () => storage.leaving(window));
   const music = new Music(document, { still: virtualClock, tap: face.collectsTrace });
   music.listen(document);
   if (face.collectsTrace) {
@@ -47,7 +51,7 @@ async function start() {
   try {
     index = await indexed;
   } catch (error) {
-    tell(`ゲームのファイルを読み込めません: ${error.message}`);
+    tell(word('no-files', error.message));
     return;
   }
   try {
@@ -77,7 +81,7 @@ async function start() {
       printErr: (text) => console.error(text),
     })]);
   } catch (error) {
-    tell(`ゲームを始められません: ${error?.message ?? error}`);
+    tell(word('no-start', error?.message ?? String(error)));
     return;
   }
   // Every file kept for playing offline once the title is up, so that keeping them does not

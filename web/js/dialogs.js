@@ -11,11 +11,13 @@ export function onCancel(box, handle) {
 }
 
 export class Dialogs {
-  // `storage`: the player's files (files.js), for carrying a save to and from the browser.
-  constructor(document, queue, storage = null) {
+  // `storage`: the player's files (files.js), for carrying a save to and from the browser;
+  // `words`: the page's words (words.js).
+  constructor(document, queue, storage = null, words = null) {
     this.document = document;
     this.queue = queue;
     this.storage = storage;
+    this.words = words;
     const byId = (id) => document.getElementById(id);
     this.chooserBox = byId('chooser');
     this.fileBox = byId('file-dialog');
@@ -65,6 +67,10 @@ export class Dialogs {
     onCancel(box, () => this.answer(box, answer));
   }
 
+  word(name, japanese, detail) {
+    return this.words ? this.words.word(name, japanese, detail) : japanese.replace('%1', detail);
+  }
+
   answer(box, text) {
     if (!box.open) return;
     box.close();
@@ -93,7 +99,7 @@ export class Dialogs {
     this.fileSave = save;
     this.fileNames = names;
     byId('file-title').textContent = title;
-    byId('file-ok').textContent = save ? '保存' : '開く';
+    byId('file-ok').textContent = save ? this.word('save', '保存') : this.word('open', '開く');
     byId('file-question').hidden = true;
     const list = byId('file-list');
     list.replaceChildren(...names.map((n) => new Option(n, n)));
@@ -156,14 +162,15 @@ export class Dialogs {
     const question = byId('file-question');
     if (/[/\\]/.test(typed) || typed === '.' || typed === '..') {
       question.dataset.name = '';
-      question.textContent = 'ファイル名に / と \\ は使えません。';
+      question.textContent = this.word('name-refused', 'ファイル名に / と \\ は使えません。');
       question.hidden = false;
       return;
     }
     const existing = this.fileNames.includes(typed) || this.fileNames.includes(`${typed}.hzm`);
     if (this.fileSave && existing && (question.hidden || question.dataset.name !== typed)) {
       question.dataset.name = typed;
-      question.textContent = `${typed} は既に存在します。置き換えますか？ もう一度「保存」で置き換えます。`;
+      question.textContent = this.word('name-taken',
+        '%1 は既に存在します。置き換えますか？ もう一度「保存」で置き換えます。', typed);
       question.hidden = false;
       return;
     }
@@ -172,7 +179,9 @@ export class Dialogs {
 
   message(text, detail) {
     const byId = (id) => this.document.getElementById(id);
-    if (this.uploaded && detail === '') detail = `${this.uploaded}: ハザマのセーブデータとして読めません。`;
+    if (this.uploaded && detail === '') {
+      detail = this.word('not-a-save', '%1: ハザマのセーブデータとして読めません。', this.uploaded);
+    }
     this.uploaded = null;
     byId('message-text').textContent = text;
     byId('message-detail').textContent = detail;

@@ -5,6 +5,7 @@ import { Dialogs } from './dialogs.js';
 import { Pictures } from './pictures.js';
 import { Screens } from './screens.js';
 import { lineBreaks, messageText, noticeText } from './text.js';
+import { PageWords } from './words.js';
 
 // The controls in the order of the core's Control enumeration (src/platform/platform.h).
 const CONTROLS = ['comsave', 'comload', 'comstart', 'comend', 'commove', 'comtalk', 'comlook',
@@ -23,9 +24,16 @@ export class Face {
     this.storage = storage;
     this.queue = new ActionQueue();
     const byId = (id) => document.getElementById(id);
-    this.dialogs = new Dialogs(document, this.queue, storage);
+    this.words = new PageWords(document);
+    this.dialogs = new Dialogs(document, this.queue, storage, this.words);
     this.pictures = new Pictures(this);
     this.screens = new Screens(document, this.queue);
+    // A slot another tab wrote: the slot screen, when it is open, reads its cards again.
+    if (storage) {
+      storage.onTakenIn = () => {
+        if (this.screens.slotBox.open) this.queue.post('slot refresh');
+      };
+    }
     this.thumbnailBytes = null;
     this.spoken = byId('spoken');
     this.toastBox = byId('toast');
@@ -223,7 +231,8 @@ export class Face {
     this.bar.querySelector('[data-bar="skip"]').setAttribute('aria-pressed', String(skipping));
   }
 
-  // The page's own words in the language in force: the buttons' captions and the marks.
+  // The page's own words in the language in force: the buttons' captions, the marks and the
+  // rest of the page's.
   setWords(words) {
     for (const [control, caption] of Object.entries(words.buttons)) {
       const button = this.controls[Number(control)];
@@ -245,6 +254,7 @@ export class Face {
     this.marks.auto.textContent = words.auto;
     this.marks.skip.textContent = words.skip;
     this.continueHint.textContent = words.hint;
+    this.words.apply(words.page);
     this.document.documentElement.lang = /[\u3040-\u30ff]/.test(words.auto) ? 'ja' : 'en';
   }
 
@@ -308,7 +318,8 @@ export class Face {
     this.screens.closeAll();
     this.setPhase('ended');
     const notice = this.document.getElementById('notice');
-    notice.textContent = why || 'ハザマを終了しました。もう一度遊ぶには、このページを読み込み直してください。';
+    notice.textContent = why
+      || this.words.word('ended', 'ハザマを終了しました。もう一度遊ぶには、このページを読み込み直してください。');
     notice.hidden = false;
   }
 }

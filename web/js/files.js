@@ -7,6 +7,15 @@
 export const ROOT = '/hazama';
 // The player's folder: $HOME/.local/share/hazama, with the module's HOME.
 export const PLAYER_FOLDER = '/home/web_user/.local/share/hazama';
+// Where a closing tab leaves the automatic slot it had ready (see keepReady).
+const READY_SLOT = 'hazama-ready-slot';
+// Where the tabs of the game tell each other of the slots each has written.
+const TABS_CHANNEL = 'hazama-player-files';
+
+// The files another tab's writing concerns: the slots and the saves made with the button.
+function shared(path) {
+  return path.startsWith(`${PLAYER_FOLDER}/saves/`) || path.endsWith('.hzm');
+}
 
 // The index of the site's files and the bytes of those the game reads itself.
 export async function fetchIndex() {
@@ -78,6 +87,60 @@ export class PlayerStorage {
     this.folder = PLAYER_FOLDER;
     this.failure = null;  // why the storage could not be read, when it could not
     this.refused = refused;
+    this.channel = null;
+    this.onTakenIn = () => {};  // told of each file another tab wrote, once it is here too
+    this.takingIn = 0;          // files of another tab's still being read, for the tests
+    this.ready = null;          // the automatic slot as the game had it at its last line
+  }
+
+  // The game keeps its automatic slot ready at every line: the lasting storage cannot be
+  // written as a tab closes (it answers only later, and the game cannot run then), so a
+  // closing page puts it where it still can, at once: the window's local storage.
+  keepReady(path, bytes) {
+    this.ready = { path, bytes, time: Date.now() };
+  }
+
+  leaving(window) {
+    const ready = this.ready;
+    if (!ready) return;
+    let text = '';
+    for (let i = 0; i < ready.bytes.length; i += 0x8000) {
+      text += String.fromCharCode(...ready.bytes.subarray(i, i + 0x8000));
+    }
+    try {
+      window.localStorage.setItem(READY_SLOT,
+        JSON.stringify({ path: ready.path, time: ready.time, file: btoa(text) }));
+    } catch {
+      // Refused or full: the automatic slot is the one last written.
+    }
+  }
+
+  // At the start: a slot a closed tab left that is newer than the one stored takes its place
+  // (with the time it was made), and goes to the lasting storage.
+  takeBackReady(window) {
+    let left;
+    try {
+      left = JSON.parse(window.localStorage.getItem(READY_SLOT) ?? 'null');
+    } catch {
+      return;
+    }
+    if (typeof left?.path !== 'string' || !left.path.startsWith(`${PLAYER_FOLDER}/saves/`)
+        || left.path.includes('/../') || !Number.isFinite(left.time)) return;
+    const { FS } = this;
+    const kept = FS.analyzePath(left.path);
+    if (!kept.exists || FS.stat(left.path).mtime.getTime() < left.time) {
+      try {
+        const text = atob(left.file);
+        FS.mkdirTree(left.path.slice(0, left.path.lastIndexOf('/')));
+        FS.writeFile(left.path, Uint8Array.from(text, (c) => c.charCodeAt(0)));
+        FS.utime(left.path, left.time, left.time);
+      } catch {
+        return;
+      }
+    }
+    this.sync(left.path).then((failed) => {
+      if (!failed) window.localStorage.removeItem(READY_SLOT);
+    });
   }
 
   fail(error) {
@@ -101,13 +164,62 @@ export class PlayerStorage {
     Module.addRunDependency('player-files');
     try {
       FS.syncfs(true, (error) => {
-        if (error) this.fail(error);
+        if (error) {
+          this.fail(error);
+        } else {
+          this.takeBackReady(globalThis);
+          this.listenToTabs();
+        }
         Module.removeRunDependency('player-files');
       });
     } catch (error) {
       this.fail(error);
       Module.removeRunDependency('player-files');
     }
+  }
+
+  // A slot another tab has written (or taken out), whole, as its storage holds it, copied into
+  // this tab's folder, so that its slot screen shows it. The file is one record, read in one
+  // transaction: never half of it.
+  listenToTabs() {
+    if (typeof BroadcastChannel !== 'function') return;
+    this.channel = new BroadcastChannel(TABS_CHANNEL);
+    this.channel.onmessage = ({ data }) => {
+      const path = data?.path;
+      if (typeof path === 'string' && shared(path) && !path.includes('/../')) this.takeIn(path);
+    };
+  }
+
+  takeIn(path) {
+    const { FS } = this;
+    const { IDBFS } = FS.filesystems;
+    this.takingIn += 1;
+    const done = () => {
+      this.takingIn -= 1;
+      this.onTakenIn(path);
+    };
+    IDBFS.getDB(PLAYER_FOLDER, (error, db) => {
+      if (error) {
+        done();
+        return;
+      }
+      const store = db.transaction(['FILE_DATA'], 'readonly').objectStore('FILE_DATA');
+      IDBFS.loadRemoteEntry(store, path, (failed, entry) => {
+        try {
+          if (failed) {
+            // Not taken in: this tab goes on with what it had.
+          } else if (!entry) {
+            if (FS.analyzePath(path).exists) FS.unlink(path);
+          } else if (FS.isFile(entry.mode)) {
+            FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+            IDBFS.storeLocalEntry(path, entry, () => {});
+          }
+        } catch {
+          // As above.
+        }
+        done();
+      });
+    });
   }
 
   // Copies the file at `path` (and the folders above it) to the lasting storage, or takes it
@@ -135,7 +247,10 @@ export class PlayerStorage {
             fail(transaction.error);
           };
           transaction.onabort = () => fail(transaction.error);
-          transaction.oncomplete = () => resolve(0);
+          transaction.oncomplete = () => {
+            if (shared(path)) this.channel?.postMessage({ path });
+            resolve(0);
+          };
           const paths = [];
           for (let p = path; p.startsWith(`${PLAYER_FOLDER}/`); p = p.slice(0, p.lastIndexOf('/'))) {
             paths.unshift(p);

@@ -46,7 +46,8 @@ export function keyAction(event, press) {
   return `key ${press ? 'down' : 'up'} ${name} ${flags || '-'} ${text}`;
 }
 
-export function listen(document, queue, window = document.defaultView) {
+// `leaving`: what the page does at once as it closes or is hidden.
+export function listen(document, queue, leaving = null, window = document.defaultView) {
   const stage = document.getElementById('stage');
   for (const [id, command] of Object.entries(COMMANDS)) {
     const button = document.getElementById(id);
@@ -123,10 +124,17 @@ export function listen(document, queue, window = document.defaultView) {
     queue.post(`bar ${button.dataset.bar}`);
   });
   // Held keys are let go when the page loses the focus; sent to the background, the place is
-  // kept in the automatic slot (a closed tab keeps the one kept at the last line).
+  // kept in the automatic slot. Closed or reloaded, the page can no longer wait for the game:
+  // the slot it had ready at the last line is left at once (files.js).
   window.addEventListener('blur', () => queue.post('left'));
   document.addEventListener('visibilitychange', () => {
-    if (document.visibilityState === 'hidden') queue.post('left');
+    if (document.visibilityState === 'hidden') {
+      leaving?.();
+      queue.post('left');
+    }
   });
-  window.addEventListener('pagehide', () => queue.post('left'));
+  window.addEventListener('pagehide', () => {
+    leaving?.();
+    queue.post('left');
+  });
 }
