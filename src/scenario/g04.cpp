@@ -92,7 +92,7 @@ void MainForm::g04() {
             } else if (game >= 44 && game <= 99) {
                 message("飛沫の母「お赤飯、ほとんど手をつけてないじゃない。」");
             } else if (game <= 99) {
-                message("飛沫の母「勉強、進んでるの？」");
+                message("飛沫の母「みかん、部屋に持っていったら？」");
             }
             break;
 
