@@ -80,7 +80,7 @@ void MainForm::first_meeting() {
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
     message(
-        "少年「その中指のたこ、ペンの跡だね。\r\n"
+        "少年「中指に、ペンだこがあるね。\r\n"
         "　　　父さんは、干支の置物を彫る職人だった。」");
     message("少年「一年半前に、事故で亡くなったけど。」");
     face("k01_sib2");
