@@ -34,7 +34,7 @@ void MainForm::rabbit_finished() {
         "少年「その前に、やすり。\r\n"
         "　　　角を、丸く落とすつもりで。」");
     face("k01_sib0");
-    message("飛沫「はーい。」");
+    message("飛沫「はーい、先生。」");
     face(0);
 
     fade(1000, 1);

@@ -82,8 +82,8 @@ void MainForm::tears_and_confession() {
         "　　　固まってるだけだし。」");
     message("飛沫「ここだと、息ができるの。」");
     message(
-        "飛沫「木を削ってると、頭の中が\r\n"
-        "　　　静かになるんだ。」");
+        "飛沫「木を削ってると、\r\n"
+        "　　　刃の音しか聞こえなくなるの。」");
     face(0);
 
     message(

@@ -28,7 +28,7 @@ void MainForm::first_evening_at_the_desk() {
     face("k01_sib0");
     message("飛沫「いってきまーす！」");
     face(0);
-    message("今日は、いつもより十分早く家を出た。");
+    message("あの家の前をゆっくり通りたくて、十分早く家を出た。");
 
     // The house front arrives already with the new day's value.
     position = 1;

@@ -60,7 +60,7 @@ void MainForm::february_comes() {
         "勝手にあの人の横顔を描いている。");
 
     fade(1000, 1);
-    message("消しゴムのかすばかりで、約束の勉強は一問も進まない。");
+    message("真夜中には、余白に横顔がむっつ並んでいた。");
 
     picture(1, "i08_neru.jpg");
     fade(1000, 0);

@@ -28,9 +28,9 @@ PLACES = {
     'en': {
         1: 'In front of Shibuki’s house', 2: 'The way to school', 3: 'The road by the house',
         4: 'The dining table at home', 5: 'The classroom', 6: 'The door of the house',
-        7: 'The hallway of the house', 8: 'Further in', 9: 'The sunlit room',
-        10: 'Shibuki’s room', 11: 'The building for the stars', 12: 'On its roof',
-        14: 'A road she does not know',
+        7: 'The hallway of the house', 8: 'Further in', 9: 'The room full of light',
+        10: 'Shibuki’s room', 11: 'The building for the stars', 12: 'On the building’s roof',
+        14: 'An unfamiliar road at night',
     },
 }
 COMMANDS = {'ja': {'look': '見る', 'talk': '話す'}, 'en': {'look': 'Look', 'talk': 'Talk'}}
