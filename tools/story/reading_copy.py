@@ -155,7 +155,9 @@ def reading_copy(runner, assets, lang):
         if state_of(lines)[0] != state[0]:
             continue  # the command played a story event: the walkthrough has its lines
         texts = tuple(t for t in messages(lines) if t not in shown)
-        place = (origin[state], places[state[1]], verbs[command])
+        # Ordered by the place's number and the command, not by their names, so that both
+        # languages set the same asides in the same order.
+        place = (origin[state], state[1], list(verbs).index(command))
         if texts and (texts not in extra or place < extra[texts]):
             extra[texts] = place
     seen_text = set()
@@ -188,7 +190,7 @@ def reading_copy(runner, assets, lang):
         for texts, (at, place, verb) in sorted(extra.items(), key=lambda e: e[1]):
             if at <= step and texts not in placed:
                 placed.add(texts)
-                out.append(ASIDE[lang].format(place, verb) + '\n' +
+                out.append(ASIDE[lang].format(places[place], list(verbs.values())[verb]) + '\n' +
                            '\n'.join(block(t) for t in texts))
     total = sum(len(messages(lines)) for _, lines in walk)
     return '\n'.join(out), total, sum(len(texts) for texts in placed)
