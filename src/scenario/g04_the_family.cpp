@@ -6,7 +6,7 @@ namespace hazama {
 
 void MainForm::what_became_of_that_family() {
     face("k01_sib3");
-    message("飛沫「お母さん！　一家心中があった家って、知ってる？」");
+    message("飛沫「ねえ、一家心中があった家って、知ってる？」");
     face(0);
     message("飛沫の母「知ってるけど。なあに、急に。」");
     message(

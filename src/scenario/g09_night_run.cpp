@@ -39,7 +39,7 @@ void MainForm::night_run() {
     face(0);
     message("少年「うさぎなら、今でも売れるかもしれない。」");
     face("k01_sib3");
-    message("飛沫「やっぱり、うさぎは売らない。うちに置いとく。」");
+    message("飛沫「じゃあ、売ってみようかな。」");
     face(0);
 
     room_with_the_boy();
