@@ -68,7 +68,7 @@ void MainForm::carving_lesson() {
     message("少年「いいから、持ってみて。」");
 
     fade(1000, 1);
-    message("手渡された木の塊は、思ったより重かった。");
+    message("別の木の塊を渡された。思ったより重い。");
 
     room_with_the_boy();
     fade(1000, 0);

@@ -9,7 +9,7 @@ void MainForm::first_evening_at_the_desk() {
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
     message("飛沫「よし。数学から、片づけちゃおう。」");
-    message("一時間たっても、問題集は二問しか進まなかった。");
+    message("一時間たっても、解けたのは二問だけだった。");
     message(
         "引き出しから、描きかけの原稿を出した。\r\n"
         "ハヤトの顔に目を描いては、消しゴムで消す。");
