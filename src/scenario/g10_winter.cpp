@@ -83,7 +83,7 @@ void MainForm::february_comes() {
 
     picture(1, "i03_usa2.jpg");
     fade(1000, 0);
-    message("棚の私の木彫りは、十個を超えた。");
+    message("部屋の棚の木彫りは、十個を超えた。");
 
     picture(1, "i07_comk.jpg");
     fade(1000, 0);
