@@ -1,7 +1,14 @@
 // Location 4: Inside 飛沫's house: the dining room, where her mother is always waiting.
 #include "form/main_form.h"
+#include "text/catalogue.h"
 
 namespace hazama {
+namespace {
+
+constexpr const char* kHurryToSchool =
+    to_translate("飛沫の母「早く学校に行きなさい。遅刻するわよ。」");
+
+}  // namespace
 
 void MainForm::mother_at_the_table() {
     picture(2, "c01_haha.jpg");
@@ -71,11 +78,11 @@ void MainForm::g04() {
         case 2:
             if (game <= 4) {
                 message("飛沫の母「あら、忘れ物？」");
-                message("飛沫の母「早く学校に行きなさい。遅刻するわよ。」");
+                message(kHurryToSchool);
             } else if (game <= 9) {
                 message("飛沫の母「おかえり。おやつ食べたら、勉強よ。」");
             } else if (game == 11) {
-                message("飛沫の母「忘れ物？　今日は早く出たと思ったのに。」");
+                message(kHurryToSchool);
             } else if (game == 30) {
                 message("飛沫の母「夜食、あとで持っていくから。頑張んなさい。」");
             } else if (game == 37) {

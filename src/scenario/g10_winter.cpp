@@ -78,7 +78,7 @@ void MainForm::february_comes() {
         "でも、あの日から、ふたりのあいだは\r\n"
         "座卓ひとつ分のまま、何ひとつ変わらない。");
     face("k01_sib3");
-    message("飛沫「座布団、もうちょっとこっちに寄せてもいいのに。」");
+    message("飛沫「座布団、もっとこっちに寄せてもいいのに。」");
     face(0);
 
     picture(1, "i03_usa2.jpg");
