@@ -68,7 +68,7 @@ void MainForm::february_comes() {
         "布団の中で、「好きだよ」のところだけを、\r\n"
         "何度も頭の中で巻き戻した。");
     fade(1000, 1);
-    message("新聞配達のバイクの音を、布団の中で聞いた。");
+    message("新聞配達のバイクが来るまで、目がさえていた。");
 
     light = 0;
     picture(1, "h04_s-ie.jpg");
