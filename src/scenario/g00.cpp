@@ -31,7 +31,7 @@ void MainForm::g00() {
 
     picture(1, "h03_syok.jpg");
     fade(1000, 0);
-    message("私は飛沫（しぶき）。高校のない私立中学の、三年生だ。");
+    message("食卓に、私の数学のノートが開いて置いてある。");
     face("k01_sib0");
     message("飛沫「おはよう、お母さん。」");
     picture(2, "c01_haha.jpg");
@@ -40,7 +40,7 @@ void MainForm::g00() {
     lay(256, 0);
     fade(1000, 0);
     message(
-        "飛沫の母「おはよう。ほら、早く食べちゃいなさい。\r\n"
+        "飛沫の母「おはよう、しぶき。ほら、早く食べなさい。\r\n"
         "　　　　　遅刻しても知らないわよ。」");
     face("k01_sib0");
     message("飛沫「はーい。」");

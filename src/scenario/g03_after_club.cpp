@@ -36,7 +36,7 @@ void MainForm::hasumi_after_club() {
     face("k01_sib0");
     message("飛沫「本気だもん。じゃ、私もう帰るね。」");
     face(0);
-    message("蓮美「う、うん。また明日ね。」");
+    message("蓮美「う、うん。その指、なんで白いの？」");
     picture(1, "h04_siee.jpg");
     house_window("o01_kagg.jpg");
     fade(1000, 0);

@@ -88,7 +88,7 @@ void MainForm::rumour_of_the_house() {
         "飛沫「行く行く！　でも、ペン買っても\r\n"
         "　　　あの続き、描けるかなあ。」");
     face(0);
-    message("蓮美「描いてよ。ハヤトくんが笑うとこ、見たい。」");
+    message("蓮美「描いてよ。無口なハヤトくんの笑顔、見たい。」");
     message(
         "蓮美「ねえ、帰ろってば。聞いてる？　先行くよ。\r\n"
         "　　　また明日ね、飛沫！」");
@@ -104,8 +104,8 @@ void MainForm::rumour_of_the_house() {
         "飛沫「消しゴムかけすぎて、あそこだけ\r\n"
         "　　　紙が毛羽立っちゃってるし。」");
     message(
-        "飛沫「ペンを新しくしたって、\r\n"
-        "　　　ハヤトが笑ってくれるとは限らないし。」");
+        "飛沫「新しいペンなら、\r\n"
+        "　　　描けるかな。あの顔。」");
     music("mind");
     platform().set_message("");
     // The shadow again, slower this time: she is sure now.

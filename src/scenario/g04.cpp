@@ -77,7 +77,7 @@ void MainForm::g04() {
 
         case 2:
             if (game <= 4) {
-                message("飛沫の母「何ぐずぐずしてるの？」");
+                message("飛沫の母「あら、忘れ物？」");
                 message(kHurryToSchool);
             } else if (game <= 9) {
                 message("飛沫の母「おかえり。おやつ食べたら、勉強よ。」");
@@ -99,7 +99,7 @@ void MainForm::g04() {
             } else if (game >= 44 && game <= 99) {
                 message("飛沫の母「お赤飯、ほとんど手をつけてないじゃない。」");
             } else if (game <= 99) {
-                message("飛沫の母「勉強、進んでるの？」");
+                message("飛沫の母「みかん、部屋に持っていったら？」");
             }
             break;
 

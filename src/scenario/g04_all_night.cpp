@@ -5,7 +5,7 @@
 namespace hazama {
 
 void MainForm::lecture_and_a_night_of_study() {
-    message("飛沫の母「勉強もしないで、今までどこにいたの！」");
+    message("飛沫の母「ごはん、冷めちゃったわよ。勉強もしないで！」");
     face("k01_sib1");
     message("飛沫「友だちの家に、ちょっとだけ。」");
     face(0);

@@ -17,7 +17,7 @@ void MainForm::day_before_the_test() {
     music("up_mode2");
     set_timer1_interval(10);
     message(
-        "四時間目のチャイムで、やっと我に返った。\r\n"
+        "四時間目のチャイムで、やっと顔を上げた。\r\n"
         "ノートに写した板書は、三行だけ。");
 
     picture(1, "h05_gako.jpg");

@@ -68,7 +68,7 @@ void MainForm::carving_lesson() {
     message("少年「いいから、持ってみて。」");
 
     fade(1000, 1);
-    message("手渡された木の塊は、思ったより重かった。");
+    message("別の木の塊を渡された。思ったより重い。");
 
     room_with_the_boy();
     fade(1000, 0);
@@ -83,7 +83,7 @@ void MainForm::carving_lesson() {
     message("刃が、拍子抜けするくらいすっと入る。");
     message("削るたびに、木の中から耳が、背中が出てくる。");
     message("ひざの上で、木くずが小さな山になっていく。");
-    message("消しゴムのない絵みたい。削ったら、戻せない。");
+    message("消しゴムを持たずに、ペン入れをしているみたい。");
 
     picture(1, "i03_usa.jpg");
     fade(1000, 0);

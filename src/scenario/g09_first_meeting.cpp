@@ -48,8 +48,8 @@ void MainForm::first_meeting() {
     message("目が細くなると、急に幼く見えた。");
     message("指先に、木くずがいくつもついている。");
     message(
-        "彼は座卓の前に座り直して、\r\n"
-        "膝の上で、また木を持ち直した。");
+        "彼は彫りかけの木を手に取って、\r\n"
+        "座卓のほうへ戻っていく。");
     message(
         "怖くはない。\r\n"
         "家の前で嗅いだのと同じ、木の匂いがする。");
@@ -80,8 +80,8 @@ void MainForm::first_meeting() {
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
     message(
-        "少年「父さんが、こういう干支の置物を\r\n"
-        "　　　木で彫る職人だったんだ。」");
+        "少年「中指に、ペンだこがあるね。\r\n"
+        "　　　父さんは、干支の置物を彫る職人だった。」");
     message("少年「一年半前に、事故で亡くなったけど。」");
     face("k01_sib2");
     message("飛沫「あ、ごめん。」");
@@ -107,7 +107,7 @@ void MainForm::first_meeting() {
 
     room_with_the_boy();
     fade(1000, 0);
-    message("少年「気をつけて。外、暗いから。」");
+    message("少年「気をつけて帰って。」");
     game = 8;
     music("mind2");
 }

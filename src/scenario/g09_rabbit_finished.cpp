@@ -34,7 +34,7 @@ void MainForm::rabbit_finished() {
         "少年「その前に、やすり。\r\n"
         "　　　角を、丸く落とすつもりで。」");
     face("k01_sib0");
-    message("飛沫「はーい。」");
+    message("飛沫「はーい、先生。」");
     face(0);
 
     fade(1000, 1);
@@ -56,7 +56,7 @@ void MainForm::rabbit_finished() {
     fade(1000, 0);
     face("k03_syo0");
     message(
-        "少年「初めてで、ここまで。\r\n"
+        "少年「耳の線が、すっと出てる。\r\n"
         "　　　いいうさぎだね。」");
     message("少年「ちょっと、できすぎなくらいだ。」");
     face("k01_sib0");

@@ -8,8 +8,8 @@ void MainForm::first_evening_at_the_desk() {
     music("sukima");
     picture(1, "i04_bnky.jpg");
     fade(1000, 0);
-    message("飛沫「はあ。」");
-    message("一時間たっても、問題集は二問しか進まなかった。");
+    message("飛沫「よし。数学から、片づけちゃおう。」");
+    message("一時間たっても、解けたのは二問だけだった。");
     message(
         "引き出しから、描きかけの原稿を出した。\r\n"
         "ハヤトの顔に目を描いては、消しゴムで消す。");
@@ -28,7 +28,7 @@ void MainForm::first_evening_at_the_desk() {
     face("k01_sib0");
     message("飛沫「いってきまーす！」");
     face(0);
-    message("今日は、いつもより十分早く家を出た。");
+    message("あの家の前をゆっくり通りたくて、十分早く家を出た。");
 
     // The house front arrives already with the new day's value.
     position = 1;

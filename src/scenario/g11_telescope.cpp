@@ -86,7 +86,7 @@ void MainForm::up_on_the_roof() {
 
     picture(1, "i12_suwa.jpg");
     fade(1000, 0);
-    message("さんざん走って、足がくたくただ。屋根に寝転ぶ。");
+    message("さんざん走って、足がくたくただ。屋根に座り込む。");
 
     picture(1, "i12_neru.jpg");
     fade(1000, 0);
@@ -102,7 +102,7 @@ void MainForm::up_on_the_roof() {
     message("少年「もちろん。ポケットに入れてきた。」");
     face(0);
 
-    message("彼は建物の足元でろうそくをともして、彫りはじめる。");
+    message("彼は戸口のランプのそばに座って、彫りはじめる。");
     message("飛沫「こんなときまで彫るなんて、好きだねえ。」");
     face("k03_syo0");
     message("少年「まあね。」");

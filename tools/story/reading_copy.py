@@ -28,9 +28,9 @@ PLACES = {
     'en': {
         1: 'In front of Shibuki’s house', 2: 'The way to school', 3: 'The road by the house',
         4: 'The dining table at home', 5: 'The classroom', 6: 'The door of the house',
-        7: 'The hallway of the house', 8: 'Further in', 9: 'The sunlit room',
-        10: 'Shibuki’s room', 11: 'The building for the stars', 12: 'On its roof',
-        14: 'A road she does not know',
+        7: 'The hallway of the house', 8: 'Further in', 9: 'The room full of light',
+        10: 'Shibuki’s room', 11: 'The building for the stars', 12: 'On the building’s roof',
+        14: 'An unfamiliar road at night',
     },
 }
 COMMANDS = {'ja': {'look': '見る', 'talk': '話す'}, 'en': {'look': 'Look', 'talk': 'Talk'}}
@@ -155,9 +155,9 @@ def reading_copy(runner, assets, lang):
         if state_of(lines)[0] != state[0]:
             continue  # the command played a story event: the walkthrough has its lines
         texts = tuple(t for t in messages(lines) if t not in shown)
-        # Ordered by numbers and command names, not by the words shown, so both
+        # Ordered by the place's number and the command, not by their names, so that both
         # languages set the same asides in the same order.
-        place = (origin[state], state[1], command)
+        place = (origin[state], state[1], list(verbs).index(command))
         if texts and (texts not in extra or place < extra[texts]):
             extra[texts] = place
     seen_text = set()
@@ -190,7 +190,7 @@ def reading_copy(runner, assets, lang):
         for texts, (at, place, verb) in sorted(extra.items(), key=lambda e: e[1]):
             if at <= step and texts not in placed:
                 placed.add(texts)
-                out.append(ASIDE[lang].format(places[place], verbs[verb]) + '\n' +
+                out.append(ASIDE[lang].format(places[place], list(verbs.values())[verb]) + '\n' +
                            '\n'.join(block(t) for t in texts))
     total = sum(len(messages(lines)) for _, lines in walk)
     return '\n'.join(out), total, sum(len(texts) for texts in placed)
