@@ -29,8 +29,8 @@ PLACES = {
         1: 'In front of Shibuki’s house', 2: 'The way to school', 3: 'The road by the house',
         4: 'The dining table at home', 5: 'The classroom', 6: 'The door of the house',
         7: 'The hallway of the house', 8: 'Further in', 9: 'The sunlit room',
-        10: 'Shibuki’s room', 11: 'The building for the stars', 12: 'On its roof',
-        14: 'A road she does not know',
+        10: 'Shibuki’s room', 11: 'The building for the stars', 12: 'The roof of the building',
+        14: 'An unfamiliar road at night',
     },
 }
 COMMANDS = {'ja': {'look': '見る', 'talk': '話す'}, 'en': {'look': 'Look', 'talk': 'Talk'}}
