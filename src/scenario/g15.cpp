@@ -9,7 +9,7 @@ void MainForm::g15() {
     music("mind");
     fade(1000, 1);
     message(
-        "家に帰ると、部屋の棚の木彫りを、全部\r\n"
+        "家に帰ると、部屋の棚の木彫りを全部、\r\n"
         "庭へ運び出した。母は黙って、マッチをくれた。");
 
     picture(1, "i16_burn.jpg");
