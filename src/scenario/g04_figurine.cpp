@@ -5,7 +5,7 @@
 namespace hazama {
 
 void MainForm::the_fathers_figurine() {
-    message("飛沫の母「ああ、よかった。蓮美ちゃんから二回も電話。」");
+    message("飛沫の母「ああ、飛沫。蓮美ちゃんから、二回も電話。」");
     message(
         "飛沫の母「それとね、さっき言いそびれたけど、\r\n"
         "　　　　　あんたが生まれた年に、あそこのご主人の\r\n"
@@ -19,7 +19,7 @@ void MainForm::the_fathers_figurine() {
     face(0);
     message(
         "幼稚園に行く前、毎朝、\r\n"
-        "この頭をなでていた。");
+        "このいのししの頭をなでていた。");
     message(
         "ちょこんと彫られた丸い目が、\r\n"
         "あの人のうさぎや竜の目と、そっくりだ。");

@@ -44,7 +44,7 @@ void MainForm::what_became_of_that_family() {
     message(
         "玄関の扉に飛びついて、\r\n"
         "爪が白くなるまで引っぱった。");
-    message("指の関節が、きしむように痛んだだけだった。");
+    message("指の関節が、きしむように痛むだけ。");
     face("k01_sib1");
     message("飛沫「なんで。ねえ、開いてよ！」");
     face(0);
@@ -56,8 +56,8 @@ void MainForm::what_became_of_that_family() {
     music("sukima");
     picture(1, "i14_gara.jpg");
     fade(1000, 0);
-    message("窓の向こうは、あの人が木を彫っていた部屋だった。");
-    message("あの木の匂いが、しない。床には、木くずひとつない。");
+    message("窓の向こうは、あの人が木を彫っていた部屋。");
+    message("木の匂いが、しない。西日の当たる床に、木くずもない。");
     face("k01_sib2");
     message("飛沫「……。」");
     face(0);

@@ -33,7 +33,7 @@ void MainForm::g09() {
                 boy_layered();
                 music("mind+mig");
                 fade(1000, 0);
-                message("思ったとおり、彼はそこにいる。");
+                message("今日も、彼は座卓の前にいる。");
                 game = 39;
             } else if (game >= 8 && game <= 99) {
                 boy_layered();

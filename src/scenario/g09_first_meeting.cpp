@@ -88,7 +88,7 @@ void MainForm::first_meeting() {
     message("飛沫「私、聞いてばっかりだね。」");
     face(0);
     message("少年「いいよ。聞かれるの、嫌じゃない。」");
-    message("少年「今は、父さんの彫ったのを見ながら、真似してる。」");
+    message("少年「今は、父さんの彫刻刀で、真似してる。」");
     face("k01_sib0");
     message("飛沫「じゃあ、将来は木彫りの職人さんになるの？」");
     face(0);

@@ -8,7 +8,7 @@ void MainForm::night_run() {
     boy_layered();
     fade(1000, 0);
     music("mind+mig");
-    message("彼は目を細めて、私を迎えた。");
+    message("座卓の向こうで、彼が顔を上げた。");
 
     picture(1, "i02_kibr.jpg");
     fade(1000, 0);
@@ -17,29 +17,29 @@ void MainForm::night_run() {
     face("k01_sib3");
     message("飛沫「そんなにたくさん竜を彫って、どうするの？」");
     face(0);
-    message("少年「売るんだよ。干支の置物だから。」");
+    message("少年「誰かの家に、置いてもらうんだ。」");
     face("k01_sib3");
-    message("飛沫「私が彫ったのも、売れるかな？」");
+    message("飛沫「私の彫ったのも、誰かの家に行けるかな？」");
     face(0);
-    message("少年「売れるよ。ていねいに彫ってあれば。」");
-    message("少年「君も、売ってみる？」");
+    message("少年「行けるよ。ていねいに彫ってあれば。」");
+    message("少年「君のも、出してみる？」");
     face("k01_sib0");
     message(
-        "飛沫「うん。たくさん持ってても\r\n"
-        "　　　しょうがないし、売っちゃおうかな。」");
+        "飛沫「うん。でも、私のは\r\n"
+        "　　　手放すの、ちょっと惜しいかな。」");
     face(0);
     message(
-        "少年「ただ、竜が売れるのは十一月ごろからだよ。\r\n"
-        "　　　それまでは待たないと。」");
+        "少年「竜の置物が店に出るのは、十一月ごろ。\r\n"
+        "　　　それまで、ここで待ってる。」");
     face("k01_sib0");
     message(
         "飛沫「えーっ、十一月まで？\r\n"
         "　　　そんなに先なんだ。\r\n"
-        "　　　だったら、うさぎも売っとけばよかった。」");
+        "　　　うさぎの年なら、今なのにね。」");
     face(0);
-    message("少年「うさぎなら、今でも売れるかもしれない。」");
+    message("少年「君のうさぎなら、欲しい人がいるよ。」");
     face("k01_sib3");
-    message("飛沫「じゃあ、売ってみようかな。」");
+    message("飛沫「だめ。あれは、うちの棚に置いとく。」");
     face(0);
 
     room_with_the_boy();
@@ -62,7 +62,7 @@ void MainForm::night_run() {
     message("飛沫「あんなの、初めてだった。」");
     face(0);
 
-    message("少年「勉強のことは、分からない。」");
+    message("少年「僕に、そんな力はないよ。」");
     message("少年「でも。」");
     music("seaside2");
     message("少年「ちょっと、外に出よう。」");
@@ -95,7 +95,7 @@ void MainForm::night_run() {
     picture(1, "i10_dash.jpg");
     fade(1000, 0);
     message(
-        "返事をする前に、もう走っていた。\r\n"
+        "返事をする前に、走りだしていた。\r\n"
         "つないだ手が、びっくりするほど冷たい。");
     message("いくつもの坂を上り、いくつもの角を曲がった。");
 
@@ -107,7 +107,7 @@ void MainForm::night_run() {
     pause_ms(300);
     picture(1, "i11_lo03.jpg");
     fade(1000, 0);
-    message("もう、自分がどこにいるのかも分からない。");
+    message("自分がどこにいるのかも、分からない。");
 
     picture(1, "i10_dash.jpg");
     fade(1000, 0);

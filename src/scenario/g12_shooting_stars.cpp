@@ -57,8 +57,8 @@ void MainForm::shooting_stars() {
     fade(1000, 0);
     message(
         "並んで座ったまま、私はそっと横を向いた。\r\n"
-        "肩が触れそうなところに、彼の横顔がある。");
-    message("彼は何も言わずに、じっと星を見つめている。");
+        "肩が触れそうなところに、横顔がある。");
+    message("何も言わずに、じっと星を見つめている。");
 
     music("verdure");
     picture(1, "i09_stas.jpg");
@@ -66,7 +66,7 @@ void MainForm::shooting_stars() {
     message(
         "寒いね、と言うかわりに、\r\n"
         "私は彼の肩に腕を回した。");
-    message("ひと呼吸遅れて、彼の腕が私の背中を包む。");
+    message("ひと呼吸遅れて、冷たい腕が私の背中を包む。");
     message("向き直ると、すぐそこに彼の目がある。");
     message("私のほうから、キスをした。");
     message("唇まで、つないだ手と同じに冷たい。");
