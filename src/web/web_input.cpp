@@ -252,7 +252,10 @@ void WebInput::wheel(int up, int left) {
             page::history_do("scrolldown");
             break;
         case Wheel::Turn::go_back:
-            session_.go_back(1);
+            session_.step_back();
+            break;
+        case Wheel::Turn::go_forward:
+            session_.step_forward();
             break;
         case Wheel::Turn::none:
             break;

@@ -54,27 +54,42 @@ test(`the walkthrough in ${browserName}: the runner's trace and its snapshots`, 
   assert.deepEqual(page.errors, []);
 });
 
-// Ctrl+Z goes a line back and Ctrl+Y forward again, as the runner's step back and step
-// forward do: back from the prompt to the last line shown, then forward to the prompt. (The
-// chords come without a Control key of their own, which held on the virtual clock would skip.)
-test(`Ctrl+Z and Ctrl+Y step through the lines seen in ${browserName}`, async () => {
+// Going a line back and forward again, as the runner's step back and step forward do: back
+// from the prompt to the last line shown, then forward to the prompt. `back` and `forward`
+// act on the page.
+async function stepBackAndForward(back, forward) {
   const runner = runStory(['new', 'look', 'step back', 'step forward']);
   const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
   const driver = new Driver(page);
   await driver.perform('new');
   await driver.perform('look');
-  const chord = (key) => page.evaluate((k) => {
-    const code = `Key${k.toUpperCase()}`;
-    for (const type of ['keydown', 'keyup'])
-      document.dispatchEvent(new KeyboardEvent(type, { key: k, code, ctrlKey: true, bubbles: true }));
-  }, key);
-  await chord('z');
+  await back(page);
   assert.equal(await settle(page), 'line');
-  await chord('y');
+  await forward(page);
   assert.equal(await settle(page), 'idle');
   const expected = gameTrace(runner).filter((line) => !line.startsWith('replay to message'));
   const shown = (await driver.trace()).map((line) => normaliseRoot(line, '/hazama'));
   assert.deepEqual(shown, expected);
   assert.deepEqual(page.errors, []);
   await page.close();
+}
+
+// Ctrl+Z and Ctrl+Y. (The chords come without a Control key of their own, which held on the
+// virtual clock would skip.)
+test(`Ctrl+Z and Ctrl+Y step through the lines seen in ${browserName}`, async () => {
+  const chord = (key) => (page) => page.evaluate((k) => {
+    const code = `Key${k.toUpperCase()}`;
+    for (const type of ['keydown', 'keyup'])
+      document.dispatchEvent(new KeyboardEvent(type, { key: k, code, ctrlKey: true, bubbles: true }));
+  }, key);
+  await stepBackAndForward(chord('z'), chord('y'));
+});
+
+// The wheel: tilted to the left, then turned down.
+test(`the wheel steps back and forward through the lines seen in ${browserName}`, async () => {
+  const turn = (deltaX, deltaY) => (page) => page.evaluate((x, y) => {
+    document.getElementById('stage').dispatchEvent(new WheelEvent('wheel',
+      { deltaX: x, deltaY: y, deltaMode: 0, bubbles: true, cancelable: true }));
+  }, deltaX, deltaY);
+  await stepBackAndForward(turn(-100, 0), turn(0, 100));
 });
