@@ -57,7 +57,7 @@ void MainForm::what_became_of_that_family() {
     picture(1, "i14_gara.jpg");
     fade(1000, 0);
     message("窓の向こうは、あの人が木を彫っていた部屋。");
-    message("木の匂いが、しない。西日の当たる床に、木くずもない。");
+    message("木の匂いが、しない。竜の棚は、板がむき出しだ。");
     face("k01_sib2");
     message("飛沫「……。」");
     face(0);

@@ -96,7 +96,7 @@ void MainForm::eve_of_the_exam() {
         "描き上げた原稿を、机の上でとんとそろえた。\r\n"
         "新しい原稿用紙に、ハヤトの話の続きの枠線を引く。");
     message("一コマ目に、目を細めて笑うハヤトを描いた。");
-    message("右手の親指のたこを、しばらく眺めた。");
+    message("ハヤトの目尻には、一度も消しゴムをかけなかった。");
 
     fade(1000, 1);
     message("次の日、学校は昼までだった。");
@@ -112,7 +112,7 @@ void MainForm::eve_of_the_exam() {
     message("鞄の中のマンガを、何度も上から押さえた。");
     message(
         "受かったことと、お礼と、このマンガ。\r\n"
-        "木彫りのことは、最後に言おう。");
+        "彫るのをやめることは、最後に言おう。");
 
     // The story goes on in her room, as if she had just walked in.
     f00 = 0;

@@ -30,7 +30,7 @@ void MainForm::night_run() {
     face(0);
     message(
         "少年「竜の置物が店に出るのは、十一月ごろ。\r\n"
-        "　　　それまで、ここで待ってる。」");
+        "　　　それまで、棚に並べとく。」");
     face("k01_sib0");
     message(
         "飛沫「えーっ、十一月まで？\r\n"
