@@ -5,21 +5,13 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { request as get, createServer } from 'node:http';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { browserName, launch } from './lib/browsers.mjs';
+import { test } from 'node:test';
+import { browserName } from './lib/browsers.mjs';
 import { Driver } from './lib/driver.mjs';
-import { serveSite, siteFolder } from './lib/site.mjs';
+import { session } from './lib/session.mjs';
+import { siteFolder } from './lib/site.mjs';
 
-let site;
-let browser;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-});
+const here = session();
 
 // A host in front of the site's server that answers hazama.wasm with `wasm(response)` and
 // hands every other request on.
@@ -29,7 +21,7 @@ async function host(wasm) {
       wasm(response);
       return;
     }
-    get(new URL(request.url, site.url), (inner) => {
+    get(new URL(request.url, here.site.url), (inner) => {
       response.writeHead(inner.statusCode, inner.headers);
       inner.pipe(response);
     }).end();
@@ -45,7 +37,7 @@ test(`a host that serves the module as plain bytes starts the game in ${browserN
     response.end(bytes);
   });
   try {
-    const page = await browser.newPage();
+    const page = await here.browser.newPage();
     await page.goto(`${url}?clock=virtual`);
     await page.waitForFunction(() => window.hazama?.phase === 'idle', { timeout: 60000 });
     await new Driver(page).perform('new');
@@ -66,7 +58,7 @@ test(`the module missing is told in ${browserName}`, async () => {
     response.end('not found\n');
   });
   try {
-    const page = await browser.newPage();
+    const page = await here.browser.newPage();
     await page.goto(url);
     const notice = await page.waitForFunction(() => {
       const box = document.getElementById('notice');
