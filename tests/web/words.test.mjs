@@ -110,3 +110,19 @@ test(`a browser it cannot play in is told so in English in ${browserName}`, asyn
     'Hazama cannot be played in this browser: it needs WebAssembly.');
   await page.close();
 });
+
+// English asked for by the address is that visit's: the next visit without it says, even
+// before the module runs, what it has to say in Japanese.
+test(`an address's ?lang=en is not kept for the next visit in ${browserName}`, async () => {
+  const english = await openPage(here.browser, `${here.site.url}?clock=virtual&lang=en`);
+  assert.equal(await english.title(), 'Hazama');
+  await english.close();
+  const page = await here.browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    IDBFactory.prototype.open = () => { throw new DOMException('refused', 'SecurityError'); };
+  });
+  await page.goto(`${here.site.url}?clock=virtual`);
+  await page.waitForFunction(() => window.hazama?.phase === 'idle', { timeout: 60000 });
+  assert.match((await page.evaluate(() => window.hazama.toasts ?? [])).join('\n'), /保存領域を使えません/);
+  await page.close();
+});

@@ -54,6 +54,8 @@ export class PageWords {
   constructor(document) {
     this.document = document;
     this.storage = localStore(document.defaultView);
+    // A language the address asks for is that visit's, not the player's choice to keep.
+    this.asked = new URLSearchParams(document.defaultView?.location.search ?? '').has('lang');
     this.words = {};
     this.written = new Map();  // each carrier's words as the page was written, in Japanese
   }
@@ -74,6 +76,7 @@ export class PageWords {
         else if (element.textContent !== word) element.textContent = word;
       }
     }
+    if (this.asked) return;
     try {
       this.storage?.setItem(KEPT_LANGUAGE, Object.keys(this.words).length > 0 ? 'en' : 'ja');
     } catch {
