@@ -7,7 +7,7 @@ import { request as get, createServer } from 'node:http';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import { browserName } from './lib/browsers.mjs';
-import { Driver } from './lib/driver.mjs';
+import { assertFirstScenePlays } from './lib/driver.mjs';
 import { session } from './lib/session.mjs';
 import { siteFolder } from './lib/site.mjs';
 
@@ -39,13 +39,7 @@ test(`a host that serves the module as plain bytes starts the game in ${browserN
   try {
     const page = await here.browser.newPage();
     await page.goto(`${url}?clock=virtual`);
-    await page.waitForFunction(() => window.hazama?.phase === 'idle', { timeout: 60000 });
-    await new Driver(page).perform('new');
-    const shown = await page.evaluate(() => ({
-      trace: window.hazama.trace.length, notice: document.getElementById('notice').hidden,
-    }));
-    assert.ok(shown.trace > 10, 'the first scene played');
-    assert.equal(shown.notice, true, 'no failure was told');
+    await assertFirstScenePlays(page);
     await page.close();
   } finally {
     server.close();

@@ -6,7 +6,7 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { browserName, launch, openPage } from './lib/browsers.mjs';
-import { Driver } from './lib/driver.mjs';
+import { assertFirstScenePlays } from './lib/driver.mjs';
 import { serveSite, siteFolder } from './lib/site.mjs';
 
 let site;
@@ -40,13 +40,7 @@ test(`the game starts with no network after a first visit in ${browserName}`, as
   site.server.closeAllConnections();
   await new Promise((resolve) => site.server.close(resolve));
   await page.reload();
-  await page.waitForFunction(() => window.hazama?.phase === 'idle', { timeout: 60000 });
-  await new Driver(page).perform('new');
-  const shown = await page.evaluate(() => ({
-    trace: window.hazama.trace.length, notice: document.getElementById('notice').hidden,
-  }));
-  assert.ok(shown.trace > 10, 'the first scene played');
-  assert.equal(shown.notice, true, 'no failure was told');
+  await assertFirstScenePlays(page);
   assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -1,5 +1,7 @@
 // Plays the story runner's commands in the page through the page's own controls: the command
 // buttons, the chooser's buttons, clicks on the message line and the keys Space and Enter.
+import assert from 'node:assert/strict';
+
 const BUTTONS = {
   new: '#comstart', look: '#comlook', talk: '#comtalk', move: '#commove',
   save: '#comsave', load: '#comload', quit: '#comend',
@@ -19,6 +21,18 @@ export async function settle(page, limit = 30000) {
     last: window.hazama.trace.slice(-3),
   }));
   throw new Error(`the game did not stand still: ${JSON.stringify(where)}`);
+}
+
+// Once the page has come to its title: a new game plays its first scene and no failure is
+// told (the checks the offline and hosting tests make after starting in their own ways).
+export async function assertFirstScenePlays(page) {
+  await page.waitForFunction(() => window.hazama?.phase === 'idle', { timeout: 60000 });
+  await new Driver(page).perform('new');
+  const shown = await page.evaluate(() => ({
+    trace: window.hazama.trace.length, notice: document.getElementById('notice').hidden,
+  }));
+  assert.ok(shown.trace > 10, 'the first scene played');
+  assert.equal(shown.notice, true, 'no failure was told');
 }
 
 export class Driver {
