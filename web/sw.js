@@ -26,10 +26,19 @@ self.addEventListener('activate', (event) => {
   })());
 });
 
+// The cache opened once for all the page's requests.
+let kept;
+const keptFiles = () => (kept ??= caches.open(CACHE));
+
 self.addEventListener('fetch', (event) => {
   const { request } = event;
-  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  // The page's own options (?trace, ?clock=virtual) name the same files.
-  event.respondWith(caches.match(request, { cacheName: CACHE, ignoreSearch: true })
-    .then((kept) => kept ?? fetch(request)));
+  const url = new URL(request.url);
+  if (request.method !== 'GET' || url.origin !== self.location.origin) return;
+  // The page's own options (?trace, ?clock=virtual) name the same files. They are cut off
+  // here rather than matched with ignoreSearch, which makes the cache look through every
+  // entry for each request.
+  url.search = '';
+  event.respondWith(keptFiles()
+    .then((cache) => cache.match(url.href))
+    .then((file) => file ?? fetch(request)));
 });

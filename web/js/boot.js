@@ -1,7 +1,7 @@
 // Starts the web edition: checks what the browser must offer, loads the game's file index,
 // lays out the module's files and starts the module with the page's face.
+import { early } from './early.js';
 import { ENGLISH_FACE, Face } from './face.js';
-import { compiled, opened } from './early.js';
 import { fetchIndex, layOut, PlayerStorage } from './files.js';
 import { listen } from './input.js';
 import { Music } from './music.js';
@@ -15,6 +15,7 @@ function tell(text) {
 }
 
 async function start() {
+  const { compiled, opened } = early(window);
   // Until the module says which language is in force.
   const language = startLanguage(window);
   document.documentElement.lang = language;

@@ -1,14 +1,24 @@
-// What takes longest before the title, begun as soon as this script and files.js are there
-// (the page runs it without waiting for the other scripts or the parse): the module compiled as
-// it downloads and the player's database opened. boot.js takes both once it starts the game.
+// What takes longest before the title: the module compiled as it downloads and the player's
+// database opened. The build writes this twice: on its own as js/early.js (early-start.js),
+// which the page runs as soon as it has come, before the parse ends and the other scripts run;
+// and inside the page's scripts, where boot.js takes the work begun, or begins it if that file
+// came late.
 import { openPlayerDatabase } from './files.js';
+
+// The work begun, once per page.
+export function early(window = globalThis) {
+  window.hazamaEarly ??= begin();
+  return window.hazamaEarly;
+}
+
+function begin() {
+  const compiled = compileModule();
+  compiled.catch(() => {});
+  return { compiled, opened: openPlayerDatabase() };
+}
 
 // The module compiled while it downloads; a host that serves it under another type than
 // application/wasm gets it compiled once it is all there.
-export const compiled = compileModule();
-compiled.catch(() => {});
-export const opened = openPlayerDatabase();
-
 async function compileModule() {
   try {
     return await WebAssembly.compileStreaming(fetch('hazama.wasm'));
@@ -18,4 +28,3 @@ async function compileModule() {
     return WebAssembly.compile(await response.arrayBuffer());
   }
 }
-
