@@ -151,3 +151,32 @@ test(`fingers alone play the first scene on a phone in ${browserName}`, async ()
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+// A slow finger: resting on a history line makes no click, and still chooses it; drawn to the
+// right across the stage it goes back a line and never takes the page back to where it came from.
+test(`a resting finger chooses a history line and a swipe keeps the page in ${browserName}`, async () => {
+  const page = await openPhone('Pixel 5');
+  const left = [];
+  page.on('framenavigated', (frame) => { if (frame === page.mainFrame()) left.push(frame.url()); });
+  await page.tap('#comstart');
+  for (let i = 0; i < 4 && await settle(page) === 'line'; i += 1) await page.tap('#labmain');
+  await swipe(page, '#picmain0', 0, 120);
+  await page.waitForSelector('#history:not([hidden])');
+  const lines = await page.$$('#history-lines li:not(.divider):not(.refused)');
+  const line = lines[lines.length - 2];
+  const box = await line.boundingBox();
+  await page.touchscreen.touchStart(box.x + box.width / 2, box.y + box.height / 2);
+  await new Promise((resolve) => setTimeout(resolve, 1200));
+  await page.touchscreen.touchEnd();
+  assert.equal(await line.evaluate((li) => li.getAttribute('aria-selected')), 'true');
+  await page.tap('#history-close');
+  await settle(page);
+  for (let i = 0; i < 3; i += 1) {
+    await swipe(page, '#picmain0', 160, 0);
+    await settle(page);
+  }
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  assert.deepEqual(left, [], 'the page was left');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});

@@ -191,7 +191,7 @@ export class Screens {
   // ---- the history ----
   wireHistory() {
     const byId = (id) => this.document.getElementById(id);
-    this.historyLines.addEventListener('click', (event) => {
+    const pick = (event) => {
       const line = event.target.closest('li');
       if (!line) return;
       const index = Number(line.dataset.index);
@@ -200,6 +200,12 @@ export class Screens {
         return;
       }
       this.choose(index);
+    };
+    this.historyLines.addEventListener('click', pick);
+    // A finger lifted from a line chooses it too, however long it rested there: a long press
+    // makes no click. (A finger that scrolled the list is cancelled, and lifts nothing.)
+    this.historyLines.addEventListener('pointerup', (event) => {
+      if (event.pointerType === 'touch') pick(event);
     });
     this.historyLines.addEventListener('dblclick', (event) => {
       const line = event.target.closest('li');
