@@ -15,9 +15,11 @@ hazama_packages=(
 )
 # The web edition (./run.sh --web, tools/web/build.sh) and its tests in real browsers: Debian's
 # Emscripten, esbuild to join the page's scripts into one, fontTools with brotli for the fonts'
-# woff2, Chromium and Firefox ESR. Node.js and npm come from NodeSource on these machines;
+# woff2, Chromium and Firefox ESR, and PulseAudio, whose null sink is the sound output headless
+# Firefox plays the music test into. Node.js and npm come from NodeSource on these machines;
 # Emscripten's dependency on nodejs is met by it.
-hazama_web_packages=(emscripten esbuild python3-fonttools python3-brotli chromium firefox-esr)
+hazama_web_packages=(emscripten esbuild python3-fonttools python3-brotli chromium firefox-esr
+  pulseaudio)
 # Building the Debian package as well (tools/package.sh).
 hazama_package_packages=(debhelper dpkg-dev fakeroot lintian)
 

@@ -15,12 +15,23 @@ const CHROMIUM_ARGS = [
   '--disable-background-timer-throttling', '--disable-renderer-backgrounding',
 ];
 
-export async function launch(name = browserName) {
+// Firefox playing into a sound server of the test's own (lib/sound.mjs), through PulseAudio,
+// and letting a page's audio start as soon as it asks.
+const FIREFOX_SOUND_PREFS = {
+  'media.cubeb.backend': 'pulse',
+  'media.autoplay.default': 0,
+  'media.autoplay.block-webaudio': false,
+  'media.autoplay.blocking_policy': 0,
+};
+
+// `sound`: the environment that points the browser at a sound server (Firefox only).
+export async function launch(name = browserName, { sound = null } = {}) {
   const profile = mkdtempSync(join(tmpdir(), `hazama-${name}-`));
   const browser = name === 'firefox'
     ? await puppeteer.launch({
       browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
       userDataDir: profile,
+      ...(sound && { env: { ...process.env, ...sound }, extraPrefsFirefox: FIREFOX_SOUND_PREFS }),
     })
     : await puppeteer.launch({
       executablePath: '/usr/bin/chromium', headless: true, userDataDir: profile,
