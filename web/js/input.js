@@ -3,6 +3,7 @@
 // the waiting mark, the logo, the notice and the window's background), every key with its
 // modifiers, the right and middle buttons, the wheel, a finger's swipes, and the quick-menu
 // bar. The game decides what each does (src/shell/input.h); nothing here runs any of it.
+import { onPress } from './press.js';
 
 const COMMANDS = {
   comsave: 'save', comload: 'load', comstart: 'new', comend: 'quit',
@@ -23,8 +24,6 @@ const KEPT = new Set(['space', 'enter', 'pageup', 'pagedown', 'home', 'end', 'up
 // A swipe is a finger's move this long (in CSS pixels); it counts as a notch of the wheel.
 const SWIPE = 40;
 const NOTCH = 120;
-// How long after a finger was lifted on the bar the click the browser makes of it may come.
-const CLICK_AFTER_LIFT = 1000;
 
 function keyName(event) {
   if (KEYS[event.key]) return KEYS[event.key];
@@ -116,32 +115,11 @@ export function listen(document, queue, leaving = null, window = document.defaul
     if (event.target.closest?.('dialog, .menu, #quick-bar, #history')) return;
     queue.post(keyAction(event, false));
   });
-  // The quick-menu bar: the right button's menu and the keys, for a finger. A finger acts as
-  // it is lifted on its button, not at the click the browser makes of it some moments later
-  // (or never, after a long press), and that click is then not taken a second time.
-  const bar = document.getElementById('quick-bar');
-  let lifted = -Infinity;
-  const press = (button) => {
+  // The quick-menu bar: the right button's menu and the keys, for a finger.
+  onPress(document.getElementById('quick-bar'), '[data-bar]', (button) => {
     const rect = button.getBoundingClientRect();
     queue.menuAt = { x: rect.left, y: rect.top - 8 };
     queue.post(`bar ${button.dataset.bar}`);
-  };
-  bar.addEventListener('pointerup', (event) => {
-    const button = event.target.closest('[data-bar]');
-    if (event.pointerType !== 'touch' || !button || button.disabled) return;
-    const rect = button.getBoundingClientRect();
-    const on = event.clientX >= rect.left && event.clientX <= rect.right
-      && event.clientY >= rect.top && event.clientY <= rect.bottom;
-    if (!on) return;
-    lifted = event.timeStamp;
-    press(button);
-  });
-  bar.addEventListener('click', (event) => {
-    const button = event.target.closest('[data-bar]');
-    if (!button) return;
-    event.stopPropagation();
-    if (event.timeStamp - lifted < CLICK_AFTER_LIFT) return;
-    press(button);
   });
   // Held keys are let go when the page loses the focus; sent to the background, the place is
   // kept in the automatic slot. Closed or reloaded, the page can no longer wait for the game:

@@ -2,6 +2,7 @@
 // The module hands each one what to show (its words, cards, entries and checks, all decided by
 // the game) and the page only draws it; every choice is posted to the queue.
 import { onCancel } from './dialogs.js';
+import { onPress } from './press.js';
 
 export class Screens {
   constructor(document, queue) {
@@ -191,21 +192,13 @@ export class Screens {
   // ---- the history ----
   wireHistory() {
     const byId = (id) => this.document.getElementById(id);
-    const pick = (event) => {
-      const line = event.target.closest('li');
-      if (!line) return;
+    onPress(this.historyLines, 'li', (line) => {
       const index = Number(line.dataset.index);
       if (this.historyView.entries[index].back < 0) {
         byId('history-note').textContent = this.historyView.refused;
         return;
       }
       this.choose(index);
-    };
-    this.historyLines.addEventListener('click', pick);
-    // A finger lifted from a line chooses it too, however long it rested there: a long press
-    // makes no click. (A finger that scrolled the list is cancelled, and lifts nothing.)
-    this.historyLines.addEventListener('pointerup', (event) => {
-      if (event.pointerType === 'touch') pick(event);
     });
     this.historyLines.addEventListener('dblclick', (event) => {
       const line = event.target.closest('li');
