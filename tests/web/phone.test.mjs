@@ -160,6 +160,7 @@ test(`a resting finger chooses a history line and a swipe keeps the page in ${br
   page.on('framenavigated', (frame) => { if (frame === page.mainFrame()) left.push(frame.url()); });
   await page.tap('#comstart');
   for (let i = 0; i < 4 && await settle(page) === 'line'; i += 1) await page.tap('#labmain');
+  await settle(page);
   await swipe(page, '#picmain0', 0, 120);
   await page.waitForSelector('#history:not([hidden])');
   const lines = await page.$$('#history-lines li:not(.divider):not(.refused)');
