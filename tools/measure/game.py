@@ -21,14 +21,15 @@ CONTROLS = {
 
 
 class XServer:
-    """An Xvfb of our own, so the figures do not depend on a desktop."""
+    """An Xvfb of our own, so the figures do not depend on a desktop. It does not reset when
+    its last client leaves, or a game started in that moment finds no display."""
 
     def __init__(self, size="1024x768"):
         read_end, write_end = os.pipe()
         self.size = size
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
-             "-nolisten", "tcp"],
+             "-nolisten", "tcp", "-noreset"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as f:
