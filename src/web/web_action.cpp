@@ -9,10 +9,15 @@ WebAction parse_action(std::string_view text) {
     return {std::string(text.substr(0, space)), std::string(text.substr(space + 1))};
 }
 
-bool answers_dialog(const WebAction& action) {
-    return action.kind == "chosen" || action.kind == "file" || action.kind == "file-cancel" ||
-           action.kind == "ok" || action.kind == "yes" || action.kind == "no" ||
-           action.kind == "slot" || action.kind == "setting";
+std::string_view dialog_answered(const WebAction& action) {
+    const std::string& kind = action.kind;
+    if (kind == "chosen") return "chooser";
+    if (kind == "file" || kind == "file-cancel") return "file";
+    if (kind == "ok") return "message";
+    if (kind == "yes" || kind == "no") return "question";
+    if (kind == "slot") return "slots";
+    if (kind == "setting") return "settings";
+    return {};
 }
 
 }  // namespace hazama

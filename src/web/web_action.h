@@ -19,8 +19,9 @@ struct WebAction {
 // Splits the page's text at its first space.
 WebAction parse_action(std::string_view text);
 
-// The answers of the page's dialogs, which go to the dialog open in the page rather than to
-// the game.
-bool answers_dialog(const WebAction& action);
+// The answers of the page's dialogs go to the dialog open in the page rather than to the game:
+// the phase of the dialog `action` answers ("chooser", "file", "message", "question", "slots",
+// "settings"), empty when it is no answer.
+std::string_view dialog_answered(const WebAction& action);
 
 }  // namespace hazama

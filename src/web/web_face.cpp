@@ -197,6 +197,9 @@ void WebFace::show_slots(SlotPages& pages) {
             } else if (pages.choose(number)) {
                 break;
             }
+            // Another tab may have written a slot while a warning or a question was open over
+            // the screen: the cards as the folder holds them now.
+            pages.show_page(pages.page());
         } else if (what.kind == "page") {
             pages.show_page(number);
         } else if (what.kind == "delete") {

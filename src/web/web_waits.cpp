@@ -86,9 +86,11 @@ void WebPlatform::serve(Wait& wait) {
 }
 
 void WebPlatform::handle(const WebAction& action) {
-    if (answers_dialog(action)) {
-        // An answer that comes after its dialog was closed answers nothing.
-        if (dialog_ != nullptr) {
+    if (const std::string_view dialog = dialog_answered(action); !dialog.empty()) {
+        // An answer for a dialog that is not the one open answers nothing: one that comes after
+        // its dialog was closed, or the slot screen's cards to be read again (another tab wrote
+        // a slot) while its warning is open over it.
+        if (dialog_ != nullptr && dialog == dialog_->phase) {
             answer_ = action;
             dialog_->ended = true;
         }

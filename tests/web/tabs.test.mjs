@@ -66,3 +66,39 @@ test(`a slot saved in one tab shows in the other's in ${browserName}`, async () 
   await page.close();
   await other.close();
 });
+
+test(`a warning over the slot screen stays while another tab saves, in ${browserName}`, async () => {
+  const other = await openPage(here.browser, `${here.site.url}?clock=virtual`);
+  const page = await openPage(here.browser, `${here.site.url}?clock=virtual`);
+  await new Driver(page).perform('new');
+  // A tab in the background is not drawn: each is brought to the front to be played in.
+  await other.bringToFront();
+  await new Driver(other).perform('new');
+  // A slot that cannot be read, in the tab whose slot screen is open.
+  await other.evaluate(() => window.hazama.storage.FS.writeFile(
+    '/home/web_user/.local/share/hazama/saves/slot04.hzs', 'not a slot'));
+  await other.keyboard.press('F7');
+  assert.equal(await settle(other), 'slots');
+  await pick(other, '#slot-tabs [data-slot="page 1"]');
+  assert.equal(await settle(other), 'slots');
+  assert.equal((await cards(other))[3], 'slot-card damaged');
+  await pick(other, '#slot-cards .slot-card:nth-child(4)');
+  assert.equal(await settle(other), 'message');
+
+  // The other tab's save reads the cards again, but only once the warning is answered.
+  await page.bringToFront();
+  await page.click('#comlook');
+  assert.equal(await settle(page), 'line');
+  await saveIn(page, 2);
+  await other.bringToFront();
+  await other.waitForFunction(() => window.hazama.storage.takingIn === 0);
+  assert.equal(await settle(other), 'message');
+  assert.equal(await other.$eval('#message-text', (p) => p.textContent),
+    'このセーブデータは読み込めません');
+  await other.click('#message-ok');
+  assert.equal(await settle(other), 'slots');
+  assert.deepEqual((await cards(other)).slice(2, 4), ['slot-card used', 'slot-card damaged']);
+  assert.deepEqual([...page.errors, ...other.errors], []);
+  await page.close();
+  await other.close();
+});

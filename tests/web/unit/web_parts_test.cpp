@@ -32,8 +32,11 @@ void actions() {
     CHECK(parse_action("command look") == (WebAction{"command", "look"}));
     CHECK(parse_action("file my save.hzm") == (WebAction{"file", "my save.hzm"}));
     CHECK(parse_action("ok") == (WebAction{"ok", ""}));
-    CHECK(answers_dialog(parse_action("chosen 2")) && answers_dialog(parse_action("file-cancel")));
-    CHECK(!answers_dialog(parse_action("click labmain")) && !answers_dialog(parse_action("close")));
+    CHECK(dialog_answered(parse_action("chosen 2")) == "chooser");
+    CHECK(dialog_answered(parse_action("file-cancel")) == "file");
+    CHECK(dialog_answered(parse_action("slot refresh")) == "slots");
+    CHECK(dialog_answered(parse_action("click labmain")).empty());
+    CHECK(dialog_answered(parse_action("close")).empty());
 }
 
 void urls() {
