@@ -1,7 +1,8 @@
 // hazama-loudness: renders every piece of a music folder through the game's synthesizer
 // settings, faster than real time, with each SoundFont the game may choose, and prints each
 // loop's level, peak, mono fold-down and join. With --check it fails when a piece is out of
-// bounds; --tracks adds each track's level played alone; --wav writes the loops out.
+// bounds; --tracks adds each track's level played alone; --wav writes the loops out (the
+// chime once, with its pause).
 //
 //     hazama-loudness [--check] [--tracks] [--wav DIR] [--soundfont FILE]...
 //                     [--soundfonts DIR] MUSIC...   (.mid files or folders)
@@ -135,17 +136,20 @@ bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wa
             level.flat.push_back(c + 1);
     }
     if (!is_chime(midi) && !measure_tune(midi, soundfont, take, level)) return false;
-    if (!wav_dir.empty()) {
-        fs::create_directories(wav_dir);
-        write_wav(wav_dir / (level.name + ".wav"), take, from, to);
-    }
+    Take once;
     if (is_chime(midi)) {
-        Take once;
         if (!render_once(midi, soundfont, kChimePause, once)) return false;
         bool clipped = false;
         level.tail_db = peak_db(once, once.frames() - kRate / 10, once.frames(), clipped);
     } else {
         level.seam = measure_seam(take);
+    }
+    if (!wav_dir.empty()) {
+        fs::create_directories(wav_dir);
+        // The chime as the player hears it: played once and left to ring through its pause.
+        const fs::path wav = wav_dir / (level.name + ".wav");
+        if (is_chime(midi)) write_wav(wav, once, 0, once.frames());
+        else write_wav(wav, take, from, to);
     }
     return true;
 }
