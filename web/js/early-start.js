@@ -1,4 +1,4 @@
-// The page's first script (js/early.js in the site): begins the work early.js describes.
+// The page's first script (put into index.html by the build): begins the work early.js describes.
 import { early } from './early.js';
 
 early(window);

@@ -1,8 +1,8 @@
 // What takes longest before the title: the module compiled as it downloads and the player's
-// database opened. The build writes this twice: on its own as js/early.js (early-start.js),
-// which the page runs as soon as it has come, before the parse ends and the other scripts run;
-// and inside the page's scripts, where boot.js takes the work begun, or begins it if that file
-// came late.
+// database opened. The build writes this twice: on its own (early-start.js), put into the page
+// itself (tools/web/inline_early.py), which runs it as it arrives, before anything else is asked
+// for; and inside the page's scripts, where boot.js takes the work begun, or begins it if the
+// page's own copy did not run.
 import { openPlayerDatabase } from './files.js';
 
 // The work begun, once per page.
