@@ -148,8 +148,10 @@ bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wa
         fs::create_directories(wav_dir);
         // The chime as the player hears it: played once and left to ring through its pause.
         const fs::path wav = wav_dir / (level.name + ".wav");
-        if (is_chime(midi)) write_wav(wav, once, 0, once.frames());
-        else write_wav(wav, take, from, to);
+        if (is_chime(midi))
+            write_wav(wav, once, 0, once.frames());
+        else
+            write_wav(wav, take, from, to);
     }
     return true;
 }
