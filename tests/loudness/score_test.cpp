@@ -1,5 +1,6 @@
 // What the loudness check reads from the notes: the sections between tune marks, the
-// longest line without a rest and the consecutives between a chorale's voices, on small
+// longest line without a rest and the consecutives between a chorale's voices and between
+// a tune and its bass, on small
 // MIDI files written here and played through the game's synthesizer settings.
 #include <gtest/gtest.h>
 
@@ -216,6 +217,50 @@ TEST_F(Score, ConsecutivesAreFoundOnlyInSimilarMotionBetweenVoices) {
     EXPECT_NEAR(found[0].seconds, 0.5, kBlockSeconds);
     EXPECT_EQ(found[1].interval, 0);
     EXPECT_NEAR(found[1].seconds, 2.0, kBlockSeconds);
+}
+
+TEST_F(Score, OuterConsecutivesAreBetweenTheTuneAndTheLowestOtherNote) {
+    // A flute tune off the beat over a bass played short on it, a pad held above the bass
+    // and a kick drum below everything; then two notes on the beat over a bass repeating
+    // each of its notes in quavers.
+    Midi midi;
+    midi.program(0, 73);
+    midi.program(1, 32);
+    midi.program(2, 48);
+    midi.control(0, kTuneMark, 1, 0);
+    const int tune[] = {67, 69, 71, 72, 74};
+    const int bass[] = {60, 62, 55, 53, 55};
+    for (int k = 0; k < 5; ++k) {
+        midi.note(0, tune[k], k + 0.5, k + 1.5);
+        midi.note(1, bass[k], k, k + 0.25);
+        midi.note(9, 35, k, k + 1);
+    }
+    midi.note(2, 64, 0, 6);
+    for (int k = 0; k < 2; ++k) {
+        midi.note(0, 72 + 2 * k, 7 + k, 8 + k);
+        midi.note(1, 48 + 2 * k, 7 + k, 7.25 + k);
+        midi.note(1, 48 + 2 * k, 7.5 + k, 7.75 + k);
+    }
+    const Take take = play(midi, "outer");
+    const std::vector<Section> parts = sections(take);
+
+    // G over C to A over D, and C over F to D over G: fifths; B over G comes by contrary
+    // motion. The drum is no bass and the pad is not the lowest part. C over C to D over
+    // D: octaves, the bass's repeated C no longer heard once it has moved.
+    const std::vector<Consecutive> found = outer_consecutives(take, parts, 0.3);
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[0].upper, 0);
+    EXPECT_EQ(found[0].lower, 1);
+    EXPECT_EQ(found[0].interval, 7);
+    EXPECT_NEAR(found[0].seconds, 0.75, kBlockSeconds);
+    EXPECT_NEAR(found[1].seconds, 2.25, kBlockSeconds);
+    EXPECT_EQ(found[2].interval, 0);
+    EXPECT_NEAR(found[2].seconds, 4.0, kBlockSeconds);
+    // Heard only as long as it is played, the first bass is gone under the tune's notes
+    // and the held pad is the lowest part there.
+    const std::vector<Consecutive> short_bass = outer_consecutives(take, parts, 0);
+    ASSERT_EQ(short_bass.size(), 1u);
+    EXPECT_NEAR(short_bass[0].seconds, 4.0, kBlockSeconds);
 }
 
 }  // namespace

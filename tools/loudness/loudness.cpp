@@ -49,6 +49,8 @@ constexpr double kFontsAgree = 6.0;
 // A wind, voice or bowed tune rests (for this long at least) within this many seconds.
 constexpr double kRest = 0.2;
 constexpr double kLongestLine = 12.0;
+// Between the tune and the bass, a bass note played short is heard on for this long.
+constexpr double kBassLinger = 0.3;
 
 // How the tune stands over the rest in one section.
 struct Margin {
@@ -77,6 +79,7 @@ struct Level {
     std::vector<Margin> margins;
     std::vector<Line> lines;  // of the tune's channels that breathe
     std::vector<Consecutive> consecutives;
+    std::vector<Consecutive> outer;     // between the tune and the bass
     std::vector<std::size_t> disagree;  // sections whose margin the SoundFonts disagree on
 };
 
@@ -113,6 +116,7 @@ bool measure_tune(const fs::path& midi, const fs::path& soundfont, const Take& t
             level.lines.push_back({c, longest_line(take, parts, c, kRest)});
     }
     level.consecutives = consecutives(take);
+    level.outer = outer_consecutives(take, parts, kBassLinger);
     return true;
 }
 
@@ -122,6 +126,7 @@ bool is_chime(const fs::path& midi) {
 
 bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wav_dir,
              Level& level) {
+    const bool chime = is_chime(midi);
     Take take;
     if (!render_loop(midi, soundfont, Solo{}, take)) return false;
     const std::size_t from = take.seam, to = take.frames();
@@ -135,9 +140,9 @@ bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wa
             use.expressions.size() <= kHandful)
             level.flat.push_back(c + 1);
     }
-    if (!is_chime(midi) && !measure_tune(midi, soundfont, take, level)) return false;
+    if (!chime && !measure_tune(midi, soundfont, take, level)) return false;
     Take once;
-    if (is_chime(midi)) {
+    if (chime) {
         if (!render_once(midi, soundfont, kChimePause, once)) return false;
         bool clipped = false;
         level.tail_db = peak_db(once, once.frames() - kRate / 10, once.frames(), clipped);
@@ -148,7 +153,7 @@ bool measure(const fs::path& midi, const fs::path& soundfont, const fs::path& wa
         fs::create_directories(wav_dir);
         // The chime as the player hears it: played once and left to ring through its pause.
         const fs::path wav = wav_dir / (level.name + ".wav");
-        if (is_chime(midi))
+        if (chime)
             write_wav(wav, once, 0, once.frames());
         else
             write_wav(wav, take, from, to);
@@ -183,6 +188,7 @@ std::string why_out(const Level& l, double centre) {
         if (line.seconds > kLongestLine) why += " no-breath-ch" + std::to_string(line.channel + 1);
     }
     if (!l.consecutives.empty()) why += " consecutives";
+    if (!l.outer.empty()) why += " outer-consecutives";
     return why;
 }
 
@@ -192,6 +198,11 @@ std::string channels(unsigned mask) {
         if ((mask >> c & 1u) != 0) out += (out.empty() ? "ch" : "+") + std::to_string(c + 1);
     }
     return out;
+}
+
+void print_consecutive(const std::string& piece, const char* which, const Consecutive& c) {
+    std::printf("  %-10s%s consecutive %s between ch%d and ch%d at %.1f s\n", piece.c_str(), which,
+                c.interval == 7 ? "fifths" : "octaves", c.upper + 1, c.lower + 1, c.seconds);
 }
 
 // Each section's tune margin, the longest lines and any consecutives of one piece.
@@ -208,10 +219,8 @@ void print_tune(const Level& l) {
         std::printf("  %-10s ch%-2d longest line without a rest %.1f s\n", l.name.c_str(),
                     line.channel + 1, line.seconds);
     }
-    for (const Consecutive& c : l.consecutives) {
-        std::printf("  %-10s consecutive %s between ch%d and ch%d at %.1f s\n", l.name.c_str(),
-                    c.interval == 7 ? "fifths" : "octaves", c.upper + 1, c.lower + 1, c.seconds);
-    }
+    for (const Consecutive& c : l.consecutives) print_consecutive(l.name, "", c);
+    for (const Consecutive& c : l.outer) print_consecutive(l.name, " outer", c);
 }
 
 // Prints the table of one SoundFont; returns the number of pieces outside the bounds.

@@ -17,10 +17,11 @@ constexpr std::size_t kShortest = kRate;
 struct Note {
     std::size_t on = 0, off = 0;
     int key = 0;
+    int channel = 0;
 };
 
 // The notes of one channel from its events; a note still held at the end ends there.
-std::vector<Note> notes_of(const ChannelUse& use, std::size_t end) {
+std::vector<Note> notes_of(const ChannelUse& use, std::size_t end, int channel = 0) {
     std::vector<Note> notes;
     std::map<int, std::size_t> held;  // key -> index into notes
     for (const NoteEvent& e : use.events) {
@@ -31,7 +32,7 @@ std::vector<Note> notes_of(const ChannelUse& use, std::size_t end) {
         }
         if (e.velocity > 0) {
             held[e.key] = notes.size();
-            notes.push_back({e.frame, end, e.key});
+            notes.push_back({e.frame, end, e.key, channel});
         }
     }
     return notes;
@@ -54,13 +55,29 @@ std::vector<std::pair<std::size_t, std::size_t>> sounding(const std::vector<Note
     return spans;
 }
 
-// The key a voice sounds at `frame`, or -1 in a rest.
-int key_at(const std::vector<Note>& notes, std::size_t frame) {
-    int key = -1;
+// The note a voice sounds at `frame`, or none in a rest: of a part that plays chords, its
+// highest or its lowest.
+const Note* note_at(const std::vector<Note>& notes, std::size_t frame, bool highest) {
+    const Note* found = nullptr;
     for (const Note& n : notes) {
-        if (n.on <= frame && frame < n.off) key = n.key;
+        if (n.on > frame || frame >= n.off) continue;
+        if (found == nullptr || (highest ? n.key > found->key : n.key < found->key)) found = &n;
     }
-    return key;
+    return found;
+}
+
+// A part's notes, each heard on for `linger` frames at least or until the part's next note,
+// so a detached bass is heard as a line.
+std::vector<Note> lingering(std::vector<Note> notes, std::size_t linger) {
+    std::sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) { return a.on < b.on; });
+    for (std::size_t k = 0; k < notes.size(); ++k) {
+        std::size_t until = notes[k].on + linger;
+        const auto next = std::find_if(notes.begin() + long(k), notes.end(),
+                                       [&](const Note& n) { return n.on > notes[k].on; });
+        if (next != notes.end()) until = std::min(until, next->on);
+        notes[k].off = std::max(notes[k].off, until);
+    }
+    return notes;
 }
 
 int sign(int x) {
@@ -160,39 +177,76 @@ double longest_line(const Take& take, const std::vector<Section>& parts, int cha
     return double(longest) / kRate;
 }
 
+namespace {
+
+// Consecutives between an upper and a lower voice over the moments given (sorted): the
+// upper voice is the highest note of its notes, the lower the lowest of its own.
+void consecutives_between(const std::vector<Note>& upper, const std::vector<Note>& lower,
+                          const std::vector<std::size_t>& moments, std::size_t seam,
+                          std::vector<Consecutive>& found) {
+    for (std::size_t k = 1; k < moments.size(); ++k) {
+        const Note* p0 = note_at(upper, moments[k - 1], true);
+        const Note* q0 = note_at(lower, moments[k - 1], false);
+        const Note* p1 = note_at(upper, moments[k], true);
+        const Note* q1 = note_at(lower, moments[k], false);
+        if (!p0 || !q0 || !p1 || !q1 || p0->key == p1->key || q0->key == q1->key) continue;
+        const int before = std::abs(p0->key - q0->key) % 12;
+        const int after = std::abs(p1->key - q1->key) % 12;
+        if (before != after || (after != 0 && after != 7)) continue;
+        if (sign(p1->key - p0->key) != sign(q1->key - q0->key)) continue;
+        const bool in_order = p1->key >= q1->key;
+        found.push_back({in_order ? p1->channel : q1->channel, in_order ? q1->channel : p1->channel,
+                         (double(moments[k]) - double(seam)) / kRate, after});
+    }
+}
+
+std::vector<std::size_t> onsets(const std::vector<Note>& notes) {
+    std::vector<std::size_t> moments;
+    for (const Note& n : notes) moments.push_back(n.on);
+    std::sort(moments.begin(), moments.end());
+    moments.erase(std::unique(moments.begin(), moments.end()), moments.end());
+    return moments;
+}
+
+}  // namespace
+
 std::vector<Consecutive> consecutives(const Take& take) {
-    std::vector<int> voices;
-    std::array<std::vector<Note>, kChannels> notes;
+    std::vector<std::vector<Note>> voices;
     for (int c = 0; c < kChannels; ++c) {
         const auto& marks = take.channels[c].marks;
         if (std::any_of(marks.begin(), marks.end(),
-                        [](const Mark& m) { return m.control == kVoiceMark && m.value != 0; })) {
-            voices.push_back(c);
-            notes[c] = notes_of(take.channels[c], take.frames());
-        }
+                        [](const Mark& m) { return m.control == kVoiceMark && m.value != 0; }))
+            voices.push_back(notes_of(take.channels[c], take.frames(), c));
     }
     std::vector<Consecutive> found;
     for (std::size_t a = 0; a < voices.size(); ++a) {
         for (std::size_t b = a + 1; b < voices.size(); ++b) {
-            const auto& p = notes[voices[a]];
-            const auto& q = notes[voices[b]];
-            std::vector<std::size_t> moments;
-            for (const Note& n : p) moments.push_back(n.on);
-            for (const Note& n : q) moments.push_back(n.on);
-            std::sort(moments.begin(), moments.end());
-            moments.erase(std::unique(moments.begin(), moments.end()), moments.end());
-            for (std::size_t k = 1; k < moments.size(); ++k) {
-                const int p0 = key_at(p, moments[k - 1]), q0 = key_at(q, moments[k - 1]);
-                const int p1 = key_at(p, moments[k]), q1 = key_at(q, moments[k]);
-                if (p0 < 0 || q0 < 0 || p1 < 0 || q1 < 0 || p0 == p1 || q0 == q1) continue;
-                const int before = std::abs(p0 - q0) % 12, after = std::abs(p1 - q1) % 12;
-                if (before != after || (after != 0 && after != 7)) continue;
-                if (sign(p1 - p0) != sign(q1 - q0)) continue;
-                const bool a_above = p1 >= q1;
-                found.push_back({a_above ? voices[a] : voices[b], a_above ? voices[b] : voices[a],
-                                 double(moments[k] - take.seam) / kRate, after});
+            std::vector<Note> both = voices[a];
+            both.insert(both.end(), voices[b].begin(), voices[b].end());
+            consecutives_between(voices[a], voices[b], onsets(both), take.seam, found);
+        }
+    }
+    return found;
+}
+
+std::vector<Consecutive> outer_consecutives(const Take& take, const std::vector<Section>& parts,
+                                            double linger) {
+    std::vector<Consecutive> found;
+    for (const Section& s : parts) {
+        const std::size_t held = std::size_t(linger * kRate);
+        std::vector<Note> tune, rest;
+        for (int c = 0; c < kChannels; ++c) {
+            if (c == kDrumChannel) continue;
+            auto& into = (s.tune >> c & 1u) != 0 ? tune : rest;
+            for (const Note& n : lingering(notes_of(take.channels[c], take.frames(), c), held)) {
+                if (n.off > s.from && n.on < s.to) into.push_back(n);
             }
         }
+        std::vector<std::size_t> moments;
+        for (std::size_t at : onsets(tune)) {
+            if (at >= s.from && at < s.to) moments.push_back(at);
+        }
+        consecutives_between(tune, rest, moments, take.seam, found);
     }
     return found;
 }

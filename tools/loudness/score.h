@@ -1,6 +1,7 @@
 // What the notes themselves show, read from what each channel played in the second pass of
 // a take: the sections and who carries the tune in each, how long a line goes without a
-// rest, and consecutive fifths and octaves between a chorale's voices.
+// rest, and consecutive fifths and octaves between a chorale's voices and between the
+// outer voices of every piece.
 #pragma once
 
 #include <cstddef>
@@ -38,5 +39,10 @@ struct Consecutive {
 };
 // Between every two channels marked as voices of a chorale.
 std::vector<Consecutive> consecutives(const Take& take);
+// Between the tune and the bass, in every section: the tune's highest note against the
+// lowest note of the other parts (not the drums), at each note of the tune. A bass note
+// counts for `linger` seconds at least, however short it is played.
+std::vector<Consecutive> outer_consecutives(const Take& take, const std::vector<Section>& parts,
+                                            double linger);
 
 }  // namespace hazama::loudness
