@@ -241,12 +241,21 @@ TEST_F(Score, OuterConsecutivesAreBetweenTheTuneAndTheLowestOtherNote) {
         midi.note(1, 48 + 2 * k, 7 + k, 7.25 + k);
         midi.note(1, 48 + 2 * k, 7.5 + k, 7.75 + k);
     }
+    // Last, a tune in octaves, its top note a moment late, rising from D to E while the
+    // bass falls.
+    for (int k = 0; k < 2; ++k) {
+        midi.note(0, 74 + 2 * k, 10 + k, 11 + k);
+        midi.note(0, 86 + 2 * k, 10.04 + k, 11 + k);
+    }
+    midi.note(1, 50, 10, 11);
+    midi.note(1, 40, 11, 12);
     const Take take = play(midi, "outer");
     const std::vector<Section> parts = sections(take);
 
     // G over C to A over D, and C over F to D over G: fifths; B over G comes by contrary
     // motion. The drum is no bass and the pad is not the lowest part. C over C to D over
-    // D: octaves, the bass's repeated C no longer heard once it has moved.
+    // D: octaves, the bass's repeated C no longer heard once it has moved. The octaves
+    // spread by a moment are one chord: their top rises against the bass.
     const std::vector<Consecutive> found = outer_consecutives(take, parts, 0.3);
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[0].upper, 0);

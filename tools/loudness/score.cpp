@@ -55,12 +55,15 @@ std::vector<std::pair<std::size_t, std::size_t>> sounding(const std::vector<Note
     return spans;
 }
 
-// The note a voice sounds at `frame`, or none in a rest: of a part that plays chords, its
-// highest or its lowest.
+// Notes struck this close together are one chord, however a player spreads it.
+constexpr std::size_t kOneChord = kRate / 20;
+
+// The note a voice sounds at `frame` (a chord struck there counts whole), or none in a rest:
+// of a part that plays chords, its highest or its lowest.
 const Note* note_at(const std::vector<Note>& notes, std::size_t frame, bool highest) {
     const Note* found = nullptr;
     for (const Note& n : notes) {
-        if (n.on > frame || frame >= n.off) continue;
+        if (n.on > frame + kOneChord || frame >= n.off) continue;
         if (found == nullptr || (highest ? n.key > found->key : n.key < found->key)) found = &n;
     }
     return found;
@@ -200,11 +203,14 @@ void consecutives_between(const std::vector<Note>& upper, const std::vector<Note
     }
 }
 
+// When notes begin, a spread chord once, at its first note.
 std::vector<std::size_t> onsets(const std::vector<Note>& notes) {
-    std::vector<std::size_t> moments;
-    for (const Note& n : notes) moments.push_back(n.on);
-    std::sort(moments.begin(), moments.end());
-    moments.erase(std::unique(moments.begin(), moments.end()), moments.end());
+    std::vector<std::size_t> starts, moments;
+    for (const Note& n : notes) starts.push_back(n.on);
+    std::sort(starts.begin(), starts.end());
+    for (std::size_t at : starts) {
+        if (moments.empty() || at > moments.back() + kOneChord) moments.push_back(at);
+    }
     return moments;
 }
 
