@@ -87,6 +87,38 @@ int sign(int x) {
     return (x > 0) - (x < 0);
 }
 
+// Consecutives between an upper and a lower voice over the moments given (sorted): the
+// upper voice is the highest note of its notes, the lower the lowest of its own.
+void consecutives_between(const std::vector<Note>& upper, const std::vector<Note>& lower,
+                          const std::vector<std::size_t>& moments, std::size_t seam,
+                          std::vector<Consecutive>& found) {
+    for (std::size_t k = 1; k < moments.size(); ++k) {
+        const Note* p0 = note_at(upper, moments[k - 1], true);
+        const Note* q0 = note_at(lower, moments[k - 1], false);
+        const Note* p1 = note_at(upper, moments[k], true);
+        const Note* q1 = note_at(lower, moments[k], false);
+        if (!p0 || !q0 || !p1 || !q1 || p0->key == p1->key || q0->key == q1->key) continue;
+        const int before = std::abs(p0->key - q0->key) % 12;
+        const int after = std::abs(p1->key - q1->key) % 12;
+        if (before != after || (after != 0 && after != 7)) continue;
+        if (sign(p1->key - p0->key) != sign(q1->key - q0->key)) continue;
+        const bool in_order = p1->key >= q1->key;
+        found.push_back({in_order ? p1->channel : q1->channel, in_order ? q1->channel : p1->channel,
+                         (double(moments[k]) - double(seam)) / kRate, after});
+    }
+}
+
+// When notes begin, a spread chord once, at its first note.
+std::vector<std::size_t> onsets(const std::vector<Note>& notes) {
+    std::vector<std::size_t> starts, moments;
+    for (const Note& n : notes) starts.push_back(n.on);
+    std::sort(starts.begin(), starts.end());
+    for (std::size_t at : starts) {
+        if (moments.empty() || at > moments.back() + kOneChord) moments.push_back(at);
+    }
+    return moments;
+}
+
 }  // namespace
 
 std::vector<Section> sections(const Take& take) {
@@ -180,42 +212,6 @@ double longest_line(const Take& take, const std::vector<Section>& parts, int cha
     return double(longest) / kRate;
 }
 
-namespace {
-
-// Consecutives between an upper and a lower voice over the moments given (sorted): the
-// upper voice is the highest note of its notes, the lower the lowest of its own.
-void consecutives_between(const std::vector<Note>& upper, const std::vector<Note>& lower,
-                          const std::vector<std::size_t>& moments, std::size_t seam,
-                          std::vector<Consecutive>& found) {
-    for (std::size_t k = 1; k < moments.size(); ++k) {
-        const Note* p0 = note_at(upper, moments[k - 1], true);
-        const Note* q0 = note_at(lower, moments[k - 1], false);
-        const Note* p1 = note_at(upper, moments[k], true);
-        const Note* q1 = note_at(lower, moments[k], false);
-        if (!p0 || !q0 || !p1 || !q1 || p0->key == p1->key || q0->key == q1->key) continue;
-        const int before = std::abs(p0->key - q0->key) % 12;
-        const int after = std::abs(p1->key - q1->key) % 12;
-        if (before != after || (after != 0 && after != 7)) continue;
-        if (sign(p1->key - p0->key) != sign(q1->key - q0->key)) continue;
-        const bool in_order = p1->key >= q1->key;
-        found.push_back({in_order ? p1->channel : q1->channel, in_order ? q1->channel : p1->channel,
-                         (double(moments[k]) - double(seam)) / kRate, after});
-    }
-}
-
-// When notes begin, a spread chord once, at its first note.
-std::vector<std::size_t> onsets(const std::vector<Note>& notes) {
-    std::vector<std::size_t> starts, moments;
-    for (const Note& n : notes) starts.push_back(n.on);
-    std::sort(starts.begin(), starts.end());
-    for (std::size_t at : starts) {
-        if (moments.empty() || at > moments.back() + kOneChord) moments.push_back(at);
-    }
-    return moments;
-}
-
-}  // namespace
-
 std::vector<Consecutive> consecutives(const Take& take) {
     std::vector<std::vector<Note>> voices;
     for (int c = 0; c < kChannels; ++c) {
@@ -237,14 +233,18 @@ std::vector<Consecutive> consecutives(const Take& take) {
 
 std::vector<Consecutive> outer_consecutives(const Take& take, const std::vector<Section>& parts,
                                             double linger) {
+    const std::size_t held = std::size_t(linger * kRate);
+    std::array<std::vector<Note>, kChannels> notes;
+    for (int c = 0; c < kChannels; ++c) {
+        if (c != kDrumChannel)
+            notes[c] = lingering(notes_of(take.channels[c], take.frames(), c), held);
+    }
     std::vector<Consecutive> found;
     for (const Section& s : parts) {
-        const std::size_t held = std::size_t(linger * kRate);
         std::vector<Note> tune, rest;
         for (int c = 0; c < kChannels; ++c) {
-            if (c == kDrumChannel) continue;
             auto& into = (s.tune >> c & 1u) != 0 ? tune : rest;
-            for (const Note& n : lingering(notes_of(take.channels[c], take.frames(), c), held)) {
+            for (const Note& n : notes[c]) {
                 if (n.off > s.from && n.on < s.to) into.push_back(n);
             }
         }
